@@ -1,0 +1,38 @@
+#pragma once
+// vantrel-cli: the headless interface to Vantrel.
+//
+//   vantrel-cli calc [FILE.vtl] [--set NAME=TEXT]... [--json]
+//       Calculates one design: a new design (the window's defaults) or a saved
+//       project, with any of the 28 inputs replaced by name, and prints the
+//       three result grids as text, or everything as JSON.
+//       Exit status: 0 every verdict passes, 1 a check fails, 3 a calculation
+//       error was reported, 2 usage error (4 a project file cannot be read).
+//
+// Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
+// ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,
+// PointDL1..3, PointLL1..3, PointLoadLocation1..3.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace vantrel::cli {
+
+enum ExitStatus : int {
+    kExitPass = 0,
+    kExitCheckFails = 1,
+    kExitUsage = 2,
+    kExitCalculationError = 3,
+    kExitFileError = 4,
+};
+
+struct Streams {
+    std::ostream& out;
+    std::ostream& err;
+    bool colour = false;  // standard output is a terminal
+};
+
+// Runs the command line args (without the program name); returns the exit status.
+int Run(const std::vector<std::string>& args, Streams streams);
+
+}  // namespace vantrel::cli

@@ -1,0 +1,49 @@
+#pragma once
+// The 28 inputs of a design, each held as the text of its control, named by
+// its project-file key.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+struct DesignInputs {
+    std::string Column, Grade, Beam;
+    std::string A, B, C;
+    std::string ORA, ORB, ORC;
+    std::string Length, Height;
+    std::string Description;
+    std::string FRAMETYPE;
+    std::string DistDL1, DistDL2, DistDL3;
+    std::string DistLL1, DistLL2, DistLL3;
+    std::string PointDL1, PointDL2, PointDL3;
+    std::string PointLL1, PointLL2, PointLL3;
+    std::string PointLoadLocation1, PointLoadLocation2, PointLoadLocation3;
+
+    bool IsSMRF() const { return FRAMETYPE == "SMRF"; }
+
+    // The text of the named input, or nullptr for an unknown name.
+    std::string* Find(std::string_view name);
+    const std::string* Find(std::string_view name) const;
+
+    bool operator==(const DesignInputs&) const = default;
+};
+
+enum class InputKind { Text, Load, Location };
+
+struct InputField {
+    std::string_view name;
+    std::string DesignInputs::*member;
+    InputKind kind;
+};
+
+// The 28 inputs in project-file order.
+extern const std::array<InputField, 28> kInputFields;
+
+// The inputs of a freshly started window: first shape of both lists, the
+// A992 grade, coefficients "0.60", "0.75", "0.20", overrides "0.000",
+// length "15.00", height "8.00", SMRF, loads "0.000", locations "0.00".
+DesignInputs NewDesignInputs();
+
+}  // namespace vantrel

@@ -1,0 +1,53 @@
+#pragma once
+// The record of one design: the chosen shapes and every derived quantity of
+// the calculation chain. Units: inches, feet, kip, ft-kip, ksi.
+
+#include <cstdint>
+#include <string>
+
+namespace vantrel {
+
+struct WShape {
+    std::string Name;
+    float A = 0, d = 0, Ix = 0, Zx = 0, Sx = 0, rx = 0, bf = 0, tw = 0, tf = 0, Iy = 0, Zy = 0,
+          Sy = 0, ry = 0, Weight = 0;
+};
+
+struct DesignRecord {
+    WShape Column;
+    WShape Beam;
+    float Srbs = 0;
+    float Zrbs = 0;
+    int16_t Fy = 0;
+    int16_t Fu = 0;
+    float a = 0, b = 0, c = 0, R = 0;
+    float Mpr = 0;
+    float Vp = 0;
+    float L = 0;
+    float Lprime = 0;
+    float X = 0;
+    float Mc = 0;
+    float Mf = 0;
+    float Cpr = 0;
+    float Ry = 0;
+    float Vf = 0;
+    float Vg = 0;
+    float Cy = 0;
+    float h = 0;
+    float ds = 0;
+    float DistDL1 = 0, DistDL2 = 0, DistDL3 = 0;
+    float DistLL1 = 0, DistLL2 = 0, DistLL3 = 0;
+    float PointDL1 = 0, PointDL2 = 0, PointDL3 = 0;
+    float PointLL1 = 0, PointLL2 = 0, PointLL3 = 0;
+    float PointLoadLocation1 = 0, PointLoadLocation2 = 0, PointLoadLocation3 = 0;
+    std::string VpSide;
+    std::string VgSide;
+    bool Modified = false;
+};
+
+// Sets every derived value to 1 (shape numbers, moduli, geometry, moments,
+// shears, coefficients), Fy and Fu to 1 and the side texts to "1"; keeps the
+// loads, h, the shape names and Modified.
+void ClearValues(DesignRecord& record);
+
+}  // namespace vantrel

@@ -1,0 +1,85 @@
+#include "shape_table.h"
+
+#include <array>
+#include <vector>
+
+#include "number_text.h"
+
+namespace vantrel {
+namespace {
+
+constexpr std::string_view kRows[] = {
+#include "shape_rows.inc"
+};
+static_assert(std::size(kRows) == kShapeCount);
+
+float FieldNumber(std::string_view row, int index) {
+    // A row field is always a plain decimal; anything else counts as 0, as
+    // a conversion of "0" would.
+    const ParsedNumber parsed = ParseNumber(GetField(row, index));
+    return parsed.ok() ? static_cast<float>(parsed.value) : 0.0f;
+}
+
+WShape ParseRow(std::string_view row) {
+    WShape shape;
+    shape.Name = GetField(row, 1);
+    float* numbers[] = {&shape.A,  &shape.d,  &shape.Ix, &shape.Zx, &shape.Sx,
+                        &shape.rx, &shape.bf, &shape.tw, &shape.tf, &shape.Iy,
+                        &shape.Zy, &shape.Sy, &shape.ry, &shape.Weight};
+    for (int k = 2; k <= 15; ++k) *numbers[k - 2] = FieldNumber(row, k);
+    return shape;
+}
+
+const std::vector<WShape>& ParsedTable() {
+    static const std::vector<WShape> table = [] {
+        std::vector<WShape> shapes;
+        shapes.reserve(kShapeCount);
+        for (std::string_view row : kRows) shapes.push_back(ParseRow(row));
+        return shapes;
+    }();
+    return table;
+}
+
+}  // namespace
+
+std::span<const std::string_view> ShapeRows() { return kRows; }
+
+std::string_view ShapeName(int index) {
+    const std::string_view row = kRows[index];
+    return row.substr(0, row.find(','));
+}
+
+int ShapeIndex(std::string_view designation) {
+    for (int i = 0; i < kShapeCount; ++i) {
+        if (ShapeName(i) == designation) return i;
+    }
+    return -1;
+}
+
+std::string ShapeRow(std::string_view designation) {
+    const int index = ShapeIndex(designation);
+    return index < 0 ? std::string() : std::string(kRows[index]);
+}
+
+std::string GetField(std::string_view row, int index) {
+    if (row.empty() || index < 1) return "0";
+    int field = 1;
+    size_t start = 0;
+    while (field < index) {
+        const size_t comma = row.find(',', start);
+        if (comma == std::string_view::npos) return "0";
+        start = comma + 1;
+        ++field;
+    }
+    const size_t end = row.find(',', start);
+    return std::string(row.substr(start, end == std::string_view::npos ? row.npos : end - start));
+}
+
+const WShape& ShapeAt(int index) { return ParsedTable()[static_cast<size_t>(index)]; }
+
+WShape ShapeFromDesignation(std::string_view designation) {
+    const int index = ShapeIndex(designation);
+    return index < 0 ? ParseRow("") : ShapeAt(index);
+}
+
+}  // namespace vantrel
