@@ -1,0 +1,45 @@
+#include "cli.h"
+
+#include <ostream>
+
+#include "commands.h"
+
+namespace vantrel::cli {
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const Args&, Streams);
+    const char* usage;
+};
+
+// Every command of the program; each lives in its own file.
+const Command kCommands[] = {
+    {"calc", CalcCommand, "calc [FILE.vtl] [--set NAME=TEXT]... [--json]"},
+};
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: vantrel-cli COMMAND ...\n";
+    for (const Command& command : kCommands) out << "  vantrel-cli " << command.usage << '\n';
+    out << "Input names for --set are the project-file keys (Beam, Column, Grade, A, B, C,\n"
+           "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... PointLoadLocation3).\n";
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, Streams streams) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage(args.empty() ? streams.err : streams.out);
+        return args.empty() ? kExitUsage : kExitPass;
+    }
+    for (const Command& command : kCommands) {
+        if (args[0] == command.name) {
+            return command.run(Args(args.begin() + 1, args.end()), streams);
+        }
+    }
+    streams.err << "vantrel-cli: unknown command '" << args[0] << "'\n";
+    PrintUsage(streams.err);
+    return kExitUsage;
+}
+
+}  // namespace vantrel::cli

@@ -1,0 +1,15 @@
+#pragma once
+// The commands of vantrel-cli, one file each.
+
+#include <string>
+#include <vector>
+
+#include "cli.h"
+
+namespace vantrel::cli {
+
+using Args = std::vector<std::string>;
+
+int CalcCommand(const Args& args, Streams streams);
+
+}  // namespace vantrel::cli

@@ -1,0 +1,98 @@
+#include "design_json.h"
+
+#include <cstdio>
+
+namespace vantrel::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A float's exact value as a JSON number.
+double Exact(float value) { return static_cast<double>(value); }
+
+Json ShapeJson(const WShape& s) {
+    return Json{{"Name", s.Name},   {"A", Exact(s.A)},   {"d", Exact(s.d)},
+                {"Ix", Exact(s.Ix)}, {"Zx", Exact(s.Zx)}, {"Sx", Exact(s.Sx)},
+                {"rx", Exact(s.rx)}, {"bf", Exact(s.bf)}, {"tw", Exact(s.tw)},
+                {"tf", Exact(s.tf)}, {"Iy", Exact(s.Iy)}, {"Zy", Exact(s.Zy)},
+                {"Sy", Exact(s.Sy)}, {"ry", Exact(s.ry)}, {"Weight", Exact(s.Weight)}};
+}
+
+std::string HexColour(Rgb colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(colour & 0xFFFFFF));
+    return text;
+}
+
+Json GridJson(const ResultGrid& grid) {
+    Json rows = Json::array();
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        Json row = Json::array();
+        for (int c = 0; c < grid.ColumnCount(); ++c) {
+            const GridCell& cell = grid.Cell(r, c);
+            row.push_back(Json{{"text", cell.text}, {"color", HexColour(cell.color)}});
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+Json RecordJson(const DesignRecord& r) {
+    Json j;
+    j["Beam"] = ShapeJson(r.Beam);
+    j["Column"] = ShapeJson(r.Column);
+    const std::pair<const char*, float> values[] = {
+        {"Srbs", r.Srbs}, {"Zrbs", r.Zrbs}};
+    for (const auto& [name, value] : values) j[name] = Exact(value);
+    j["Fy"] = r.Fy;
+    j["Fu"] = r.Fu;
+    const std::pair<const char*, float> rest[] = {
+        {"a", r.a},       {"b", r.b},
+        {"c", r.c},       {"R", r.R},
+        {"Mpr", r.Mpr},   {"Vp", r.Vp},
+        {"L", r.L},       {"Lprime", r.Lprime},
+        {"X", r.X},       {"Mc", r.Mc},
+        {"Mf", r.Mf},     {"Cpr", r.Cpr},
+        {"Ry", r.Ry},     {"Vf", r.Vf},
+        {"Vg", r.Vg},     {"Cy", r.Cy},
+        {"h", r.h},       {"ds", r.ds},
+        {"DistDL1", r.DistDL1}, {"DistDL2", r.DistDL2}, {"DistDL3", r.DistDL3},
+        {"DistLL1", r.DistLL1}, {"DistLL2", r.DistLL2}, {"DistLL3", r.DistLL3},
+        {"PointDL1", r.PointDL1}, {"PointDL2", r.PointDL2}, {"PointDL3", r.PointDL3},
+        {"PointLL1", r.PointLL1}, {"PointLL2", r.PointLL2}, {"PointLL3", r.PointLL3},
+        {"PointLoadLocation1", r.PointLoadLocation1},
+        {"PointLoadLocation2", r.PointLoadLocation2},
+        {"PointLoadLocation3", r.PointLoadLocation3},
+    };
+    for (const auto& [name, value] : rest) j[name] = Exact(value);
+    j["VpSide"] = r.VpSide;
+    j["VgSide"] = r.VgSide;
+    return j;
+}
+
+}  // namespace
+
+Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors) {
+    Json j;
+    j["record"] = RecordJson(state.record);
+    j["grids"] = Json{{"summary", GridJson(state.grids.summary)},
+                      {"checks", GridJson(state.grids.checks)},
+                      {"parameters", GridJson(state.grids.parameters)}};
+    const SketchLabels& l = state.labels;
+    j["labels"] = Json{{"LblBeamWidth", l.LblBeamWidth}, {"LblColumnWidth", l.LblColumnWidth},
+                       {"Labelbeam", l.Labelbeam},       {"Labelcolumn1", l.Labelcolumn1},
+                       {"Labelcolumn2", l.Labelcolumn2}, {"Labela", l.Labela},
+                       {"Labelb", l.Labelb},             {"Labelc", l.Labelc},
+                       {"Labelr", l.Labelr},             {"LabelLength", l.LabelLength}};
+    Json list = Json::array();
+    for (const ChainError& e : errors)
+        list.push_back(Json{{"module", e.module},
+                            {"procedure", e.procedure},
+                            {"number", e.number},
+                            {"description", e.description}});
+    j["errors"] = std::move(list);
+    j["modified"] = state.record.Modified;
+    return j;
+}
+
+}  // namespace vantrel::cli

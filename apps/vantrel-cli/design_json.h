@@ -1,0 +1,14 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "checks/design.h"
+
+namespace vantrel::cli {
+
+// The record, the three grids (every cell, colours as "#RRGGBB"), the sketch
+// labels and the reported errors of one calculation.
+nlohmann::ordered_json DesignJson(const DesignState& state, const std::vector<ChainError>& errors);
+
+}  // namespace vantrel::cli
