@@ -15,8 +15,47 @@ namespace vantrel {
 // ("Error: " + number). Documented in docs/vtl-format.md.
 enum ProjectFileError : int {
     kFileOk = 0,
-    // (numbers defined by the files module)
+
+    // Opening: reaching the bytes.
+    kOpenCannotOpen = 1001,  // missing, no permission
+    kOpenReadFailed = 1002,  // an I/O error while reading (also: the path is a folder)
+
+    // Opening: the 12-byte header.
+    kOpenHeaderTruncated = 1101,  // fewer than 12 bytes
+    kOpenWrongTypeTag = 1102,     // not 0x2011
+    kOpenWrongDimensions = 1103,  // not 1
+    kOpenWrongLowerBound = 1104,  // not 0
+    kOpenBagTooLarge = 1105,      // N beyond kMaxBagBytes
+    kOpenBagTruncated = 1106,     // fewer than N bytes after the header
+
+    // Opening: the bag bytes.
+    kOpenBagSignature = 1201,      // not "VTLB"
+    kOpenBagVersion = 1202,        // a version this program does not read
+    kOpenBagChecksum = 1203,       // CRC-32 mismatch: damaged
+    kOpenBagShort = 1204,          // shorter than the smallest bag
+    kOpenTooManyEntries = 1205,    // entry count beyond kMaxBagEntries
+    kOpenEntryTruncated = 1206,    // an entry runs into the checksum
+    kOpenBadName = 1207,           // empty, too long or not [A-Za-z0-9_]
+    kOpenDuplicateName = 1208,     // a name appears twice
+    kOpenValueTooLong = 1209,      // a value beyond kMaxValueBytes
+    kOpenValueNotUtf8 = 1210,      // a value is not well-formed UTF-8
+    kOpenBagTrailingBytes = 1211,  // bytes between the last entry and the checksum
+
+    // Saving.
+    kSaveTextNotUtf8 = 2001,     // an input text is not well-formed UTF-8
+    kSaveTextTooLong = 2002,     // an input text beyond kMaxValueBytes
+    kSaveCannotCreate = 2101,    // the temporary file cannot be created
+    kSaveWriteFailed = 2102,     // writing or flushing the temporary file failed
+    kSaveReplaceFailed = 2103,   // renaming it over the target failed
+    kSaveTargetReadOnly = 2104,  // the file to replace is marked read-only
 };
+
+// Limits of the format. A reader refuses anything beyond them before it
+// allocates, so no file can make it ask for more than kMaxBagBytes.
+inline constexpr uint32_t kMaxBagBytes = 32u << 20;   // 32 MiB
+inline constexpr uint32_t kMaxValueBytes = 1u << 20;  // 1 MiB per text
+inline constexpr uint16_t kMaxBagEntries = 64;
+inline constexpr uint16_t kMaxNameBytes = 64;
 
 struct ProjectReadResult {
     int error = 0;        // 0 on success
@@ -24,8 +63,13 @@ struct ProjectReadResult {
     bool ok() const { return error == 0; }
 };
 
-// The whole file content of a design: header and bag bytes.
+// The whole file content of a design: header and bag bytes. The texts must
+// pass CheckSavable; WriteProjectFile checks that before encoding.
 std::vector<uint8_t> EncodeProject(const DesignInputs& inputs);
+
+// 0 when every text can be saved and read back; else kSaveTextNotUtf8 or
+// kSaveTextTooLong, so a save never writes a file that opening would refuse.
+int CheckSavable(const DesignInputs& inputs);
 
 // Decodes a whole file content. On success the inputs are as opening puts
 // them back: a missing name gives an empty text, FRAMETYPE is "SMRF" only for
@@ -33,13 +77,17 @@ std::vector<uint8_t> EncodeProject(const DesignInputs& inputs);
 // "0.00" unless not numeric. Bytes after the bag are ignored.
 ProjectReadResult DecodeProject(std::span<const uint8_t> content);
 
-// Reads and validates a whole file; nothing partial is ever returned.
+// Reads and validates a whole file; nothing partial is ever returned. Reads
+// at most 12 + N bytes, whatever the file's size.
 ProjectReadResult ReadProjectFile(const std::string& path);
 
 // Writes the file through a temporary file in the same folder renamed over
 // the target, so a failure leaves any previous file intact. Returns 0 or an
 // error number.
 int WriteProjectFile(const std::string& path, const DesignInputs& inputs);
+
+// The temporary file WriteProjectFile writes before renaming it over path.
+std::string SaveTemporaryPath(const std::string& path);
 
 // The message box texts of a failure.
 std::string OpenFailurePrompt(const std::string& path);  // "Unable to open and read \"p\" "
