@@ -10,6 +10,8 @@ std::string SaveFailurePrompt(const std::string& path) {
     return "Unable to save file to \"" + path + "\" ";
 }
 
-std::string FailureTitle(int error) { return "Error: " + std::to_string(error); }
+std::string FailureTitle(int error) {
+    return "Error: " + std::to_string(error);
+}
 
 }  // namespace vantrel

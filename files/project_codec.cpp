@@ -8,7 +8,9 @@
 namespace vantrel {
 namespace {
 
-ProjectReadResult Failure(int error) { return ProjectReadResult{error, {}}; }
+ProjectReadResult Failure(int error) {
+    return ProjectReadResult{error, {}};
+}
 
 // Opening shows loads with three decimals and locations with two; a text
 // that is not a number goes back as it was.

@@ -20,7 +20,9 @@ int CheckHeader(std::span<const uint8_t> header) {
     return kFileOk;
 }
 
-uint32_t HeaderBagBytes(std::span<const uint8_t> header) { return GetU32(header, 4); }
+uint32_t HeaderBagBytes(std::span<const uint8_t> header) {
+    return GetU32(header, 4);
+}
 
 void PutHeader(std::vector<uint8_t>& out, uint32_t bagBytes) {
     PutU16(out, kByteArrayTag);

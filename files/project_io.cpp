@@ -69,7 +69,9 @@ bool IsMarkedReadOnly(const fs::path& target) {
 
 }  // namespace
 
-std::string SaveTemporaryPath(const std::string& path) { return path + kTemporarySuffix; }
+std::string SaveTemporaryPath(const std::string& path) {
+    return path + kTemporarySuffix;
+}
 
 ProjectReadResult ReadProjectFile(const std::string& path) {
     const FileHandle file = OpenFile(ToPath(path), false);

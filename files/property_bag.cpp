@@ -36,7 +36,7 @@ namespace {
 
 // Reads forward through the entry area, never past its end.
 class EntryReader {
-public:
+  public:
     explicit EntryReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
     bool ReadU16(uint16_t& v) {
@@ -59,12 +59,14 @@ public:
     }
     size_t Remaining() const { return bytes_.size() - at_; }
 
-private:
+  private:
     std::span<const uint8_t> bytes_;
     size_t at_ = 0;
 };
 
-BagDecodeResult Failure(int error) { return BagDecodeResult{error, {}}; }
+BagDecodeResult Failure(int error) {
+    return BagDecodeResult{error, {}};
+}
 
 }  // namespace
 

@@ -1,0 +1,215 @@
+// Damaged and hostile files are refused whole, with their own error number.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "files/project_file.h"
+#include "raw_file.h"
+#include "temp_folder.h"
+
+namespace vantrel {
+namespace {
+
+using test::FileBytes;
+using test::RawBag;
+using test::RawEntry;
+using test::RawHeader;
+
+struct DamageCase {
+    const char* label;
+    std::function<std::vector<uint8_t>()> bytes;
+    int error;
+};
+
+void PrintTo(const DamageCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+RawBag GoodBag() {
+    return RawBag(test::EntriesOf(NewDesignInputs()));
+}
+
+std::vector<uint8_t> Good() {
+    return FileBytes(GoodBag());
+}
+
+std::vector<uint8_t> Cut(std::vector<uint8_t> bytes, size_t keep) {
+    bytes.resize(keep);
+    return bytes;
+}
+
+std::vector<uint8_t> WithHeader(const std::function<void(RawHeader&)>& change) {
+    RawHeader header;
+    change(header);
+    return FileBytes(GoodBag(), header);
+}
+
+std::vector<uint8_t> WithBag(const std::function<void(RawBag&)>& change) {
+    RawBag bag = GoodBag();
+    change(bag);
+    return FileBytes(bag);
+}
+
+std::vector<uint8_t> WithBeam(const std::function<void(RawEntry&)>& change) {
+    return WithBag([&](RawBag& bag) { change(bag.entries[2]); });
+}
+
+std::vector<uint8_t> FlipByte(size_t from_end) {
+    std::vector<uint8_t> bytes = Good();
+    bytes[bytes.size() - from_end] ^= 0x20;
+    return bytes;
+}
+
+const DamageCase kCases[] = {
+    {"empty_file", [] { return std::vector<uint8_t>{}; }, kOpenHeaderTruncated},
+    {"header_cut_at_11", [] { return Cut(Good(), 11); }, kOpenHeaderTruncated},
+    {"string_variant_tag", [] { return WithHeader([](RawHeader& h) { h.tag = 0x0008; }); },
+     kOpenWrongTypeTag},
+    {"tag_big_endian", [] { return WithHeader([](RawHeader& h) { h.tag = 0x1120; }); },
+     kOpenWrongTypeTag},
+    {"no_dimensions", [] { return WithHeader([](RawHeader& h) { h.dimensions = 0; }); },
+     kOpenWrongDimensions},
+    {"two_dimensions", [] { return WithHeader([](RawHeader& h) { h.dimensions = 2; }); },
+     kOpenWrongDimensions},
+    {"lower_bound_one", [] { return WithHeader([](RawHeader& h) { h.lowerBound = 1; }); },
+     kOpenWrongLowerBound},
+    {"n_of_four_gigabytes",
+     [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = 0xFFFFFFFFu; }); },
+     kOpenBagTooLarge},
+    {"n_just_over_limit",
+     [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = kMaxBagBytes + 1; }); },
+     kOpenBagTooLarge},
+    {"n_at_limit_beyond_file",
+     [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = kMaxBagBytes; }); },
+     kOpenBagTruncated},
+    {"n_one_beyond_file",
+     [] {
+         const auto size = static_cast<uint32_t>(test::BagBytes(GoodBag()).size());
+         return WithHeader([size](RawHeader& h) { h.declaredBagBytes = size + 1; });
+     },
+     kOpenBagTruncated},
+    {"cut_inside_bag", [] { return Cut(Good(), Good().size() - 10); }, kOpenBagTruncated},
+    {"cut_after_header", [] { return Cut(Good(), 12); }, kOpenBagTruncated},
+    {"n_zero", [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = 0; }); },
+     kOpenBagShort},
+    {"n_below_smallest_bag",
+     [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = 11; }); }, kOpenBagShort},
+    {"bag_signature", [] { return WithBag([](RawBag& b) { b.signature = "VTLb"; }); },
+     kOpenBagSignature},
+    {"bag_version_two", [] { return WithBag([](RawBag& b) { b.version = 2; }); }, kOpenBagVersion},
+    {"bag_version_zero", [] { return WithBag([](RawBag& b) { b.version = 0; }); }, kOpenBagVersion},
+    {"flipped_value_byte", [] { return FlipByte(10); }, kOpenBagChecksum},
+    {"flipped_checksum_byte", [] { return FlipByte(1); }, kOpenBagChecksum},
+    {"bad_checksum", [] { return WithBag([](RawBag& b) { b.goodChecksum = false; }); },
+     kOpenBagChecksum},
+    {"too_many_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 65; }); },
+     kOpenTooManyEntries},
+    {"count_beyond_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 29; }); },
+     kOpenEntryTruncated},
+    {"value_longer_than_bag",
+     [] { return WithBeam([](RawEntry& e) { e.declaredValueLength = 5000; }); },
+     kOpenEntryTruncated},
+    {"name_longer_than_bag",
+     [] {
+         return WithBag([](RawBag& b) {
+             b.entries.resize(1);
+             b.entries[0].declaredNameLength = 60;
+         });
+     },
+     kOpenEntryTruncated},
+    {"empty_name", [] { return WithBeam([](RawEntry& e) { e.name = ""; }); }, kOpenBadName},
+    {"name_of_65", [] { return WithBeam([](RawEntry& e) { e.name = std::string(65, 'B'); }); },
+     kOpenBadName},
+    {"name_length_absurd",
+     [] { return WithBeam([](RawEntry& e) { e.declaredNameLength = 0xFFFF; }); }, kOpenBadName},
+    {"name_with_blank", [] { return WithBeam([](RawEntry& e) { e.name = "Be am"; }); },
+     kOpenBadName},
+    {"name_not_ascii",
+     [] {
+         return WithBeam([](RawEntry& e) {
+             e.name =
+                 "B\xC3\xA9"
+                 "am";
+         });
+     },
+     kOpenBadName},
+    {"name_with_nul",
+     [] { return WithBeam([](RawEntry& e) { e.name = std::string("Beam\0", 5); }); }, kOpenBadName},
+    {"duplicate_name",
+     [] { return WithBag([](RawBag& b) {
+              b.entries.push_back({"Beam", "W 8x10", {}, {}});
+          }); },
+     kOpenDuplicateName},
+    {"duplicate_unknown_name",
+     [] {
+         return WithBag([](RawBag& b) {
+             b.entries.push_back({"Note", "a", {}, {}});
+             b.entries.push_back({"Note", "b", {}, {}});
+         });
+     },
+     kOpenDuplicateName},
+    {"value_over_limit",
+     [] { return WithBeam([](RawEntry& e) { e.value.assign(kMaxValueBytes + 1, 'x'); }); },
+     kOpenValueTooLong},
+    {"value_length_absurd",
+     [] { return WithBeam([](RawEntry& e) { e.declaredValueLength = 0xFFFFFFF0u; }); },
+     kOpenValueTooLong},
+    {"value_latin1",
+     [] {
+         return WithBeam([](RawEntry& e) {
+             e.value =
+                 "W 21\xD7"
+                 "44";
+         });
+     },
+     kOpenValueNotUtf8},
+    {"value_overlong", [] { return WithBeam([](RawEntry& e) { e.value = "\xC0\xAF"; }); },
+     kOpenValueNotUtf8},
+    {"value_surrogate", [] { return WithBeam([](RawEntry& e) { e.value = "\xED\xA0\x80"; }); },
+     kOpenValueNotUtf8},
+    {"value_cut_sequence", [] { return WithBeam([](RawEntry& e) { e.value = "W\xE2\x80"; }); },
+     kOpenValueNotUtf8},
+    {"count_below_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 27; }); },
+     kOpenBagTrailingBytes},
+    {"bytes_before_checksum", [] { return WithBag([](RawBag& b) { b.beforeChecksum = "x"; }); },
+     kOpenBagTrailingBytes},
+};
+
+class DamagedFile : public testing::TestWithParam<DamageCase> {};
+
+TEST_P(DamagedFile, IsRefusedWithItsErrorAndNoInputs) {
+    const ProjectReadResult read = DecodeProject(GetParam().bytes());
+    EXPECT_EQ(read.error, GetParam().error);
+    EXPECT_EQ(read.inputs, DesignInputs{});
+}
+
+TEST_P(DamagedFile, IsRefusedTheSameWayFromDisk) {
+    test::TempFolder folder;
+    const std::string path = folder.File("damaged.vtl");
+    test::WriteBytes(path, GetParam().bytes());
+    const ProjectReadResult read = ReadProjectFile(path);
+    EXPECT_EQ(read.error, GetParam().error);
+    EXPECT_EQ(read.inputs, DesignInputs{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DamagedFile, testing::ValuesIn(kCases),
+                         [](const auto& p) { return std::string(p.param.label); });
+
+TEST(DamagedFile, TheGoodBaseOfTheCasesOpens) {
+    EXPECT_EQ(DecodeProject(Good()).error, kFileOk);
+}
+
+TEST(ReadProjectFile, RefusesAMissingFile) {
+    test::TempFolder folder;
+    EXPECT_EQ(ReadProjectFile(folder.File("absent.vtl")).error, kOpenCannotOpen);
+}
+
+TEST(ReadProjectFile, RefusesAFolder) {
+    test::TempFolder folder;
+    const ProjectReadResult read = ReadProjectFile(folder.path().string());
+    EXPECT_TRUE(read.error == kOpenCannotOpen || read.error == kOpenReadFailed) << read.error;
+}
+
+}  // namespace
+}  // namespace vantrel
