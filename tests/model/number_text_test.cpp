@@ -1,0 +1,151 @@
+#include "model/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "model/chain_error.h"
+#include "model/chain_math.h"
+
+namespace vantrel {
+namespace {
+
+struct FormatCase {
+    double value;
+    const char* pattern;
+    const char* expected;
+};
+
+class FormatTest : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatTest, WritesFixedDecimalsRoundingHalfAwayFromZero) {
+    const FormatCase& c = GetParam();
+    EXPECT_EQ(Format(c.value, c.pattern), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FormatTest,
+    ::testing::Values(FormatCase{26.875, "0.00", "26.88"}, FormatCase{0.125, "0.00", "0.13"},
+                      FormatCase{-0.125, "0.00", "-0.13"}, FormatCase{2.5, "0.000", "2.500"},
+                      FormatCase{2.0, "0.000", "2.000"}, FormatCase{0.0, "0.00", "0.00"},
+                      FormatCase{-0.001, "0.00", "0.00"},  // no "-0.00"
+                      FormatCase{-0.0, "0.0", "0.0"}, FormatCase{0.05, "0.0", "0.1"},
+                      FormatCase{999.995, "0.00", "1000.00"}, FormatCase{0.4, "0.00", "0.40"},
+                      FormatCase{0.0049999, "0.00", "0.00"}, FormatCase{0.0005, "0.000", "0.001"},
+                      FormatCase{0.00049, "0.000", "0.000"},
+                      // 1.005 is 1.00499999999999989... in binary; 15 digits read 1.00500000000000.
+                      FormatCase{1.005, "0.00", "1.01"},
+                      FormatCase{15.525, "0.000", "15.525"}, FormatCase{3.9, "0.000", "3.900"},
+                      FormatCase{0.0692307692, "0.00%", "6.92%"},
+                      FormatCase{0.5, "0.0%", "50.0%"}, FormatCase{0.615385, "0.0%", "61.5%"},
+                      FormatCase{1e20, "0.00", "100000000000000000000.00"},
+                      FormatCase{123456.789, "0.0", "123456.8"},
+                      FormatCase{static_cast<double>(26.875f), "0.00", "26.88"}));
+
+TEST(FormatTest, NonFiniteValuesGiveNoText) {
+    EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "0.00"), "");
+    EXPECT_EQ(Format(std::nan(""), "0.000"), "");
+}
+
+struct ValueTextCase {
+    float value;
+    const char* expected;
+};
+
+class ValueTextTest : public ::testing::TestWithParam<ValueTextCase> {};
+
+TEST_P(ValueTextTest, WritesShortestSevenDigitText) {
+    EXPECT_EQ(ValueText(GetParam().value), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ValueTextTest,
+    ::testing::Values(ValueTextCase{1.15f, "1.15"}, ValueTextCase{50.0f, "50"},
+                      ValueTextCase{0.5f, "0.5"}, ValueTextCase{1e-5f, "1E-05"},
+                      ValueTextCase{-0.0f, "0"}, ValueTextCase{0.0f, "0"},
+                      ValueTextCase{12345678.0f, "1.234568E+07"},
+                      ValueTextCase{1234567.0f, "1234567"}, ValueTextCase{0.1f, "0.1"},
+                      ValueTextCase{437.25f, "437.25"}, ValueTextCase{-2.5f, "-2.5"},
+                      ValueTextCase{72.62f, "72.62"}, ValueTextCase{0.0001f, "0.0001"},
+                      ValueTextCase{1.1f, "1.1"}));
+
+struct ParseCase {
+    const char* text;
+    ParseStatus status;
+    double value;
+};
+
+class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseNumberTest, AcceptsOnlyPlainDecimalNumbers) {
+    const ParseCase& c = GetParam();
+    const ParsedNumber parsed = ParseNumber(c.text);
+    EXPECT_EQ(parsed.status, c.status) << '"' << c.text << '"';
+    if (c.status == ParseStatus::Ok) {
+        EXPECT_DOUBLE_EQ(parsed.value, c.value) << c.text;
+    }
+}
+
+constexpr ParseStatus kOk = ParseStatus::Ok;
+constexpr ParseStatus kNaN = ParseStatus::NotANumber;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumberTest,
+    ::testing::Values(ParseCase{"12", kOk, 12}, ParseCase{" 12 ", kOk, 12},
+                      ParseCase{"+1.5", kOk, 1.5}, ParseCase{"-.5", kOk, -0.5},
+                      ParseCase{"5.", kOk, 5}, ParseCase{"1e3", kOk, 1000},
+                      ParseCase{"1E+3", kOk, 1000}, ParseCase{"2.5e-1", kOk, 0.25},
+                      ParseCase{"0.000", kOk, 0}, ParseCase{"1e-400", kOk, 0},
+                      ParseCase{"", kNaN, 0}, ParseCase{"  ", kNaN, 0}, ParseCase{".", kNaN, 0},
+                      ParseCase{"-", kNaN, 0}, ParseCase{"1e", kNaN, 0},
+                      ParseCase{"1,5", kNaN, 0}, ParseCase{"0x10", kNaN, 0},
+                      ParseCase{"1.2.3", kNaN, 0}, ParseCase{"inf", kNaN, 0},
+                      ParseCase{"nan", kNaN, 0}, ParseCase{"\t1", kNaN, 0},
+                      ParseCase{"1 2", kNaN, 0}, ParseCase{"abc", kNaN, 0},
+                      ParseCase{"1e400", ParseStatus::Overflow, 0},
+                      ParseCase{"-1e309", ParseStatus::Overflow, 0}));
+
+struct FaultCase {
+    const char* name;
+    double (*operation)();
+    int number;
+};
+
+class ChainMathTest : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(ChainMathTest, RaisesTheRunTimeErrorOfTheOperation) {
+    try {
+        GetParam().operation();
+        FAIL() << GetParam().name << " did not fail";
+    } catch (const ChainFault& fault) {
+        EXPECT_EQ(fault.number, GetParam().number) << GetParam().name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, ChainMathTest,
+    ::testing::Values(
+        FaultCase{"nonzero over zero", [] { return Divide(1, 0); }, kErrDivisionByZero},
+        FaultCase{"zero over zero", [] { return Divide(0, 0); }, kErrOverflow},
+        FaultCase{"quotient beyond double", [] { return Divide(1e300, 1e-300); }, kErrOverflow},
+        FaultCase{"root of a negative", [] { return SquareRoot(-1); }, kErrInvalidArgument},
+        FaultCase{"store beyond float", [] { return double{Single(1e39)}; }, kErrOverflow},
+        FaultCase{"text not a number", [] { return DoubleFromText("abc"); }, kErrTypeMismatch},
+        FaultCase{"empty text", [] { return DoubleFromText(""); }, kErrTypeMismatch},
+        FaultCase{"text beyond double", [] { return DoubleFromText("1e999"); }, kErrOverflow},
+        FaultCase{"text beyond float", [] { return double{SingleFromText("1e39")}; },
+                  kErrOverflow},
+        FaultCase{"rounded beyond float", [] { return double{FormatRound(1e39, "0.00")}; },
+                  kErrOverflow},
+        FaultCase{"16-bit overflow", [] { return static_cast<double>(Int16(40000)); }, kErrOverflow}));
+
+TEST(FormatRoundTest, StoresTheFloatOfTheFormattedText) {
+    EXPECT_EQ(FormatRound(26.875, "0.00"), 26.88f);
+    EXPECT_EQ(FormatRound(1.0005, "0.000"), 1.001f);
+    EXPECT_EQ(FormatRound(115.0 / 100.0, "0.00"), 1.15f);
+    EXPECT_EQ(FormatRound(-0.0001, "0.00"), 0.0f);
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "model/calculations.h"
+#include "support/design_fixture.h"
+
+namespace vantrel {
+namespace {
+
+using test::Calculated;
+using test::InputsWith;
+
+struct CutCase {
+    const char* name;
+    DesignInputs inputs;
+    int row;
+    float value;
+    const char* valueText;
+    const char* noteText;
+};
+
+class CutoutTest : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(CutoutTest, FixesTheDimensionAndItsTexts) {
+    const CutCase& c = GetParam();
+    Calculated calc;
+    test::Run(calc, c.inputs);
+    const DesignRecord& r = calc.record();
+    const float values[] = {0, r.a, r.b, r.c, r.R};
+    EXPECT_FLOAT_EQ(values[c.row], c.value);
+    EXPECT_EQ(calc.summary(c.row, 1), c.valueText);
+    EXPECT_EQ(calc.summary(c.row, 2), c.noteText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dimensions, CutoutTest,
+    ::testing::Values(
+        CutCase{"HalfFlangeExactQuarter", InputsWith({{"Beam", "W 21x44"}, {"A", "0.50"}}), 1,
+                3.25f, "3.25   in.", "From 3.250   in."},
+        CutCase{"TieRoundsUp", InputsWith({{"Beam", "W 18x50"}, {"A", "0.55"}}), 1, 4.25f,
+                "4.25   in.", "From 4.125   in."},
+        CutCase{"OverrideGoverns", InputsWith({{"Beam", "W 21x44"}, {"ORA", "5.5"}}), 1, 5.5f,
+                "5.5   in.", "User input"},
+        CutCase{"OverrideRoundedToThreeDecimals",
+                InputsWith({{"Beam", "W 21x44"}, {"ORA", "1.0005"}}), 1, 1.001f, "1.001   in.",
+                "User input"},
+        CutCase{"ZeroOverrideIsAbsent", InputsWith({{"Beam", "W 21x44"}, {"ORA", "0"}}), 1, 4.0f,
+                "4.00   in.", "From 3.900   in."},
+        CutCase{"NegativeOverrideTakenAsTyped",
+                InputsWith({{"Beam", "W 21x44"}, {"ORA", "-2"}}), 1, -2.0f, "-2   in.",
+                "User input"},
+        CutCase{"LengthOfCut", InputsWith({{"Beam", "W 21x44"}}), 2, 15.5f, "15.50   in.",
+                "From 15.525   in."},
+        CutCase{"DepthOfCut", InputsWith({{"Beam", "W 21x44"}}), 3, 1.25f, "1.25   in.",
+                "From 1.300   in."},
+        CutCase{"Radius", InputsWith({{"Beam", "W 21x44"}, {"ORB", "16"}, {"ORC", "2"}}), 4, 17.0f,
+                "17.00   in.", ""},
+        CutCase{"RadiusOfSmallestShape", InputsWith({}), 4, 1.875f, "1.88   in.", ""}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(CutoutTest, EmptyOverrideIsAConversionErrorThatStopsTheCut) {
+    Calculated calc;
+    test::Run(calc, InputsWith({{"Beam", "W 21x44"}, {"ORB", ""}}));
+    ASSERT_FALSE(calc.errors.errors.empty());
+    const ChainError& e = calc.errors.errors.front();
+    EXPECT_EQ(e.procedure, "CalculateCutout");
+    EXPECT_EQ(e.module, "Tab1");
+    EXPECT_EQ(e.number, 13);
+    EXPECT_EQ(e.description, "Type mismatch");
+    EXPECT_EQ(calc.record().a, 4.0f);  // written before the failure
+    EXPECT_EQ(calc.record().b, 1.0f);  // not written: the value of ClearValues
+    EXPECT_EQ(calc.record().c, 1.0f);
+    EXPECT_EQ(calc.record().R, 1.0f);
+}
+
+struct RoundCase {
+    float value;
+    float increment;
+    const char* mode;
+    float expected;
+};
+
+class DoRoundTest : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(DoRoundTest, RoundsToMultiplesOfTheIncrement) {
+    Calculated calc;
+    DesignInputs inputs = NewDesignInputs();
+    CalcContext ctx{calc.state.record, inputs, calc.state.grids, calc.state.labels, calc.errors};
+    const RoundCase& c = GetParam();
+    EXPECT_FLOAT_EQ(doRound(ctx, c.value, c.increment, c.mode), c.expected)
+        << c.value << ' ' << c.increment << ' ' << c.mode;
+    EXPECT_TRUE(calc.errors.errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, DoRoundTest,
+    ::testing::Values(RoundCase{3.375f, 0.25f, "NE", 3.5f}, RoundCase{3.374f, 0.25f, "NE", 3.25f},
+                      RoundCase{3.25f, 0.25f, "NE", 3.25f}, RoundCase{-0.1f, 0.25f, "NE", 0.0f},
+                      RoundCase{3.49f, 0.25f, "DN", 3.25f}, RoundCase{-0.1f, 0.25f, "DN", -0.25f},
+                      RoundCase{5.3f, 2.0f, "UP", 6.0f},   // 5 Mod 2 = 1: up to the next step
+                      RoundCase{4.0f, 2.0f, "UP", 4.0f},   // no remainder: unchanged
+                      RoundCase{4.3f, 2.0f, "UP", 4.3f},   // 4 Mod 2 = 0: unchanged, not rounded
+                      RoundCase{2.5f, 2.0f, "UP", 2.5f},   // 2.5 rounds to 2 (half to even)
+                      RoundCase{3.5f, 2.0f, "UP", 3.5f},   // 3.5 rounds to 4: no remainder
+                      RoundCase{3.3f, 0.25f, "XX", 0.0f}, RoundCase{3.3f, 0.25f, "ne", 0.0f}));
+
+TEST(DoRoundTest, ZeroWholeIncrementIsTrappedAndGivesZero) {
+    Calculated calc;
+    DesignInputs inputs = NewDesignInputs();
+    CalcContext ctx{calc.state.record, inputs, calc.state.grids, calc.state.labels, calc.errors};
+    EXPECT_EQ(doRound(ctx, 3.0f, 0.4f, "UP"), 0.0f);
+    ASSERT_EQ(calc.errors.errors.size(), 1u);
+    EXPECT_EQ(calc.errors.errors[0].procedure, "doRound");
+    EXPECT_EQ(calc.errors.errors[0].module, "Tab1");
+    EXPECT_EQ(doRound(ctx, 3.0f, 0.0f, "NE"), 0.0f);
+    EXPECT_EQ(calc.errors.errors.size(), 2u);
+}
+
+}  // namespace
+}  // namespace vantrel
