@@ -16,6 +16,12 @@ struct Command {
 // Every command of the program; each lives in its own file.
 const Command kCommands[] = {
     {"calc", CalcCommand, "calc [FILE.vtl] [--set NAME=TEXT]... [--json]"},
+#ifdef VANTREL_HAVE_FILES
+    {"save", SaveCommand, "save OUT.vtl [FILE.vtl] [--set NAME=TEXT]..."},
+#endif
+#ifdef VANTREL_HAVE_REPORT
+    {"report", ReportCommand, "report [FILE.vtl] [--set NAME=TEXT]... -o OUT.pdf"},
+#endif
 };
 
 void PrintUsage(std::ostream& out) {

@@ -11,5 +11,7 @@ namespace vantrel::cli {
 using Args = std::vector<std::string>;
 
 int CalcCommand(const Args& args, Streams streams);
+int ReportCommand(const Args& args, Streams streams);
+int SaveCommand(const Args& args, Streams streams);
 
 }  // namespace vantrel::cli

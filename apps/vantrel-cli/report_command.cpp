@@ -1,0 +1,63 @@
+// vantrel-cli report: the printed report of a design as a PDF file.
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <memory>
+#include <ostream>
+
+#include "checks/design.h"
+#include "commands.h"
+#include "design_options.h"
+#include "report/page_frame.h"
+#include "report/report_pdf.h"
+
+namespace vantrel::cli {
+namespace {
+
+// Fonts need a QGuiApplication. Without a platform chosen by the user the
+// command runs offscreen, so it needs no display.
+std::unique_ptr<QGuiApplication> StartGui() {
+    if (QGuiApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vantrel-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+int ReportCommand(const Args& args, Streams s) {
+    auto options = ParseDesignOptions(args, {}, {"-o", "--output"}, s.err);
+    if (!options) return kExitUsage;
+    const std::string* output = ValuedOption(*options, "-o");
+    if (!output) output = ValuedOption(*options, "--output");
+    if (!output || output->empty()) {
+        s.err << "vantrel-cli: report needs -o OUT.pdf\n";
+        return kExitUsage;
+    }
+    int status = 0;
+    auto inputs = LoadDesignInputs(*options, s.err, status);
+    if (!inputs) return status;
+
+    // As opening the file does: calculate, then print what the grids hold.
+    DesignState state;
+    CollectingErrorSink errors;
+    Calculate(state, *inputs, errors);
+    for (const ChainError& e : errors.errors) {
+        s.err << "vantrel-cli: error " << e.number << " (" << e.description << ") in "
+              << e.procedure << " of " << e.module << '\n';
+    }
+
+    const auto app = StartGui();
+    const ReportSource source{*inputs, state, DocumentName(options->file.value_or(""))};
+    const ReportResult result = WriteReportPdf(*output, source);
+    if (!result.ok()) {
+        s.err << "vantrel-cli: " << ReportFailurePrompt(result) << " ("
+              << ReportFailureTitle(result) << ")\n";
+        return kExitFileError;
+    }
+    return errors.errors.empty() ? kExitPass : kExitCalculationError;
+}
+
+}  // namespace vantrel::cli

@@ -1,0 +1,60 @@
+#include <string>
+
+#include "model/number_text.h"
+#include "report_pages.h"
+
+namespace vantrel {
+namespace {
+
+void DistributedLoads(ReportLines& out, const DesignRecord& r) {
+    const float dead[] = {r.DistDL1, r.DistDL2, r.DistDL3};
+    const float live[] = {r.DistLL1, r.DistLL2, r.DistLL3};
+    out.At(10, "Distributed Loads", kItalic | kUnderline, LineEnd::End);
+    out.EmptyLines();
+    out.At(15, "Dead Load", kItalic);
+    out.At(25, "Live Load", kItalic, LineEnd::End);
+    for (int k = 0; k < 3; ++k) {
+        out.At(15, Format(dead[k], "0.000") + "  kip/ft", kPlain);
+        out.At(25, Format(live[k], "0.000") + "  kip/ft", kPlain, LineEnd::End);
+    }
+}
+
+void PointLoads(ReportLines& out, const DesignRecord& r) {
+    const float dead[] = {r.PointDL1, r.PointDL2, r.PointDL3};
+    const float live[] = {r.PointLL1, r.PointLL2, r.PointLL3};
+    const float location[] = {r.PointLoadLocation1, r.PointLoadLocation2, r.PointLoadLocation3};
+    out.At(10, "Point Loads", kItalic | kUnderline, LineEnd::End);
+    out.EmptyLines();
+    out.At(15, "Dead Load", kItalic);
+    out.At(25, "Live Load", kItalic);
+    out.At(35, "Location", kItalic, LineEnd::End);
+    for (int k = 0; k < 3; ++k) {
+        out.At(15, Format(dead[k], "0.000") + "  kip", kPlain);
+        out.At(25, Format(live[k], "0.000") + "  kip", kPlain);
+        out.At(35, Format(location[k], "0.00") + " ft", kPlain, LineEnd::End);
+    }
+}
+
+}  // namespace
+
+void PrintLoadsPage(ReportLines& out, const ReportSource& source) {
+    const DesignRecord& r = source.state.record;
+    out.Page().SetFontSize(9);
+    out.At(5, "Gravity Loads at Beam", kBold | kUnderline, LineEnd::End);
+    out.EmptyLines(2);
+    DistributedLoads(out, r);
+    out.EmptyLines(2);
+    PointLoads(out, r);
+    out.EmptyLines(4);
+    out.At(10, "Notes and Assumptions", kBold | kUnderline, LineEnd::End);
+    out.At(15,
+           "1- Flexural demand on the girder due to gravity loads is less than about 30% of the "
+           "girder's capacity.",
+           kPlain, LineEnd::End);
+    out.At(15, "2- Strong Column - Weak Beam action is not checked.", kPlain, LineEnd::End);
+    out.At(15, "3- For bracing and other requirements see FEMA 350.", kPlain, LineEnd::End);
+    out.Page().SetFontSize(8);
+    PrintConnectionSketch(out.Page(), source);
+}
+
+}  // namespace vantrel
