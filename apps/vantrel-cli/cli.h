@@ -8,6 +8,12 @@
 //       Exit status: 0 every verdict passes, 1 a check fails, 3 a calculation
 //       error was reported, 2 usage error (4 a project file cannot be read).
 //
+//   vantrel-cli save OUT.vtl [FILE.vtl] [--set NAME=TEXT]...
+//       Writes a project file: a new design's inputs or FILE's (as opening it
+//       would show them), with any of the 28 inputs replaced by name. An
+//       existing OUT is replaced only once the new file is complete.
+//       Exit status: 0 written, 2 usage error, 4 a file cannot be read or written.
+//
 // Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
 // ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,
 // PointDL1..3, PointLL1..3, PointLoadLocation1..3.
