@@ -1,0 +1,43 @@
+#pragma once
+// The start-up command line and what it asks the program to do.
+//
+//   vantrel                    show a new design
+//   vantrel /open PATH         open PATH and show it (an empty PATH asks for the file)
+//   vantrel /print PATH        open PATH and print its report through the print dialog
+//   vantrel /reg               associate .vtl files with this program, then end
+//   vantrel /unreg             remove that association, then end
+//
+// The keys compare case-sensitively against the first six characters of the
+// command line. Everything after "/open " or "/print" and one more character is
+// the path, blanks included and quotes kept, because the association's commands
+// pass the file name unquoted.
+
+#include <string>
+#include <vector>
+
+namespace vantrel::shell {
+
+enum class StartupKind {
+    Register,        // exactly "/reg"
+    Unregister,      // any line beginning with "/unreg"
+    Print,           // "/print", a skipped character, the path
+    Open,            // "/open " and the path
+    Normal,          // anything else, the empty line included
+    InvalidCommand,  // "/print" with nothing after it
+};
+
+struct StartupAction {
+    StartupKind kind = StartupKind::Normal;
+    std::string path;  // for Print and Open; UTF-8
+
+    bool operator==(const StartupAction&) const = default;
+};
+
+// Decides the start-up action from the command line alone.
+StartupAction Dispatch(const std::string& commandLine);
+
+// The command line as the program sees it: the arguments after the program
+// name joined by single blanks.
+std::string JoinArguments(const std::vector<std::string>& argumentsAfterProgram);
+
+}  // namespace vantrel::shell
