@@ -1,0 +1,52 @@
+#pragma once
+// The chain's checked arithmetic (model/chain_math.h) without exceptions, for
+// the search's inner loop. A failing operation marks the evaluation failed
+// and yields 1; the caller discards every value of a failed evaluation, so
+// what the later operations compute with that 1 does not matter.
+
+#include <cmath>
+
+namespace vantrel::search {
+
+class CheckedMath {
+public:
+    // a / b: fails where Divide of the chain raises (x/0, 0/0, NaN, overflow).
+    double Divide(double a, double b) {
+        if (std::isnan(a) || std::isnan(b) || b == 0.0) return Fail();
+        const double q = a / b;
+        return std::isfinite(q) ? q : Fail();
+    }
+
+    double SquareRoot(double x) {
+        if (std::isnan(x) || x < 0.0) return Fail();
+        return std::sqrt(x);
+    }
+
+    // The value stored as single precision; fails where it would be infinite.
+    float Single(double x) {
+        // Values from FLT_MAX up to the midpoint below 2^128 round down to
+        // FLT_MAX; from that midpoint on the conversion gives infinity.
+        constexpr double kOverflowFrom = 0x1.ffffffp127;
+        if (!(std::fabs(x) < kOverflowFrom)) return static_cast<float>(Fail());
+        return static_cast<float>(x);
+    }
+
+    // FormatRound(x, "0.0"), "0.00" or "0.000" for decimals 1, 2 or 3.
+    float FormatRound(double x, int decimals);
+
+    bool failed() const { return failed_; }
+
+private:
+    double Fail() {
+        failed_ = true;
+        return 1.0;
+    }
+
+    bool failed_ = false;
+};
+
+// The float that FormatRound of the chain gives, or false where that raises
+// an error. Exposed for the tests of the rounding.
+bool FastFormatRound(double x, int decimals, float& result);
+
+}  // namespace vantrel::search

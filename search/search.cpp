@@ -1,0 +1,124 @@
+#include "search.h"
+
+#include <algorithm>
+#include <mutex>
+#include <thread>
+
+#include "model/chain_math.h"
+#include "model/shape_table.h"
+#include "pair_evaluation.h"
+
+namespace vantrel {
+namespace {
+
+using search::PairEvaluator;
+using search::PairOutcome;
+
+struct Frame {
+    double length = 0;  // ft
+    double height = 0;  // ft
+};
+
+// Only called when the shared inputs read without error.
+Frame FrameOf(const DesignInputs& inputs) {
+    return {DoubleFromText(inputs.Length), DoubleFromText(inputs.Height)};
+}
+
+bool Passes(const PairOutcome& o, const SearchOptions& options) {
+    using namespace search;
+    if (o.error) return false;
+    for (Verdict v : {kSpanToDepth, kColumnSize, kColumnWidth, kMfRatio, kBeamShear})
+        if (!o.passes[v]) return false;
+    if (options.excludeDoublerPlates && !o.passes[kDoublerPlates]) return false;
+    if (options.excludeContinuityPlates && !o.passes[kContinuityPlates]) return false;
+    return true;
+}
+
+// All pairs of one beam; the beam's own verdicts have passed.
+void SearchBeam(const PairEvaluator& evaluator, const Frame& frame, const SearchOptions& options,
+                int beam, std::vector<DesignMatch>& found) {
+    const search::BeamValues& b = evaluator.Beam(beam);
+    for (int column = 0; column < kShapeCount; ++column) {
+        const search::ColumnValues& c = evaluator.Column(column);
+        // Verdicts that need no calculation: skip the pair early.
+        if (c.bf < b.bf) continue;
+        if (evaluator.Shared().smrf && !c.allowedSeries) continue;
+        if (options.excludeContinuityPlates && c.tf < b.partial.Tcf) continue;
+
+        const PairOutcome o = evaluator.Evaluate(beam, column);
+        if (!Passes(o, options)) continue;
+        DesignMatch match;
+        match.beam = beam;
+        match.column = column;
+        match.mfRatio = o.mfRatio;
+        match.shearUnity = o.shearUnity;
+        match.flangeRatio = o.flangeSlenderness;
+        match.webRatio = o.webSlenderness;
+        match.doublerPlatesRequired = !o.passes[search::kDoublerPlates];
+        match.continuityPlatesRequired = !o.passes[search::kContinuityPlates];
+        match.weight = double{b.weight} * frame.length + 2.0 * double{c.weight} * frame.height;
+        found.push_back(match);
+    }
+}
+
+bool Lighter(const DesignMatch& x, const DesignMatch& y) {
+    if (x.weight != y.weight) return x.weight < y.weight;
+    const float xBeam = ShapeAt(x.beam).Weight;
+    const float yBeam = ShapeAt(y.beam).Weight;
+    if (xBeam != yBeam) return xBeam < yBeam;
+    if (x.beam != y.beam) return x.beam < y.beam;
+    return x.column < y.column;
+}
+
+int ThreadCount(const SearchOptions& options) {
+    int count = options.threads;
+    if (count <= 0) count = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(count, 1, 64);
+}
+
+}  // namespace
+
+SearchResult SearchDesigns(const DesignInputs& inputs, const SearchOptions& options,
+                           const SearchControl& control) {
+    const PairEvaluator evaluator(inputs);
+    const bool usable = !evaluator.Shared().error;
+    const Frame frame = usable ? FrameOf(inputs) : Frame{};
+
+    std::atomic<int> nextBeam{0};
+    std::atomic<int> beamsDone{0};
+    std::atomic<bool> stopped{false};
+    std::mutex mergeLock;
+    SearchResult result;
+
+    auto work = [&](bool reportProgress) {
+        std::vector<DesignMatch> found;
+        for (;;) {
+            if (control.cancel && control.cancel->load(std::memory_order_relaxed)) {
+                stopped = true;
+                break;
+            }
+            const int beam = nextBeam.fetch_add(1);
+            if (beam >= kShapeCount) break;
+            if (usable && evaluator.Beam(beam).passesOwnChecks)
+                SearchBeam(evaluator, frame, options, beam, found);
+            const int done = beamsDone.fetch_add(1) + 1;
+            if (reportProgress && control.progress) control.progress(done, kShapeCount);
+        }
+        const std::lock_guard<std::mutex> lock(mergeLock);
+        result.designs.insert(result.designs.end(), found.begin(), found.end());
+    };
+
+    std::vector<std::thread> helpers;
+    for (int i = 1; i < ThreadCount(options); ++i) helpers.emplace_back(work, false);
+    work(true);
+    for (std::thread& helper : helpers) helper.join();
+
+    const int done = beamsDone.load();
+    if (control.progress) control.progress(done, kShapeCount);
+    result.cancelled = stopped.load();
+    result.searched = static_cast<long>(done) * kShapeCount;
+    std::sort(result.designs.begin(), result.designs.end(), Lighter);
+    return result;
+}
+
+}  // namespace vantrel

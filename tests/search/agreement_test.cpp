@@ -1,0 +1,208 @@
+// The search's arithmetic against the full chain, on every one of the 71,289
+// beam/column pairs, for several input sets: the same error status, the same
+// fourteen verdicts, bit-identical stored values and the same grid texts. And
+// the search keeps exactly the pairs whose verdicts pass.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "checks/design.h"
+#include "checks/verdict_cells.h"
+#include "model/number_text.h"
+#include "model/shape_table.h"
+#include "search/pair_evaluation.h"
+#include "search/search.h"
+
+namespace vantrel {
+namespace {
+
+using search::PairOutcome;
+
+struct InputSet {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> changes;
+    // Whether the set must produce pairs in error and pairs that pass.
+    bool expectErrors;
+    bool expectDesigns;
+};
+
+void PrintTo(const InputSet& set, std::ostream* out) { *out << set.name; }
+
+DesignInputs InputsOf(const InputSet& set) {
+    DesignInputs inputs = NewDesignInputs();
+    for (const auto& [name, text] : set.changes) *inputs.Find(name) = text;
+    return inputs;
+}
+
+std::string Mismatch(const char* what, const std::string& expected, const std::string& actual) {
+    return std::string(what) + ": chain '" + expected + "', search '" + actual + "'";
+}
+
+// The first difference between the chain's design and the search's outcome,
+// or the empty text.
+std::string Compare(const DesignState& chain, bool chainError, const PairOutcome& o) {
+    if (chainError != o.error)
+        return Mismatch("error", chainError ? "yes" : "no", o.error ? "yes" : "no");
+    if (chainError) return {};
+
+    const auto verdicts = ReadVerdicts(chain.grids);
+    for (size_t k = 0; k < verdicts.size(); ++k) {
+        const VerdictState expected = verdicts[k].state;
+        const VerdictState actual = o.passes[k] ? VerdictState::Pass : VerdictState::Fail;
+        if (expected != actual)
+            return Mismatch(verdicts[k].cell->name, expected == VerdictState::Pass ? "pass" : "not pass",
+                            actual == VerdictState::Pass ? "pass" : "fail");
+    }
+
+    const DesignRecord& r = chain.record;
+    const std::pair<const char*, std::pair<float, float>> values[] = {
+        {"a", {r.a, o.a}},          {"b", {r.b, o.b}},        {"c", {r.c, o.c}},
+        {"R", {r.R, o.R}},          {"Zrbs", {r.Zrbs, o.Zrbs}}, {"Srbs", {r.Srbs, o.Srbs}},
+        {"Cpr", {r.Cpr, o.Cpr}},    {"Mpr", {r.Mpr, o.Mpr}},  {"X", {r.X, o.X}},
+        {"Lprime", {r.Lprime, o.Lprime}}, {"Vp", {r.Vp, o.Vp}}, {"Mf", {r.Mf, o.Mf}},
+        {"Mc", {r.Mc, o.Mc}},       {"Vg", {r.Vg, o.Vg}},     {"Vf", {r.Vf, o.Vf}},
+        {"ds", {r.ds, o.ds}},       {"Cy", {r.Cy, o.Cy}},
+    };
+    for (const auto& [name, pair] : values) {
+        if (std::bit_cast<uint32_t>(pair.first) != std::bit_cast<uint32_t>(pair.second))
+            return Mismatch(name, ValueText(pair.first), ValueText(pair.second));
+    }
+
+    const ResultGrid& p = chain.grids.parameters;
+    const ResultGrid& k = chain.grids.checks;
+    const std::pair<const char*, std::pair<std::string, std::string>> texts[] = {
+        {"span ratio", {p.Text(4, 1), Format(o.spanRatio, "0.00")}},
+        {"flange share", {p.Text(6, 1), ValueText(o.flangeMomentShare) + "xMplastic"}},
+        {"remaining", {p.Text(7, 1), Format(o.remainingWidth, "0.0%") + " remaining"}},
+        {"Ry Zb Fy", {k.Text(2, 2), ValueText(o.RyZbFy) + "   ft-kip"}},
+        {"Mf ratio", {k.Text(3, 2), Format(o.mfRatio, "0.000")}},
+        {"web thickness", {k.Text(8, 2), ValueText(o.requiredWebThickness) + "   in"}},
+        {"Tcf", {k.Text(12, 2), Format(o.Tcf, "0.000") + "   in"}},
+        {"flange ratio", {k.Text(16, 2), Format(o.flangeSlenderness, "0.00")}},
+        {"web ratio", {k.Text(20, 2), Format(o.webSlenderness, "0.00")}},
+        {"shear unity", {k.Text(24, 2), Format(o.shearUnity, "0.00")}},
+    };
+    for (const auto& [name, pair] : texts) {
+        if (pair.first != pair.second) return Mismatch(name, pair.first, pair.second);
+    }
+    return {};
+}
+
+bool PassesSearch(const PairOutcome& o, bool noDoublers, bool noContinuity) {
+    using namespace search;
+    if (o.error) return false;
+    for (int v = 0; v < kVerdictCount; ++v) {
+        if (v == kDoublerPlates && !noDoublers) continue;
+        if (v == kContinuityPlates && !noContinuity) continue;
+        if (!o.passes[v]) return false;
+    }
+    return true;
+}
+
+class Agreement : public testing::TestWithParam<InputSet> {};
+
+TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
+    const DesignInputs base = InputsOf(GetParam());
+    const search::PairEvaluator evaluator(base);
+
+    // The full chain's verdicts decide which pairs each search must keep.
+    std::set<std::pair<int, int>> expected[3];  // no option, no doublers, no continuity
+    int mismatches = 0;
+    int errors = 0;
+    std::ostringstream report;
+    DesignInputs inputs = base;
+    // Calculate rewrites every compared cell, so one design serves all pairs.
+    DesignState chain;
+    for (int beam = 0; beam < kShapeCount; ++beam) {
+        inputs.Beam = std::string(ShapeName(beam));
+        for (int column = 0; column < kShapeCount; ++column) {
+            inputs.Column = std::string(ShapeName(column));
+            CollectingErrorSink sink;
+            Calculate(chain, inputs, sink);
+            const bool chainError = !sink.errors.empty();
+            const PairOutcome o = evaluator.Evaluate(beam, column);
+            const std::string difference = Compare(chain, chainError, o);
+            if (!difference.empty() && ++mismatches <= 5)
+                report << inputs.Beam << " / " << inputs.Column << ": " << difference << '\n';
+            errors += chainError ? 1 : 0;
+
+            bool pass[3] = {!chainError, !chainError, !chainError};
+            const auto verdicts = ReadVerdicts(chain.grids);
+            for (int v = 0; v < search::kVerdictCount; ++v) {
+                const bool ok = verdicts[static_cast<size_t>(v)].state == VerdictState::Pass;
+                if (v != search::kDoublerPlates && v != search::kContinuityPlates) {
+                    for (bool& p : pass) p = p && ok;
+                } else if (v == search::kDoublerPlates) {
+                    pass[1] = pass[1] && ok;
+                } else {
+                    pass[2] = pass[2] && ok;
+                }
+            }
+            for (int s = 0; s < 3; ++s)
+                if (pass[s]) expected[s].insert({beam, column});
+        }
+    }
+    EXPECT_EQ(mismatches, 0) << report.str();
+    EXPECT_EQ(errors > 0, GetParam().expectErrors) << errors << " pairs in error";
+    EXPECT_EQ(!expected[0].empty(), GetParam().expectDesigns);
+
+    for (int s = 0; s < 3; ++s) {
+        SearchOptions options;
+        options.excludeDoublerPlates = s == 1;
+        options.excludeContinuityPlates = s == 2;
+        const SearchResult result = SearchDesigns(base, options);
+        EXPECT_EQ(result.searched, long{kShapeCount} * kShapeCount);
+        std::set<std::pair<int, int>> found;
+        for (const DesignMatch& m : result.designs) {
+            found.insert({m.beam, m.column});
+            const PairOutcome o = evaluator.Evaluate(m.beam, m.column);
+            ASSERT_TRUE(PassesSearch(o, s == 1, s == 2));
+            EXPECT_EQ(m.mfRatio, o.mfRatio);
+            EXPECT_EQ(m.shearUnity, o.shearUnity);
+            EXPECT_EQ(m.flangeRatio, o.flangeSlenderness);
+            EXPECT_EQ(m.webRatio, o.webSlenderness);
+            EXPECT_EQ(m.doublerPlatesRequired, !o.passes[search::kDoublerPlates]);
+            EXPECT_EQ(m.continuityPlatesRequired, !o.passes[search::kContinuityPlates]);
+        }
+        EXPECT_EQ(found.size(), result.designs.size()) << "a pair is listed twice";
+        EXPECT_TRUE(found == expected[s]) << "option set " << s << ": search keeps "
+                                          << found.size() << " pairs, the chain passes "
+                                          << expected[s].size();
+    }
+}
+
+const InputSet kInputSets[] = {
+    {"SmrfLength30", {{"Length", "30"}}, false, true},
+    {"OmrfLength20WithLoads",
+     {{"FRAMETYPE", "OMRF"}, {"Length", "20"}, {"Height", "12.5"}, {"DistDL1", "1.2"},
+      {"DistDL2", "0.35"}, {"DistLL1", "0.8"}, {"PointDL1", "10"}, {"PointLL1", "4.5"},
+      {"PointLoadLocation1", "6"}, {"PointDL2", "3.25"}, {"PointLoadLocation2", "14.5"},
+      {"PointLL3", "2"}, {"PointLoadLocation3", "17"}},
+     false, true},
+    // Typed dimensions govern; the coefficient texts are then never read.
+    {"UserOverrides",
+     {{"Length", "25"}, {"Grade", "A572   Fy=50 ksi   Fu=60 ksi"}, {"ORA", "5.5"},
+      {"ORB", "18"}, {"ORC", "1.5"}, {"A", "none"}, {"C", ""}},
+     false, true},
+    // So short that L' rounds to zero for some pairs and turns negative for others.
+    {"ShortSpanSomePairsInError", {{"Length", "3.5"}, {"FRAMETYPE", "OMRF"}, {"DistDL1", "2"}},
+     true, false},
+    {"UnknownGradeFyOfOne", {{"Grade", "A36"}, {"Length", "30"}}, false, true},
+    {"HeightOfZeroEveryPairInError", {{"Length", "30"}, {"Height", "0"}}, true, false},
+    {"LoadNotANumber", {{"Length", "30"}, {"PointLL2", "2 kip"}}, true, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(InputSets, Agreement, testing::ValuesIn(kInputSets),
+                         [](const testing::TestParamInfo<InputSet>& param) {
+                             return std::string(param.param.name);
+                         });
+
+}  // namespace
+}  // namespace vantrel

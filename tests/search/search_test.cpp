@@ -1,0 +1,136 @@
+// The search's ranking, options, threads, progress and cancellation.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "model/shape_table.h"
+#include "search/search.h"
+
+namespace vantrel {
+namespace {
+
+DesignInputs Inputs() {
+    DesignInputs inputs = NewDesignInputs();
+    inputs.Length = "30";
+    inputs.Height = "12";
+    return inputs;
+}
+
+TEST(SearchDesigns, RanksByFrameWeightThenBeamWeight) {
+    const SearchResult result = SearchDesigns(Inputs());
+    ASSERT_GT(result.designs.size(), 10u);
+    for (size_t i = 0; i < result.designs.size(); ++i) {
+        const DesignMatch& m = result.designs[i];
+        const double expected = double{ShapeAt(m.beam).Weight} * 30.0 +
+                                2.0 * double{ShapeAt(m.column).Weight} * 12.0;
+        EXPECT_DOUBLE_EQ(m.weight, expected);
+        if (i == 0) continue;
+        const DesignMatch& before = result.designs[i - 1];
+        ASSERT_LE(before.weight, m.weight) << "at rank " << i;
+        if (before.weight == m.weight) {
+            EXPECT_LE(ShapeAt(before.beam).Weight, ShapeAt(m.beam).Weight) << "at rank " << i;
+        }
+    }
+}
+
+TEST(SearchDesigns, PlateOptionsDropExactlyThePairsThatNeedPlates) {
+    const SearchResult all = SearchDesigns(Inputs());
+    SearchOptions noDoublers;
+    noDoublers.excludeDoublerPlates = true;
+    SearchOptions noContinuity;
+    noContinuity.excludeContinuityPlates = true;
+    SearchOptions neither = noDoublers;
+    neither.excludeContinuityPlates = true;
+
+    auto kept = [&](bool dropDoublers, bool dropContinuity) {
+        std::vector<std::pair<int, int>> pairs;
+        for (const DesignMatch& m : all.designs)
+            if (!(dropDoublers && m.doublerPlatesRequired) &&
+                !(dropContinuity && m.continuityPlatesRequired))
+                pairs.push_back({m.beam, m.column});
+        return pairs;
+    };
+    auto pairsOf = [](const SearchResult& r) {
+        std::vector<std::pair<int, int>> pairs;
+        for (const DesignMatch& m : r.designs) pairs.push_back({m.beam, m.column});
+        return pairs;
+    };
+    // Both kinds of pair must occur, or the comparison proves nothing.
+    const auto withoutDoublers = kept(true, false);
+    const auto withoutContinuity = kept(false, true);
+    ASSERT_LT(withoutDoublers.size(), all.designs.size());
+    ASSERT_LT(withoutContinuity.size(), all.designs.size());
+    ASSERT_FALSE(kept(true, true).empty());
+    EXPECT_EQ(pairsOf(SearchDesigns(Inputs(), noDoublers)), withoutDoublers);
+    EXPECT_EQ(pairsOf(SearchDesigns(Inputs(), noContinuity)), withoutContinuity);
+    EXPECT_EQ(pairsOf(SearchDesigns(Inputs(), neither)), kept(true, true));
+}
+
+TEST(SearchDesigns, GivesTheSameListOnAnyNumberOfThreads) {
+    SearchOptions one;
+    one.threads = 1;
+    const SearchResult single = SearchDesigns(Inputs(), one);
+    for (int threads : {2, 3, 8}) {
+        SearchOptions options;
+        options.threads = threads;
+        const SearchResult result = SearchDesigns(Inputs(), options);
+        ASSERT_EQ(result.designs.size(), single.designs.size()) << threads;
+        for (size_t i = 0; i < result.designs.size(); ++i) {
+            EXPECT_EQ(result.designs[i].beam, single.designs[i].beam) << threads << " at " << i;
+            EXPECT_EQ(result.designs[i].column, single.designs[i].column) << threads << " at " << i;
+        }
+    }
+}
+
+TEST(SearchDesigns, ReportsProgressOnTheCallingThreadUpToTheEnd) {
+    std::vector<int> seen;
+    SearchControl control;
+    const auto caller = std::this_thread::get_id();
+    bool otherThread = false;
+    control.progress = [&](int done, int total) {
+        EXPECT_EQ(total, kShapeCount);
+        otherThread = otherThread || std::this_thread::get_id() != caller;
+        seen.push_back(done);
+    };
+    const SearchResult result = SearchDesigns(Inputs(), {}, control);
+    EXPECT_FALSE(result.cancelled);
+    EXPECT_FALSE(otherThread);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), kShapeCount);
+    for (size_t i = 1; i < seen.size(); ++i) EXPECT_LE(seen[i - 1], seen[i]);
+    EXPECT_EQ(result.searched, long{kShapeCount} * kShapeCount);
+}
+
+TEST(SearchDesigns, StopsWhenCancelled) {
+    std::atomic<bool> cancel{false};
+    SearchControl control;
+    control.cancel = &cancel;
+    control.progress = [&](int done, int) {
+        if (done >= 10) cancel = true;
+    };
+    SearchOptions options;
+    options.threads = 1;
+    const SearchResult result = SearchDesigns(Inputs(), options, control);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(result.searched, 10L * kShapeCount);
+
+    cancel = true;
+    const SearchResult none = SearchDesigns(Inputs(), {}, control);
+    EXPECT_TRUE(none.cancelled);
+    EXPECT_EQ(none.searched, 0);
+    EXPECT_TRUE(none.designs.empty());
+}
+
+TEST(SearchDesigns, FindsNothingWhenEveryPairReportsAnError) {
+    DesignInputs inputs = Inputs();
+    inputs.Length = "thirty";
+    const SearchResult result = SearchDesigns(inputs);
+    EXPECT_TRUE(result.designs.empty());
+    EXPECT_EQ(result.searched, long{kShapeCount} * kShapeCount);
+}
+
+}  // namespace
+}  // namespace vantrel
