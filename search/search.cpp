@@ -116,6 +116,7 @@ SearchResult SearchDesigns(const DesignInputs& inputs, const SearchOptions& opti
     const int done = beamsDone.load();
     if (control.progress) control.progress(done, kShapeCount);
     result.cancelled = stopped.load();
+    result.inputError = !usable;
     result.searched = static_cast<long>(done) * kShapeCount;
     std::sort(result.designs.begin(), result.designs.end(), Lighter);
     return result;

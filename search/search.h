@@ -44,6 +44,9 @@ struct DesignMatch {
 struct SearchResult {
     long searched = 0;  // pairs examined
     bool cancelled = false;
+    // An input that every calculation reads gives an error (a length, height
+    // or load text that is not a number, a height of 0): no pair can pass.
+    bool inputError = false;
     std::vector<DesignMatch> designs;  // lightest frame first, then lightest beam
 };
 

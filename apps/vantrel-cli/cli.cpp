@@ -16,6 +16,9 @@ struct Command {
 // Every command of the program; each lives in its own file.
 const Command kCommands[] = {
     {"calc", CalcCommand, "calc [FILE.vtl] [--set NAME=TEXT]... [--json]"},
+    {"search", SearchCommand,
+     "search [FILE.vtl] [--set NAME=TEXT]... [--no-doublers] [--no-continuity] [--limit N] "
+     "[--json|--csv]"},
 #ifdef VANTREL_HAVE_FILES
     {"save", SaveCommand, "save OUT.vtl [FILE.vtl] [--set NAME=TEXT]..."},
 #endif

@@ -13,5 +13,6 @@ using Args = std::vector<std::string>;
 int CalcCommand(const Args& args, Streams streams);
 int ReportCommand(const Args& args, Streams streams);
 int SaveCommand(const Args& args, Streams streams);
+int SearchCommand(const Args& args, Streams streams);
 
 }  // namespace vantrel::cli

@@ -97,6 +97,7 @@ TEST(SearchDesigns, ReportsProgressOnTheCallingThreadUpToTheEnd) {
     };
     const SearchResult result = SearchDesigns(Inputs(), {}, control);
     EXPECT_FALSE(result.cancelled);
+    EXPECT_FALSE(result.inputError);
     EXPECT_FALSE(otherThread);
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.back(), kShapeCount);
@@ -128,6 +129,7 @@ TEST(SearchDesigns, FindsNothingWhenEveryPairReportsAnError) {
     DesignInputs inputs = Inputs();
     inputs.Length = "thirty";
     const SearchResult result = SearchDesigns(inputs);
+    EXPECT_TRUE(result.inputError);
     EXPECT_TRUE(result.designs.empty());
     EXPECT_EQ(result.searched, long{kShapeCount} * kShapeCount);
 }

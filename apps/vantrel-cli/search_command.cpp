@@ -1,0 +1,170 @@
+// vantrel-cli search [FILE.vtl] [--set NAME=TEXT]... [--no-doublers] [--no-continuity]
+//                    [--limit N] [--json|--csv]
+//
+// Calculates every beam/column pair of the shape table with the design's
+// other inputs and lists the pairs that pass, lightest frame first. The text
+// table shows the first N designs (20 unless --limit says otherwise); --json
+// and --csv list every passing design. Exit status: 0 designs found, 1 none
+// pass, 2 usage error, 3 the inputs give a calculation error for every pair,
+// 4 a project file cannot be read.
+
+#include <charconv>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "checks/design.h"
+#include "commands.h"
+#include "design_options.h"
+#include "model/number_text.h"
+#include "model/shape_table.h"
+#include "nlohmann/json.hpp"
+#include "search/search.h"
+
+namespace vantrel::cli {
+namespace {
+
+constexpr size_t kDefaultLimit = 20;
+
+// The shortest text that reads back as the float.
+std::string FloatText(float value) {
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+}
+
+double FloatNumber(float value) { return ParseNumber(FloatText(value)).value; }
+
+// Pounds to one decimal, as shown.
+std::string WeightText(double pounds) { return Format(pounds, "0.0"); }
+
+const char* YesNo(bool value) { return value ? "yes" : "no"; }
+const char* TrueFalse(bool value) { return value ? "true" : "false"; }
+
+void PrintJson(const SearchResult& result, std::ostream& out) {
+    using Json = nlohmann::ordered_json;
+    Json designs = Json::array();
+    for (const DesignMatch& m : result.designs) {
+        designs.push_back(Json{{"Beam", std::string(ShapeName(m.beam))},
+                               {"Column", std::string(ShapeName(m.column))},
+                               {"MfRatio", FloatNumber(m.mfRatio)},
+                               {"ShearUnity", FloatNumber(m.shearUnity)},
+                               {"FlangeRatio", FloatNumber(m.flangeRatio)},
+                               {"WebRatio", FloatNumber(m.webRatio)},
+                               {"DoublerPlatesRequired", m.doublerPlatesRequired},
+                               {"ContinuityPlatesRequired", m.continuityPlatesRequired},
+                               {"Weight", ParseNumber(WeightText(m.weight)).value}});
+    }
+    out << Json{{"searched", result.searched}, {"designs", std::move(designs)}}.dump(1) << '\n';
+}
+
+void PrintCsv(const SearchResult& result, std::ostream& out) {
+    out << "Beam,Column,MfRatio,ShearUnity,FlangeRatio,WebRatio,DoublerPlatesRequired,"
+           "ContinuityPlatesRequired,Weight\n";
+    for (const DesignMatch& m : result.designs) {
+        out << ShapeName(m.beam) << ',' << ShapeName(m.column) << ',' << FloatText(m.mfRatio)
+            << ',' << FloatText(m.shearUnity) << ',' << FloatText(m.flangeRatio) << ','
+            << FloatText(m.webRatio) << ',' << TrueFalse(m.doublerPlatesRequired) << ','
+            << TrueFalse(m.continuityPlatesRequired) << ',' << WeightText(m.weight) << '\n';
+    }
+}
+
+// The ranked table, numbers as the result grids show them.
+void PrintTable(const SearchResult& result, size_t limit, std::ostream& out) {
+    out << "Searched " << result.searched << " beam/column pairs: " << result.designs.size()
+        << (result.designs.size() == 1 ? " design passes" : " designs pass") << ".\n";
+    if (result.designs.empty()) return;
+    std::vector<std::vector<std::string>> rows = {{"Rank", "Beam", "Column", "Mf ratio",
+                                                   "Shear", "Flange", "Web", "Doublers",
+                                                   "Continuity", "Weight (lb)"}};
+    const size_t shown = std::min(limit, result.designs.size());
+    for (size_t i = 0; i < shown; ++i) {
+        const DesignMatch& m = result.designs[i];
+        rows.push_back({std::to_string(i + 1), std::string(ShapeName(m.beam)),
+                        std::string(ShapeName(m.column)), Format(m.mfRatio, "0.000"),
+                        Format(m.shearUnity, "0.00"), Format(m.flangeRatio, "0.00"),
+                        Format(m.webRatio, "0.00"), YesNo(m.doublerPlatesRequired),
+                        YesNo(m.continuityPlatesRequired), WeightText(m.weight)});
+    }
+    std::vector<size_t> widths(rows[0].size(), 0);
+    for (const auto& row : rows)
+        for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c) {
+            // Rank and weight right-aligned, the rest left-aligned.
+            const std::string pad(widths[c] - row[c].size(), ' ');
+            const bool right = c == 0 || c + 1 == row.size();
+            line += right ? pad + row[c] : row[c] + pad;
+            if (c + 1 < row.size()) line += "  ";
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out << line << '\n';
+    }
+    if (shown < result.designs.size()) {
+        out << "Showing the first " << shown << "; --limit N shows more, --json or --csv all.\n";
+    }
+}
+
+bool ReadLimit(const std::string& text, size_t& limit) {
+    const char* end = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), end, limit);
+    return !text.empty() && parsed.ec == std::errc() && parsed.ptr == end;
+}
+
+// Why nothing can pass: the errors of one calculation of the design as given.
+void ExplainInputError(const DesignInputs& inputs, std::ostream& err) {
+    DesignState state;
+    CollectingErrorSink errors;
+    Calculate(state, inputs, errors);
+    err << "vantrel-cli: every pair reports a calculation error";
+    for (const ChainError& e : errors.errors) {
+        err << "; Error " << e.number << " (" << e.description << ") in " << e.procedure;
+    }
+    err << '\n';
+}
+
+}  // namespace
+
+int SearchCommand(const Args& args, Streams s) {
+    auto options = ParseDesignOptions(args, {"--json", "--csv", "--no-doublers", "--no-continuity"},
+                                      {"--limit"}, s.err);
+    if (!options) return kExitUsage;
+    const bool json = HasFlag(*options, "--json");
+    const bool csv = HasFlag(*options, "--csv");
+    if (json && csv) {
+        s.err << "vantrel-cli: choose one of --json and --csv\n";
+        return kExitUsage;
+    }
+    size_t limit = kDefaultLimit;
+    if (const std::string* text = ValuedOption(*options, "--limit")) {
+        if (!ReadLimit(*text, limit)) {
+            s.err << "vantrel-cli: --limit needs a whole number of 0 or more, got '" << *text
+                  << "'\n";
+            return kExitUsage;
+        }
+    }
+    int status = 0;
+    auto inputs = LoadDesignInputs(*options, s.err, status);
+    if (!inputs) return status;
+
+    SearchOptions searchOptions;
+    searchOptions.excludeDoublerPlates = HasFlag(*options, "--no-doublers");
+    searchOptions.excludeContinuityPlates = HasFlag(*options, "--no-continuity");
+    const SearchResult result = SearchDesigns(*inputs, searchOptions);
+
+    if (json) {
+        PrintJson(result, s.out);
+    } else if (csv) {
+        PrintCsv(result, s.out);
+    } else {
+        PrintTable(result, limit, s.out);
+    }
+    if (result.inputError) {
+        ExplainInputError(*inputs, s.err);
+        return kExitCalculationError;
+    }
+    return result.designs.empty() ? kExitCheckFails : kExitPass;
+}
+
+}  // namespace vantrel::cli
