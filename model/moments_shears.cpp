@@ -57,7 +57,7 @@ void CalculateMpr(CalcContext& ctx) {
     RunTrapped(ctx, kModule, "CalculateMpr", [&] {
         DesignRecord& r = ctx.record;
         r.Mpr = FormatRound(double{r.Ry} * r.Cpr * r.Zrbs * r.Fy / 12.0, "0.0");
-        ctx.grids.summary.SetText(8, 1, ValueText(r.Mpr) + "   ft-kip");
+        ctx.grids.summary.SetText(8, 1, ValueText(r.Mpr), "   ft-kip");
     });
 }
 
@@ -68,10 +68,10 @@ void CalculateVP(CalcContext& ctx) {
         ResultGrid& grid = ctx.grids.summary;
         const double hingeOffset = double{r.a} + r.b / 2.0;
         r.X = FormatRound(hingeOffset, "0.00");
-        grid.SetText(9, 1, Format(r.X, "0.00") + "   in");
+        grid.SetText(9, 1, Format(r.X, "0.00"), "   in");
         r.L = SingleFromText(in.Length);
         r.Lprime = FormatRound(r.L - (2.0 * hingeOffset + r.Column.d) / 12.0, "0.00");
-        grid.SetText(10, 1, ValueText(r.Lprime) + "   ft");
+        grid.SetText(10, 1, ValueText(r.Lprime), "   ft");
 
         const std::pair<const std::string&, float&> loads[] = {
             {in.DistDL1, r.DistDL1}, {in.DistDL2, r.DistDL2}, {in.DistDL3, r.DistDL3},
@@ -100,7 +100,7 @@ void CalculateVP(CalcContext& ctx) {
             r.VpSide = kRightSide;
         }
         r.Vp = FormatRound(Divide(2.0 * r.Mpr + mw + m, lprime), "0.00");
-        grid.SetText(11, 1, ValueText(r.Vp) + "   kip");
+        grid.SetText(11, 1, ValueText(r.Vp), "   kip");
     });
 }
 
@@ -108,7 +108,7 @@ void CalculateMf(CalcContext& ctx) {
     RunTrapped(ctx, kModule, "CalculateMf", [&] {
         DesignRecord& r = ctx.record;
         r.Mf = FormatRound(r.Mpr + double{r.Vp} * r.X / 12.0, "0.0");
-        ctx.grids.summary.SetText(12, 1, ValueText(r.Mf) + "   ft-kip");
+        ctx.grids.summary.SetText(12, 1, ValueText(r.Mf), "   ft-kip");
     });
 }
 
@@ -116,7 +116,7 @@ void CalculateMc(CalcContext& ctx) {
     RunTrapped(ctx, kModule, "CalculateMc", [&] {
         DesignRecord& r = ctx.record;
         r.Mc = FormatRound(r.Mpr + double{r.Vp} * (r.Column.d / 2.0 + r.X) / 12.0, "0.0");
-        ctx.grids.summary.SetText(13, 1, ValueText(r.Mc) + "   ft-kip");
+        ctx.grids.summary.SetText(13, 1, ValueText(r.Mc), "   ft-kip");
     });
 }
 
@@ -143,8 +143,8 @@ void CalculateVf(CalcContext& ctx) {
         }
         r.Vg = FormatRound(double{wg} + g, "0.00");
         r.Vf = FormatRound(Divide(2.0 * r.Mf, clearSpan) + r.Vg, "0.00");
-        ctx.grids.summary.SetText(14, 1, ValueText(r.Vg) + "   kip");
-        ctx.grids.summary.SetText(15, 1, ValueText(r.Vf) + "   kip");
+        ctx.grids.summary.SetText(14, 1, ValueText(r.Vg), "   kip");
+        ctx.grids.summary.SetText(15, 1, ValueText(r.Vf), "   kip");
     });
 }
 

@@ -1,7 +1,9 @@
 #include "number_text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace vantrel {
@@ -39,25 +41,109 @@ void IncrementDigits(std::string& digits) {
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::array<uint64_t, 20> kPowersOfTen = [] {
+    std::array<uint64_t, 20> powers{};
+    uint64_t value = 1;
+    for (uint64_t& power : powers) {
+        power = value;
+        value *= 10;
+    }
+    return powers;
+}();
+
+constexpr uint64_t PowerOfTen(int p) { return kPowersOfTen[static_cast<size_t>(p)]; }
+
+// Exact rounding of |x| to `significant` digits with 128-bit integers: x is
+// m 2^k exactly, so x 10^p is m 10^p 2^k and the rounding is decided on the
+// exact remainder. Covers 1e-6 <= |x| < 10^significant; false elsewhere.
+bool RoundExactly(double x, int significant, uint64_t& digits, int& exponent) {
+    x = std::fabs(x);
+    if (!(x >= 1e-6) || x >= static_cast<double>(PowerOfTen(significant))) return false;
+    uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    const int biasedExponent = static_cast<int>(bits >> 52);  // x is normal and positive here
+    const uint64_t mantissa = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+    const int shift = 1075 - biasedExponent;  // x = mantissa / 2^shift
+    const uint64_t lower = PowerOfTen(significant - 1);
+    const uint64_t upper = PowerOfTen(significant);
+    // floor(log10(2) (binary exponent)): the decimal exponent or one below it.
+    const int binaryExponent = biasedExponent - 1023;
+    int e = binaryExponent >= 0 ? (binaryExponent * 78913) >> 18
+                                : -((-binaryExponent * 78913 + (1 << 18) - 1) >> 18);
+    // One comparison settles it but at the very edge of a decade, which the
+    // loop below corrects.
+    if (e + 1 >= 0 && e + 1 < 20 && x >= static_cast<double>(PowerOfTen(e + 1))) ++e;
+    if (e + 1 < 0 && e + 1 > -20 && x * static_cast<double>(PowerOfTen(-(e + 1))) >= 1.0) ++e;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int p = significant - 1 - e;
+        if (p < 0 || p > 19) return false;
+        const Wide scaled = static_cast<Wide>(mantissa) * PowerOfTen(p);
+        Wide quotient = scaled;
+        if (shift > 0) {
+            if (shift >= 127) return false;
+            quotient = scaled >> shift;
+            const Wide remainder = scaled - (quotient << shift);
+            const Wide half = static_cast<Wide>(1) << (shift - 1);
+            if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
+        } else if (shift < 0) {
+            if (-shift > 60) return false;
+            quotient = scaled << -shift;
+        }
+        if (quotient >= upper) {
+            ++e;
+        } else if (quotient < lower) {
+            --e;
+        } else {
+            digits = static_cast<uint64_t>(quotient);
+            exponent = e;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
+
+SignificantDigits RoundToSignificant(double x, int significant) {
+    SignificantDigits result;
+    if (x == 0.0) {
+        result.digits.assign(static_cast<size_t>(significant), '0');
+        return result;
+    }
+    uint64_t digits = 0;
+    if (RoundExactly(x, significant, digits, result.exponent)) {
+        result.digits.resize(static_cast<size_t>(significant));
+        for (auto it = result.digits.rbegin(); it != result.digits.rend(); ++it) {
+            *it = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        return result;
+    }
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
+                                       std::chars_format::scientific, significant - 1);
+    const std::string_view text(buffer, static_cast<size_t>(written.ptr - buffer));
+    const size_t e = text.find('e');
+    result.digits.reserve(static_cast<size_t>(significant));
+    for (size_t i = 0; i < e; ++i)
+        if (text[i] != '.') result.digits += text[i];
+    const char* exponentStart = text.data() + e + 1;
+    if (*exponentStart == '+') ++exponentStart;
+    std::from_chars(exponentStart, text.data() + text.size(), result.exponent);
+    return result;
+}
 
 std::string Format(double x, std::string_view pattern) {
     const PatternShape shape = ReadPattern(pattern);
     if (shape.percent) x *= 100.0;
     if (!std::isfinite(x)) return {};
 
-    // 15 significant digits, correctly rounded: d.dddddddddddddde±XX
-    char buffer[48];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, x,
-                                       std::chars_format::scientific, 14);
-    const char* cursor = buffer;
-    const bool negative = *cursor == '-';
-    if (negative) ++cursor;
-    char significand[15];
-    significand[0] = cursor[0];
-    std::memcpy(significand + 1, cursor + 2, 14);
-    int exponent = 0;
-    std::from_chars(cursor + 17 + (cursor[17] == '+' ? 1 : 0), written.ptr, exponent);
+    const bool negative = std::signbit(x);
+    const SignificantDigits rounded = RoundToSignificant(x, 15);
+    const char* significand = rounded.digits.data();
+    const int exponent = rounded.exponent;
 
     // The result as an integer of units of 10^-decimals.
     const int keep = exponent + 1 + shape.decimals;
@@ -94,12 +180,38 @@ std::string Format(double x, std::string_view pattern) {
 std::string ValueText(float v) {
     if (!std::isfinite(v)) return {};
     if (v == 0.0f) return "0";
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(v),
-                                       std::chars_format::general, 7);
-    std::string text(buffer, written.ptr);
-    for (char& ch : text) {
-        if (ch == 'e') ch = 'E';
+    // As printf's "%.7G": 7 significant digits, exponent form below 1E-04 and
+    // from 1E+07, trailing zeros removed.
+    const SignificantDigits rounded = RoundToSignificant(v, 7);
+    std::string digits = rounded.digits;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const int e = rounded.exponent;
+    std::string text;
+    if (v < 0) text += '-';
+    if (e < -4 || e >= 7) {
+        text += digits[0];
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += e < 0 ? "E-" : "E+";
+        const int magnitude = e < 0 ? -e : e;
+        if (magnitude < 10) text += '0';
+        text += std::to_string(magnitude);
+    } else if (e >= 0) {
+        const auto integerDigits = static_cast<size_t>(e + 1);
+        if (digits.size() <= integerDigits) {
+            text += digits;
+            text.append(integerDigits - digits.size(), '0');
+        } else {
+            text.append(digits, 0, integerDigits);
+            text += '.';
+            text.append(digits, integerDigits);
+        }
+    } else {
+        text += "0.";
+        text.append(static_cast<size_t>(-e - 1), '0');
+        text += digits;
     }
     return text;
 }

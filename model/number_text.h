@@ -19,6 +19,15 @@ std::string Format(double x, std::string_view pattern);
 // "0.5", "1E-05"); negative zero gives "0".
 std::string ValueText(float v);
 
+// The decimal digits of |x| correctly rounded to `significant` digits (ties
+// to even, as printf does) and the power of ten of the first one:
+// 26.875 with 4 digits gives "2688" and 1. x must be finite.
+struct SignificantDigits {
+    std::string digits;
+    int exponent = 0;
+};
+SignificantDigits RoundToSignificant(double x, int significant);
+
 enum class ParseStatus { Ok, NotANumber, Overflow };
 
 struct ParsedNumber {

@@ -24,14 +24,14 @@ void CalculateDimension(CalcContext& ctx, const CutDimension& dim) {
     ResultGrid& grid = ctx.grids.summary;
     if (SingleFromText(dim.overrideText) != 0.0f) {
         dim.value = FormatRound(DoubleFromText(dim.overrideText), "0.000");
-        grid.SetText(dim.row, 1, ValueText(dim.value) + std::string(kInchSuffix));
+        grid.SetText(dim.row, 1, ValueText(dim.value), kInchSuffix);
         grid.SetText(dim.row, 2, "User input");
         return;
     }
     const double product = DoubleFromText(dim.coefficientText) * dim.beamDimension;
     const float p = Single(product);
     dim.value = doRound(ctx, p, 0.25f, "NE");
-    grid.SetText(dim.row, 1, Format(dim.value, "0.00") + std::string(kInchSuffix));
+    grid.SetText(dim.row, 1, Format(dim.value, "0.00"), kInchSuffix);
     grid.SetText(dim.row, 2, "From " + Format(product, "0.000") + std::string(kInchSuffix));
 }
 
@@ -87,7 +87,7 @@ void CalculateCutout(CalcContext& ctx) {
         const double c = r.c;
         const double b = r.b;
         r.R = FormatRound(Divide(4.0 * c * c + b * b, 8.0 * c), "0.000");
-        ctx.grids.summary.SetText(4, 1, Format(r.R, "0.00") + std::string(kInchSuffix));
+        ctx.grids.summary.SetText(4, 1, Format(r.R, "0.00"), kInchSuffix);
     });
 }
 

@@ -35,6 +35,13 @@ void ResultGrid::SetText(int row, int column, std::string_view text) {
     if (InRange(row, column)) MutableCell(row, column).text.assign(text);
 }
 
+void ResultGrid::SetText(int row, int column, std::string_view text, std::string_view suffix) {
+    if (!InRange(row, column)) return;
+    std::string& cell = MutableCell(row, column).text;
+    cell.assign(text);
+    cell.append(suffix);
+}
+
 void ResultGrid::Paint(int row1, int col1, int row2, int col2, Rgb color) {
     for (int r = row1; r <= row2; ++r)
         for (int c = col1; c <= col2; ++c)

@@ -43,6 +43,8 @@ public:
     const GridCell& Cell(int row, int column) const;
     const std::string& Text(int row, int column) const { return Cell(row, column).text; }
     void SetText(int row, int column, std::string_view text);
+    // The text of a value followed by its unit, e.g. "28.48" and "   kip".
+    void SetText(int row, int column, std::string_view text, std::string_view suffix);
 
     // Operations on the rectangle of cells from (row1, col1) to (row2, col2).
     void Paint(int row1, int col1, int row2, int col2, Rgb color);

@@ -18,7 +18,7 @@ void CalculateZrbs(CalcContext& ctx) {
         const double d = r.Beam.d, bf = r.Beam.bf, tf = r.Beam.tf, tw = r.Beam.tw;
         const double c = r.c;
         r.Zrbs = FormatRound(r.Beam.Zx - 2.0 * c * tf * (d - tf), "0.00");
-        ctx.grids.summary.SetText(5, 1, ValueText(r.Zrbs) + std::string(kCubicInches));
+        ctx.grids.summary.SetText(5, 1, ValueText(r.Zrbs), kCubicInches);
 
         // The reduced section as two flanges of width bf - 2c and the web.
         const double bfr = Single(bf - 2.0 * c);
@@ -28,7 +28,7 @@ void CalculateZrbs(CalcContext& ctx) {
         const double webDepth = d - 2.0 * tf;
         const double webI = Single(tw * (webDepth * webDepth * webDepth) / 12.0);
         r.Srbs = FormatRound(Divide(2.0 * flangeI + webI, d / 2.0), "0.00");
-        ctx.grids.checks.SetText(5, 2, ValueText(r.Srbs) + std::string(kCubicInches));
+        ctx.grids.checks.SetText(5, 2, ValueText(r.Srbs), kCubicInches);
     });
 }
 

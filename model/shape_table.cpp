@@ -50,8 +50,13 @@ std::string_view ShapeName(int index) {
 }
 
 int ShapeIndex(std::string_view designation) {
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> all;
+        for (int i = 0; i < kShapeCount; ++i) all.push_back(ShapeName(i));
+        return all;
+    }();
     for (int i = 0; i < kShapeCount; ++i) {
-        if (ShapeName(i) == designation) return i;
+        if (names[static_cast<size_t>(i)] == designation) return i;
     }
     return -1;
 }

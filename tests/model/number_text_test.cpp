@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "model/chain_error.h"
 #include "model/chain_math.h"
@@ -145,6 +150,60 @@ TEST(FormatRoundTest, StoresTheFloatOfTheFormattedText) {
     EXPECT_EQ(FormatRound(1.0005, "0.000"), 1.001f);
     EXPECT_EQ(FormatRound(115.0 / 100.0, "0.00"), 1.15f);
     EXPECT_EQ(FormatRound(-0.0001, "0.00"), 0.0f);
+}
+
+}  // namespace
+}  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// The exact 128-bit rounding must agree with the C library's correctly
+// rounded printf on values from every decade the program meets.
+TEST(RoundToSignificantTest, AgreesWithPrintfOverManyValues) {
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> decade(-8, 16);
+    int mismatches = 0;
+    for (int i = 0; i < 200000 && mismatches < 5; ++i) {
+        double x = mantissa(random) * std::pow(10.0, decade(random));
+        if (i % 3 == 0) x = static_cast<double>(static_cast<float>(x));  // widened floats
+        if (i % 7 == 0) x = std::round(x * 1000.0) / 1000.0 + 0.0005;      // near ties
+        for (int significant : {7, 15}) {
+            char reference[64];
+            std::snprintf(reference, sizeof reference, "%.*e", significant - 1, x);
+            std::string digits;
+            const char* p = reference;
+            for (; *p != 'e'; ++p)
+                if (*p != '.') digits += *p;
+            const int exponent = std::atoi(p + 1);
+            const SignificantDigits rounded = RoundToSignificant(x, significant);
+            if (rounded.digits != digits || rounded.exponent != exponent) {
+                ++mismatches;
+                ADD_FAILURE() << reference << " vs " << rounded.digits << "e" << rounded.exponent;
+            }
+        }
+    }
+}
+
+TEST(ValueTextTest, AgreesWithPrintfSevenDigitGeneralForm) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<uint32_t> bits;
+    int checked = 0;
+    int mismatches = 0;
+    while (checked < 200000 && mismatches < 5) {
+        const uint32_t pattern = bits(random);
+        float v = 0;
+        std::memcpy(&v, &pattern, sizeof v);
+        if (!std::isfinite(v) || std::fabs(v) > 1e12f || std::fabs(v) < 1e-9f) continue;
+        ++checked;
+        char reference[64];
+        std::snprintf(reference, sizeof reference, "%.7G", static_cast<double>(v));
+        if (ValueText(v) != reference) {
+            ++mismatches;
+            ADD_FAILURE() << reference << " vs " << ValueText(v);
+        }
+    }
 }
 
 }  // namespace
