@@ -1,0 +1,61 @@
+// vantrel: the window program. See shell/command_line.h for its command line.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPointer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/shell_messages.h"
+#include "shell/standard_environment.h"
+#include "shell/startup.h"
+#include "ui/form1.h"
+
+namespace {
+
+using namespace vantrel::shell;
+
+class Form1Window final : public MainWindow {
+public:
+    Form1Window() : form_(new vantrel::Form1()) {}
+    ~Form1Window() override { delete form_.data(); }  // null if the window deleted itself
+
+    bool OpenFile(const QString& path) override { return form_->OpenFile(path); }
+    void Print() override { form_->PrintCommand(); }
+    void Show() override { form_->show(); }
+    void BringToFront() override { form_->BringToFront(); }
+    void Close() override { form_->close(); }
+
+private:
+    QPointer<vantrel::Form1> form_;
+};
+
+void Name(QCoreApplication& app) {
+    app.setApplicationName(QStringLiteral("Vantrel"));
+    app.setApplicationVersion(QStringLiteral(VANTREL_VERSION_TEXT));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Registering needs no display, so that set-up scripts can run it on a
+    // machine without one; everything else needs widgets.
+    if (IsAssociationCommand(JoinArguments(std::vector<std::string>(argv + 1, argv + argc)))) {
+        QCoreApplication app(argc, argv);
+        Name(app);
+        ConsoleMessages messages;
+        ShellEnvironment environment = StandardEnvironment(messages, nullptr);
+        return Main(CommandLineFromArguments(QCoreApplication::arguments()), environment);
+    }
+
+    QApplication app(argc, argv);
+    Name(app);
+    QGuiApplication::setDesktopFileName(QStringLiteral("vantrel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantrel/vantrel.svg")));
+    MessageBoxes messages;
+    ShellEnvironment environment =
+        StandardEnvironment(messages, [] { return std::make_unique<Form1Window>(); });
+    return Main(CommandLineFromArguments(QCoreApplication::arguments()), environment);
+}
