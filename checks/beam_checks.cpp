@@ -55,8 +55,8 @@ void CheckBeamShearCapacity(CalcContext& ctx) {
         ResultGrid& g = ctx.grids.checks;
         const float va = Single(r.Fy * 0.54 * r.Beam.d * r.Beam.tw);
         const float unity = Single(Divide(r.Vf, va));
-        g.SetText(22, kValue, ValueText(r.Vf) + "   kip");
-        g.SetText(23, kValue, Format(va, "0.00") + "   kip");
+        g.SetText(22, kValue, ValueText(r.Vf), "   kip");
+        g.SetText(23, kValue, Format(va, "0.00"), "   kip");
         g.SetText(24, kValue, Format(unity, "0.00"));
         WriteVerdict(g, 24, kValue, kDescription, unity < 1.0f, "FAIL");
     });
@@ -66,7 +66,7 @@ void CheckBeamMomentCapacity(CalcContext& ctx) {
     RunTrapped(ctx, kModule, "CheckBeamMomentCapacity", [&] {
         const DesignRecord& r = ctx.record;
         const float mb = Single(double{r.Beam.Zx} * 0.9 * r.Fy / 12.0);
-        ctx.grids.checks.SetText(27, kValue, Format(mb, "0.00") + "   ft-kip");
+        ctx.grids.checks.SetText(27, kValue, Format(mb, "0.00"), "   ft-kip");
     });
 }
 
@@ -74,7 +74,7 @@ void CheckRBSMomentCapacity(CalcContext& ctx) {
     RunTrapped(ctx, kModule, "CheckRBSMomentCapacity", [&] {
         const DesignRecord& r = ctx.record;
         const float mrbs = Single(double{r.Zrbs} * 0.9 * r.Fy / 12.0);
-        ctx.grids.checks.SetText(31, kValue, Format(mrbs, "0.00") + "   ft-kip");
+        ctx.grids.checks.SetText(31, kValue, Format(mrbs, "0.00"), "   ft-kip");
     });
 }
 

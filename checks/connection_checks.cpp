@@ -22,8 +22,8 @@ void CheckMf(CalcContext& ctx) {
         const float ryZbFy =
             FormatRound(Single(double{r.Beam.Zx} * r.Ry * r.Fy / 12.0), "0.00");
         const float ratio = Single(Divide(r.Mf, ryZbFy));
-        g.SetText(1, kValue, ValueText(r.Mf) + "   ft-kip");
-        g.SetText(2, kValue, ValueText(ryZbFy) + "   ft-kip");
+        g.SetText(1, kValue, ValueText(r.Mf), "   ft-kip");
+        g.SetText(2, kValue, ValueText(ryZbFy), "   ft-kip");
         g.SetText(3, kValue, Format(ratio, "0.000"));
         WriteVerdict(g, 3, kValue, kDescription, ratio < 0.99f, "FAIL");
     });
@@ -45,7 +45,7 @@ void CheckPanelZone(CalcContext& ctx) {
         const double denominator =
             r.Fy * 0.54 * r.Ry * r.Column.d * (beamDepth - r.Beam.tf);
         const float t = FormatRound(Divide(numerator, denominator), "0.000");
-        g.SetText(8, kValue, ValueText(t) + "   in");
+        g.SetText(8, kValue, ValueText(t), "   in");
         WriteVerdict(g, 8, kValue, kDescription, t <= r.Column.tw,
                      "FAIL- Doubler plates required");
         if (!ctx.inputs.IsSMRF()) {
@@ -65,9 +65,9 @@ void CheckContPlates(CalcContext& ctx) {
         const float tcf1 = FormatRound(0.4 * SquareRoot(1.8 * bf * r.Beam.tf), "0.000");
         const float tcf2 = FormatRound(bf / 6.0, "0.000");
         const float tcf = tcf2 > tcf1 ? tcf2 : tcf1;
-        g.SetText(10, kValue, Format(tcf1, "0.000") + "   in");
-        g.SetText(11, kValue, Format(tcf2, "0.000") + "   in");
-        g.SetText(12, kValue, Format(tcf, "0.000") + "   in");
+        g.SetText(10, kValue, Format(tcf1, "0.000"), "   in");
+        g.SetText(11, kValue, Format(tcf2, "0.000"), "   in");
+        g.SetText(12, kValue, Format(tcf, "0.000"), "   in");
         WriteVerdict(g, 12, kValue, kDescription, !(r.Column.tf < tcf),
                      "FAIL - Continuity plates required");
     });

@@ -49,12 +49,12 @@ void CheckBeamParameters(CalcContext& ctx) {
         g.Paint(6, kValue, 6, kValue, kWhite);
         const float flangeRatio = FormatRound(
             Divide(double{beam.bf} * beam.tf * (double{beam.d} - beam.tf), beam.Zx), "0.00");
-        g.SetText(6, kValue, ValueText(flangeRatio) + "xMplastic");
+        g.SetText(6, kValue, ValueText(flangeRatio), "xMplastic");
         WriteVerdict(g, 6, kValue, kNotes, flangeRatio > 0.7f, "FAIL");
 
         g.Paint(7, kValue, 7, kValue, kWhite);
         const float remaining = Single(Divide(beam.bf - 2.0 * r.c, beam.bf));
-        g.SetText(7, kValue, Format(remaining, "0.0%") + " remaining");
+        g.SetText(7, kValue, Format(remaining, "0.0%"), " remaining");
         WriteVerdict(g, 7, kValue, kNotes, remaining >= 0.5f, "FAIL");
 
         startRow(9, Trimmed(column.Name));

@@ -18,7 +18,7 @@ namespace {
 using namespace vantrel::shell;
 
 class Form1Window final : public MainWindow {
-public:
+  public:
     Form1Window() : form_(new vantrel::Form1()) {}
     ~Form1Window() override { delete form_.data(); }  // null if the window deleted itself
 
@@ -28,7 +28,7 @@ public:
     void BringToFront() override { form_->BringToFront(); }
     void Close() override { form_->close(); }
 
-private:
+  private:
     QPointer<vantrel::Form1> form_;
 };
 
