@@ -33,29 +33,31 @@ std::string FloatText(float value) {
     return std::string(buffer, written.ptr);
 }
 
-double FloatNumber(float value) { return ParseNumber(FloatText(value)).value; }
-
 // Pounds to one decimal, as shown.
 std::string WeightText(double pounds) { return Format(pounds, "0.0"); }
 
 const char* YesNo(bool value) { return value ? "yes" : "no"; }
 const char* TrueFalse(bool value) { return value ? "true" : "false"; }
 
+// One design per line. Numbers are written as the shortest text that reads
+// back as the float the search computed (the weight to 0.1 lb).
 void PrintJson(const SearchResult& result, std::ostream& out) {
-    using Json = nlohmann::ordered_json;
-    Json designs = Json::array();
+    auto text = [](std::string_view name) { return nlohmann::json(std::string(name)).dump(); };
+    out << "{\"searched\": " << result.searched << ", \"designs\": [";
+    const char* separator = "\n ";
     for (const DesignMatch& m : result.designs) {
-        designs.push_back(Json{{"Beam", std::string(ShapeName(m.beam))},
-                               {"Column", std::string(ShapeName(m.column))},
-                               {"MfRatio", FloatNumber(m.mfRatio)},
-                               {"ShearUnity", FloatNumber(m.shearUnity)},
-                               {"FlangeRatio", FloatNumber(m.flangeRatio)},
-                               {"WebRatio", FloatNumber(m.webRatio)},
-                               {"DoublerPlatesRequired", m.doublerPlatesRequired},
-                               {"ContinuityPlatesRequired", m.continuityPlatesRequired},
-                               {"Weight", ParseNumber(WeightText(m.weight)).value}});
+        out << separator << "{\"Beam\": " << text(ShapeName(m.beam))
+            << ", \"Column\": " << text(ShapeName(m.column))
+            << ", \"MfRatio\": " << FloatText(m.mfRatio)
+            << ", \"ShearUnity\": " << FloatText(m.shearUnity)
+            << ", \"FlangeRatio\": " << FloatText(m.flangeRatio)
+            << ", \"WebRatio\": " << FloatText(m.webRatio)
+            << ", \"DoublerPlatesRequired\": " << TrueFalse(m.doublerPlatesRequired)
+            << ", \"ContinuityPlatesRequired\": " << TrueFalse(m.continuityPlatesRequired)
+            << ", \"Weight\": " << WeightText(m.weight) << '}';
+        separator = ",\n ";
     }
-    out << Json{{"searched", result.searched}, {"designs", std::move(designs)}}.dump(1) << '\n';
+    out << (result.designs.empty() ? "]}\n" : "\n]}\n");
 }
 
 void PrintCsv(const SearchResult& result, std::ostream& out) {
