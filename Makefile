@@ -1,0 +1,70 @@
+# Vantrel: the two commands a newcomer needs.
+#   make run    install what is missing, build, start the program
+#   make test   install what is missing, build, run every test
+# Other targets: build, sanitize-test (address + undefined-behaviour build of
+# the core and CLI), fuzz (the project-file decoder, FUZZ_SECONDS), bench, clean.
+
+BUILD_DIR     ?= build
+SANITIZE_DIR  ?= build-sanitize
+BUILD_TYPE    ?= Release
+JOBS          ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS  ?= 60
+
+# Debian 12 packages the build, the tests and the program need.
+PACKAGES := cmake make g++ pkg-config \
+            qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins \
+            nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            clang libclang-rt-14-dev \
+            fonts-liberation poppler-utils xvfb xauth \
+            desktop-file-utils shared-mime-info
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test build deps configure sanitize-test fuzz bench clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD_DIR)/bin/vantrel ]; then \
+	  $(BUILD_DIR)/bin/vantrel; \
+	else \
+	  echo "No display found: showing the worked example with the command-line calculator instead."; \
+	  echo "(Start the window with 'make run' from a desktop session, or under 'xvfb-run'.)"; \
+	  echo; \
+	  $(BUILD_DIR)/bin/vantrel-cli calc examples/worked-example.vtl; \
+	  status=$$?; [ $$status -le 1 ]; \
+	fi
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+sanitize-test: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON \
+	      -DVANTREL_GUI=OFF -DVANTREL_BENCH=OFF
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	bash fuzz/run.sh $(FUZZ_SECONDS)
+
+bench: build
+	$(BUILD_DIR)/bench/calculate_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(BUILD_DIR)/bench/search_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
