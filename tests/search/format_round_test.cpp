@@ -6,6 +6,8 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <ostream>
 #include <limits>
 #include <random>
 #include <string>
@@ -42,6 +44,12 @@ struct Case {
     double x;
     int decimals;
 };
+
+void PrintTo(const Case& c, std::ostream* out) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g with %d decimals", c.x, c.decimals);
+    *out << text;
+}
 
 class KnownValues : public testing::TestWithParam<Case> {};
 
