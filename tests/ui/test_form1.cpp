@@ -1,0 +1,620 @@
+// The main window as a document: title, save prompt, New, Open, Save, Save
+// As, closing, Calculate and the results it shows.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <memory>
+
+#include "files/project_file.h"
+#include "model/number_text.h"
+#include "model/shape_table.h"
+#include "scripted_prompts.h"
+#include "ui/connection_sketch.h"
+#include "ui/form_loads.h"
+#include "ui/grid_view.h"
+#include "ui_test_support.h"
+
+namespace vantrel::test {
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+  private:
+    ScriptedPrompts prompts_;
+    std::unique_ptr<Form1> window_;
+    QTemporaryDir dir_;
+
+    QString PathOf(const char* name) const { return dir_.filePath(QLatin1String(name)); }
+    // A design that differs from the window's defaults in every input.
+    static DesignInputs SampleInputs();
+    void MakeModified() {
+        window_->CalculateCommand();
+        QVERIFY(window_->Modified());
+    }
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void titleAndListsAfterLoad();
+    void controlsUnderTheirNames_data();
+    void controlsUnderTheirNames();
+    void menusAndToolbar();
+    void titlesOfNewSaveAndSaveAs();
+    void savePrompt_data();
+    void savePrompt();
+    void newKeepsFieldsAndResetsLists();
+    void openFillsEveryFieldAndCalculates();
+    void openCancelledChangesNothing();
+    void failedOpenChangesNothing_data();
+    void failedOpenChangesNothing();
+    void failedSaveKeepsDocument();
+    void calculateNeedsLengthAndHeight_data();
+    void calculateNeedsLengthAndHeight();
+    void failingProceduresShowOneBoxEach();
+    void diagramFollowsCalculation();
+    void editsMarkTheDesignModified_data();
+    void editsMarkTheDesignModified();
+};
+
+DesignInputs Form1Test::SampleInputs() {
+    DesignInputs inputs = NewDesignInputs();
+    inputs.Beam = "W 21x44";
+    inputs.Column = "W 14x90";
+    inputs.Grade = "A572   Fy=50 ksi   Fu=60 ksi";
+    inputs.A = "0.55";
+    inputs.B = "0.80";
+    inputs.C = "0.22";
+    inputs.ORA = "4.500";
+    inputs.ORB = "0.000";
+    inputs.ORC = "1.100";
+    inputs.Length = "30.00";
+    inputs.Height = "12.500";
+    inputs.Description = "Frame line 3, level 2";
+    inputs.FRAMETYPE = "OMRF";
+    inputs.DistDL1 = "1.250";
+    inputs.DistLL2 = "0.500";
+    inputs.PointDL1 = "10.000";
+    inputs.PointLoadLocation1 = "7.50";
+    return inputs;
+}
+
+void Form1Test::init() {
+    QVERIFY(dir_.isValid());
+    prompts_.Reset();
+    window_ = std::make_unique<Form1>(&prompts_);
+    QVERIFY(ShowActive(*window_));
+}
+
+void Form1Test::cleanup() {
+    prompts_.AllUsed();
+    prompts_.Reset();
+    window_.reset();
+}
+
+void Form1Test::titleAndListsAfterLoad() {
+    QCOMPARE(window_->windowTitle(), TitleOf(kTitleAtLoad, QStringLiteral("New Untitled")));
+    QCOMPARE(window_->DocumentName(), QStringLiteral("New Untitled"));
+    QVERIFY(window_->CurrentFileName().isEmpty());
+    QVERIFY(!window_->Modified());
+    QCOMPARE(window_->CurrentInputs(), NewDesignInputs());
+    QCOMPARE(window_->ComboA->count(), 26);
+    QCOMPARE(window_->ComboB->count(), 21);
+    QCOMPARE(window_->ComboC->count(), 11);
+    QCOMPARE(window_->ComboBeam->count(), kShapeCount);
+    QCOMPARE(window_->SSTab1->currentIndex(), 0);
+    // Centred on its screen (within the frame the platform adds when showing it).
+    const QRect screen = window_->screen()->geometry();
+    QVERIFY(qAbs(window_->frameGeometry().center().x() - screen.center().x()) <= 3);
+    QVERIFY(qAbs(window_->frameGeometry().center().y() - screen.center().y()) <= 3);
+}
+
+void Form1Test::controlsUnderTheirNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Label12") << "Label12"
+                             << "Length (ft)";
+    QTest::newRow("Label1") << "Label1"
+                            << "\"H\" Height";
+    QTest::newRow("Label2") << "Label2"
+                            << "(a, b and c  override)";
+    QTest::newRow("Label3") << "Label3"
+                            << "\"a\" Coef.";
+    QTest::newRow("Label5") << "Label5"
+                            << "\"c\" Coef.";
+    QTest::newRow("Label6") << "Label6"
+                            << "Description:";
+    QTest::newRow("LblBeamWidth") << "LblBeamWidth"
+                                  << "Fl. Width =";
+    QTest::newRow("OptSMRF") << "OptSMRF"
+                             << "SMRF";
+    QTest::newRow("OptOMRF") << "OptOMRF"
+                             << "OMRF";
+    QTest::newRow("Command2") << "Command2"
+                              << "&Beam Gravity Loads";
+    QTest::newRow("CmdCalc") << "CmdCalc"
+                             << "&Calculate";
+    QTest::newRow("TxtLength") << "TxtLength"
+                               << "15.00";
+    QTest::newRow("TxtHeight") << "TxtHeight"
+                               << "8.00";
+    QTest::newRow("TxtCoverride") << "TxtCoverride"
+                                  << "0.000";
+    QTest::newRow("Frame4") << "Frame4"
+                            << "Frame Information";
+    QTest::newRow("Frame2") << "Frame2"
+                            << "Beam Information";
+    QTest::newRow("Frame1") << "Frame1"
+                            << "Column Size";
+    QTest::newRow("Frame3") << "Frame3"
+                            << "Steel Grade";
+}
+
+void Form1Test::controlsUnderTheirNames() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QWidget* control = window_->findChild<QWidget*>(name);
+    QVERIFY2(control != nullptr, qPrintable(name));
+    QString shown;
+    if (auto* label = qobject_cast<QLabel*>(control)) shown = label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) shown = button->text();
+    if (auto* field = qobject_cast<QLineEdit*>(control)) shown = field->text();
+    if (auto* group = qobject_cast<QGroupBox*>(control)) shown = group->title();
+    QCOMPARE(shown, text);
+}
+
+void Form1Test::menusAndToolbar() {
+    struct Entry {
+        const char* name;
+        const char* caption;
+        QKeySequence key;
+    };
+    const Entry entries[] = {
+        {"mnuFile_New", "&New", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {"mnuFile_Open", "&Open...", QKeySequence(QStringLiteral("Ctrl+O"))},
+        {"mnuFile_Save", "Save", QKeySequence(QStringLiteral("Ctrl+S"))},
+        {"mnuFile_SaveAs", "Save As...", QKeySequence()},
+        {"mnuFile_Print", "&Print", QKeySequence(QStringLiteral("Ctrl+P"))},
+        {"mnuFile_Exit", "E&xit", QKeySequence()},
+        {"MnuHelp_Contents", "&Contents...", QKeySequence(QStringLiteral("F1"))},
+        {"mnuHelp_About", "&About Vantrel...", QKeySequence()},
+    };
+    for (const Entry& entry : entries) {
+        auto* action = window_->findChild<QAction*>(QLatin1String(entry.name));
+        QVERIFY2(action != nullptr, entry.name);
+        QCOMPARE(action->text(), QLatin1String(entry.caption));
+        QCOMPARE(action->shortcut(), entry.key);
+    }
+    QVERIFY(!window_->mnuFile_Print->isEnabled());
+
+    const QStringList keys = {QStringLiteral("TLB_NEW"), QStringLiteral("TLB_OPEN"),
+                              QStringLiteral("TLB_SAVE"), QStringLiteral("TLB_PRINT"),
+                              QStringLiteral("TLB_HELP")};
+    const QStringList tips = {QStringLiteral("Start a New Reduced Beam Section File"),
+                              QStringLiteral("Open a Reduced Beam Section File"),
+                              QStringLiteral("Save the current Reduced Beam Section Data"),
+                              QStringLiteral("Print Reduced Beam Section Report"),
+                              QStringLiteral("Help")};
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        auto* action = window_->findChild<QAction*>(keys[i]);
+        QVERIFY2(action != nullptr, qPrintable(keys[i]));
+        QCOMPARE(action->toolTip(), tips[i]);
+        QVERIFY(!action->icon().isNull());
+    }
+    QVERIFY(!window_->findChild<QAction*>(QStringLiteral("TLB_PRINT"))->isEnabled());
+    auto* saveButton = window_->findChild<QToolButton*>(QStringLiteral("TLB_SAVE_Button"));
+    QVERIFY(saveButton != nullptr && saveButton->menu() != nullptr);
+    const QList<QAction*> dropDown = saveButton->menu()->actions();
+    QCOMPARE(dropDown.size(), 2);
+    QCOMPARE(dropDown[0]->objectName(), QStringLiteral("MNU_SAVE"));
+    QCOMPARE(dropDown[1]->objectName(), QStringLiteral("MNU_SAVEAS"));
+
+    // The drop-down's Save As asks for a name, under the save dialog's title.
+    prompts_.ExpectSaveFile(QString());
+    dropDown[1]->trigger();
+    QCOMPARE(prompts_.calls.last().title, QStringLiteral("Save Vantrel File"));
+    QCOMPARE(prompts_.calls.last().filter, QStringLiteral("Vantrel File (*.vtl)"));
+}
+
+void Form1Test::titlesOfNewSaveAndSaveAs() {
+    window_->NewCommand();
+    QCOMPARE(window_->windowTitle(), TitleOf(kTitleOneBlank, QStringLiteral("New Untitled")));
+
+    const QString path = PathOf("frame1.vtl");
+    prompts_.ExpectSaveFile(path);  // a new design has no name yet
+    window_->SaveCommand();
+    QCOMPARE(window_->windowTitle(), TitleOf(kTitleNoBlank, QStringLiteral("frame1.vtl")));
+    QCOMPARE(window_->CurrentFileName(), path);
+
+    window_->SaveCommand();  // the name is known now: no dialog
+    QCOMPARE(window_->windowTitle(), TitleOf(kTitleNoBlank, QStringLiteral("frame1.vtl")));
+
+    prompts_.ExpectSaveFile(path);
+    window_->SaveAsCommand();
+    QCOMPARE(window_->windowTitle(), TitleOf(kTitleOneBlank, QStringLiteral("frame1.vtl")));
+
+    prompts_.ExpectSaveFile(QString());  // cancelled: nothing changes
+    window_->SaveAsCommand();
+    QCOMPARE(window_->windowTitle(), TitleOf(kTitleOneBlank, QStringLiteral("frame1.vtl")));
+    QCOMPARE(DocumentNameOf(QStringLiteral("C:\\designs\\frame1.vtl")),
+             QStringLiteral("frame1.vtl"));
+}
+
+enum class Command { New, Open, Close };
+enum class Answer { Yes, YesThenCancel, YesThenFailure, No, Cancel };
+
+void Form1Test::savePrompt_data() {
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("saved");
+    const struct {
+        Command command;
+        const char* name;
+        const char* title;
+    } commands[] = {{Command::New, "New", "New File Confirmation."},
+                    {Command::Open, "Open", "Open File Confirmation."},
+                    {Command::Close, "Close", "New File Confirmation."}};
+    for (const auto& c : commands) {
+        const QString title = QLatin1String(c.title);
+        QTest::addRow("%s Yes", c.name) << c.command << Answer::Yes << title << true << true;
+        QTest::addRow("%s No", c.name) << c.command << Answer::No << title << true << false;
+        QTest::addRow("%s Cancel", c.name)
+            << c.command << Answer::Cancel << title << false << false;
+        QTest::addRow("%s Yes, dialog cancelled", c.name)
+            << c.command << Answer::YesThenCancel << title << false << false;
+        QTest::addRow("%s Yes, save failed", c.name)
+            << c.command << Answer::YesThenFailure << title << false << false;
+    }
+}
+
+void Form1Test::savePrompt() {
+    QFETCH(Command, command);
+    QFETCH(Answer, answer);
+    QFETCH(QString, title);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, saved);
+
+    window_->TxtDescription->setText(QStringLiteral("unsaved"));
+    MakeModified();
+    const QString target = PathOf("prompted.vtl");
+    QFile::remove(target);
+
+    prompts_.ExpectMessage(answer == Answer::No       ? QMessageBox::No
+                           : answer == Answer::Cancel ? QMessageBox::Cancel
+                                                      : QMessageBox::Yes);
+    if (answer == Answer::Yes) prompts_.ExpectSaveFile(target);
+    if (answer == Answer::YesThenCancel) prompts_.ExpectSaveFile(QString());
+    if (answer == Answer::YesThenFailure) {
+        prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("missing/folder/prompted.vtl")));
+        prompts_.ExpectMessage();  // "Unable to save file to ..."
+    }
+    if (goesOn && command == Command::Open) prompts_.ExpectOpenFile(QString());
+
+    bool closed = false;
+    switch (command) {
+        case Command::New:
+            window_->NewCommand();
+            break;
+        case Command::Open:
+            window_->OpenCommand();
+            break;
+        case Command::Close:
+            closed = window_->close();
+            break;
+    }
+
+    const PromptCall question = Messages(prompts_).first();
+    QCOMPARE(question.icon, QMessageBox::Question);
+    QCOMPARE(question.title, title);
+    QCOMPARE(question.text,
+             QStringLiteral("Do you want to save the changes made to New Untitled."));
+    QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(question.defaultButton, QMessageBox::Yes);
+    QCOMPARE(QFile::exists(target), saved);
+
+    if (command == Command::Close) QCOMPARE(closed, goesOn);
+    if (command == Command::New) QCOMPARE(!window_->Modified(), goesOn);
+    if (!goesOn) {
+        // Abandoned: the design is still there, still unsaved.
+        QVERIFY(window_->Modified());
+        QCOMPARE(window_->TxtDescription->text(), QStringLiteral("unsaved"));
+        QVERIFY(window_->isVisible());
+    }
+    if (closed) window_.reset(new Form1(&prompts_));
+}
+
+void Form1Test::newKeepsFieldsAndResetsLists() {
+    DesignInputs inputs = SampleInputs();
+    const QString path = PathOf("sample.vtl");
+    QCOMPARE(WriteProjectFile(path.toStdString(), inputs), 0);
+    QVERIFY(window_->OpenFile(path));
+
+    window_->NewCommand();
+    const DesignInputs after = window_->CurrentInputs();
+    const DesignInputs defaults = NewDesignInputs();
+    // The six lists are back on their defaults ...
+    QCOMPARE(after.Beam, defaults.Beam);
+    QCOMPARE(after.Column, defaults.Column);
+    QCOMPARE(after.Grade, defaults.Grade);
+    QCOMPARE(after.A, defaults.A);
+    QCOMPARE(after.B, defaults.B);
+    QCOMPARE(after.C, defaults.C);
+    // ... everything else stays as it was.
+    inputs.Beam = defaults.Beam;
+    inputs.Column = defaults.Column;
+    inputs.Grade = defaults.Grade;
+    inputs.A = defaults.A;
+    inputs.B = defaults.B;
+    inputs.C = defaults.C;
+    QCOMPARE(after, inputs);
+    QVERIFY(!window_->Modified());
+    QVERIFY(window_->CurrentFileName().isEmpty());
+    // The values of the last calculation are gone, the layout is back.
+    QCOMPARE(window_->State().grids.summary.Text(8, 1), std::string());
+    QCOMPARE(window_->State().grids.summary.Text(8, 0), std::string("Mpr"));
+}
+
+void Form1Test::openFillsEveryFieldAndCalculates() {
+    const DesignInputs inputs = SampleInputs();
+    const QString path = PathOf("open me.vtl");
+    QCOMPARE(WriteProjectFile(path.toStdString(), inputs), 0);
+
+    prompts_.ExpectOpenFile(path);
+    window_->OpenCommand();
+    QCOMPARE(prompts_.calls.first().title, QStringLiteral("Open Vantrel File"));
+    QCOMPARE(prompts_.calls.first().filter,
+             QStringLiteral("Vantrel File (*.vtl);;All Files (*.*)"));
+    QCOMPARE(window_->CurrentInputs(), inputs);
+    QVERIFY(window_->OptOMRF->isChecked());
+    QCOMPARE(window_->windowTitle(), TitleOf(kTitleOneBlank, QStringLiteral("open me.vtl")));
+    QCOMPARE(window_->CurrentFileName(), path);
+    QVERIFY(!window_->Modified());
+
+    // The grids show the opened design, as the core calculates it.
+    DesignState expected;
+    CollectingErrorSink errors;
+    Calculate(expected, inputs, errors);
+    QVERIFY(errors.errors.empty());
+    QCOMPARE(window_->State().grids.summary.Text(8, 1), expected.grids.summary.Text(8, 1));
+    QVERIFY(!expected.grids.summary.Text(8, 1).empty());
+    const QModelIndex mpr = window_->MSFlexGrid2->model()->index(8, 1);
+    QCOMPARE(mpr.data().toString(), QString::fromStdString(expected.grids.summary.Text(8, 1)));
+    QCOMPARE(window_->LblBeamWidth->text(), QString::fromStdString(expected.labels.LblBeamWidth));
+}
+
+void Form1Test::openCancelledChangesNothing() {
+    window_->TxtLength->setText(QStringLiteral("20.00"));
+    MakeModified();
+    const QString title = window_->windowTitle();
+    prompts_.ExpectMessage(QMessageBox::No);
+    prompts_.ExpectOpenFile(QString());
+    window_->OpenCommand();
+    QCOMPARE(window_->windowTitle(), title);
+    QVERIFY(window_->Modified());
+    QCOMPARE(window_->TxtLength->text(), QStringLiteral("20.00"));
+}
+
+void Form1Test::failedOpenChangesNothing_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("beam");  // written into a valid file when not empty
+    QTest::newRow("not a project file") << QByteArray("Vantrel? no.") << QString();
+    QTest::newRow("wrong type tag")
+        << QByteArray("\x12\x20\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00", 12) << QString();
+    QTest::newRow("shape not in the list") << QByteArray() << QStringLiteral("W 99x1");
+}
+
+void Form1Test::failedOpenChangesNothing() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, beam);
+    const QString good = PathOf("good.vtl");
+    QCOMPARE(WriteProjectFile(good.toStdString(), SampleInputs()), 0);
+    QVERIFY(window_->OpenFile(good));
+    const DesignInputs before = window_->CurrentInputs();
+    const std::string valueBefore = window_->State().grids.summary.Text(8, 1);
+
+    const QString bad = PathOf("bad.vtl");
+    if (beam.isEmpty()) {
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    } else {
+        DesignInputs inputs = NewDesignInputs();
+        inputs.Beam = beam.toStdString();
+        inputs.Length = "40.00";
+        QCOMPARE(WriteProjectFile(bad.toStdString(), inputs), 0);
+    }
+    prompts_.ExpectMessage();
+    QVERIFY(!window_->OpenFile(bad));
+
+    const PromptCall message = Messages(prompts_).first();
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.text,
+             QStringLiteral("Unable to open and read \"") + bad + QStringLiteral("\" "));
+    QVERIFY2(message.title.startsWith(QStringLiteral("Error: ")), qPrintable(message.title));
+    bool numbered = false;
+    message.title.mid(7).toInt(&numbered);
+    QVERIFY(numbered);
+    QCOMPARE(window_->CurrentInputs(), before);
+    QCOMPARE(window_->CurrentFileName(), good);
+    QCOMPARE(window_->State().grids.summary.Text(8, 1), valueBefore);
+    QVERIFY(!window_->Modified());
+}
+
+void Form1Test::failedSaveKeepsDocument() {
+    const QString good = PathOf("kept.vtl");
+    prompts_.ExpectSaveFile(good);
+    window_->SaveAsCommand();
+    const QString title = window_->windowTitle();
+    window_->TxtLength->setText(QStringLiteral("25.00"));
+    MakeModified();
+
+    const QString bad = dir_.filePath(QStringLiteral("no/such/folder/x.vtl"));
+    prompts_.ExpectSaveFile(bad);
+    prompts_.ExpectMessage();
+    window_->SaveAsCommand();
+    const PromptCall message = Messages(prompts_).first();
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.text,
+             QStringLiteral("Unable to save file to \"") + bad + QStringLiteral("\" "));
+    QVERIFY(message.title.startsWith(QStringLiteral("Error: ")));
+    QCOMPARE(window_->windowTitle(), title);
+    QCOMPARE(window_->CurrentFileName(), good);
+    QVERIFY(window_->Modified());
+}
+
+void Form1Test::calculateNeedsLengthAndHeight_data() {
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("length") << QString() << QStringLiteral("8.00")
+                            << QStringList{QStringLiteral("Beam length is missing.")};
+    QTest::newRow("height") << QStringLiteral("15.00") << QString()
+                            << QStringList{QStringLiteral("\"H\" height is missing.")};
+    QTest::newRow("both") << QString() << QString()
+                          << QStringList{QStringLiteral("Beam length is missing."),
+                                         QStringLiteral("\"H\" height is missing.")};
+}
+
+void Form1Test::calculateNeedsLengthAndHeight() {
+    QFETCH(QString, length);
+    QFETCH(QString, height);
+    QFETCH(QStringList, messages);
+    // Texts a project file may leave empty; the fields were never validated.
+    window_->TxtLength->setText(length);
+    window_->TxtHeight->setText(height);
+    for (qsizetype i = 0; i < messages.size(); ++i) prompts_.ExpectMessage();
+    window_->CmdCalc->click();
+
+    const QList<PromptCall> shown = Messages(prompts_);
+    QCOMPARE(shown.size(), messages.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        QCOMPARE(shown[i].text, messages[i]);
+        QCOMPARE(shown[i].title, QStringLiteral("Vantrel"));
+        QCOMPARE(shown[i].icon, QMessageBox::Warning);
+    }
+    QVERIFY(!window_->Modified());
+    QCOMPARE(window_->State().grids.summary.Text(1, 1), std::string());
+}
+
+void Form1Test::failingProceduresShowOneBoxEach() {
+    // A good calculation first, so that there are values to empty.
+    window_->CalculateCommand();
+    QVERIFY(!window_->State().grids.summary.Text(1, 1).empty());
+
+    // Texts the fields themselves would refuse; a project file can hold them.
+    window_->TxtAoverride->setText(QStringLiteral("1.2.3"));
+    window_->TxtHeight->setText(QStringLiteral("8.0.0"));
+    DesignState expected;
+    CollectingErrorSink errors;
+    Calculate(expected, window_->CurrentInputs(), errors);
+    QCOMPARE(errors.errors.size(), size_t{2});
+    for (size_t i = 0; i < errors.errors.size(); ++i) prompts_.ExpectMessage();
+    window_->CalculateCommand();
+
+    const QList<PromptCall> shown = Messages(prompts_);
+    QCOMPARE(shown.size(), qsizetype{2});
+    QCOMPARE(shown[0].icon, QMessageBox::Critical);
+    QCOMPARE(shown[0].title, QStringLiteral("13 : Vantrel"));
+    QCOMPARE(shown[0].text,
+             QStringLiteral("An unexpected error has occured in the \"CalculateCutout\" "
+                            "of \"Tab1\".\r\n(ERROR: \"Type mismatch\" ). \r\n\r\n"));
+    QCOMPARE(shown[1].title, QString::fromStdString(ErrorTitle(errors.errors[1])));
+    QCOMPARE(shown[1].text, QString::fromStdString(ErrorPrompt(errors.errors[1])));
+    // The cut's cells were emptied and not written again.
+    const QAbstractItemModel* grid = window_->MSFlexGrid2->model();
+    for (int row = 1; row <= 4; ++row) QCOMPARE(grid->index(row, 1).data().toString(), QString());
+    QCOMPARE(window_->State().grids.summary.Text(8, 1), expected.grids.summary.Text(8, 1));
+}
+
+void Form1Test::diagramFollowsCalculation() {
+    const int page = window_->SSTab1->indexOf(window_->Picture1);
+    QCOMPARE(window_->SSTab1->tabText(page), QStringLiteral("Diagram"));
+    QVERIFY(window_->SSTab1->isTabEnabled(page));
+    QCOMPARE(Child<QLabel>(*window_, "Labela")->text(), QStringLiteral("0.0 in."));
+    QCOMPARE(Child<QLabel>(*window_, "LabelLength")->text(), QStringLiteral("0.0 ft."));
+    QCOMPARE(Child<QLabel>(*window_, "Labelcolumn2")->text(), QStringLiteral("W"));
+
+    Choose(window_->ComboBeam, QStringLiteral("W 21x44"));
+    Choose(window_->ComboColumn, QStringLiteral("W 14x90"));
+    window_->TxtLength->setText(QStringLiteral("30.00"));
+    window_->CalculateCommand();
+    const ResultGrid& summary = window_->State().grids.summary;
+    const struct {
+        const char* label;
+        std::string text;
+    } expected[] = {
+        {"Labela", summary.Text(1, 1)}, {"Labelb", summary.Text(2, 1)},
+        {"Labelc", summary.Text(3, 1)}, {"Labelr", summary.Text(4, 1)},
+        {"LabelLength", "30.00 ft."},   {"Labelbeam", "W 21x44"},
+        {"Labelcolumn1", "W 14x90"},    {"Labelcolumn2", "W 14x90"},
+    };
+    for (const auto& e : expected) {
+        QVERIFY(!e.text.empty());
+        QCOMPARE(Child<QLabel>(*window_, e.label)->text(), QString::fromStdString(e.text));
+    }
+    window_->SSTab1->setCurrentIndex(page);
+    QVERIFY(window_->Picture1->isVisible());
+    const QLabel* a = Child<QLabel>(*window_, "Labela");
+    QVERIFY(window_->Picture1->rect().contains(a->geometry()));
+}
+
+void Form1Test::editsMarkTheDesignModified_data() {
+    QTest::addColumn<int>("edit");
+    QTest::newRow("typed length") << 0;
+    QTest::newRow("typed description") << 1;
+    QTest::newRow("list selection") << 2;
+    QTest::newRow("frame type") << 3;
+    QTest::newRow("loads confirmed") << 4;
+}
+
+void Form1Test::editsMarkTheDesignModified() {
+    QFETCH(int, edit);
+    QVERIFY(!window_->Modified());
+    switch (edit) {
+        case 0:
+            window_->TxtLength->setFocus();
+            QTest::keyClick(window_->TxtLength, Qt::Key_End);
+            QTest::keyClick(window_->TxtLength, Qt::Key_Backspace);
+            break;
+        case 1:
+            QTest::keyClicks(window_->TxtDescription, QStringLiteral("Bay 4"));
+            break;
+        case 2:
+            window_->ComboColumn->setFocus();
+            QTest::keyClick(window_->ComboColumn, Qt::Key_Down);
+            break;
+        case 3:
+            QTest::mouseClick(window_->OptOMRF, Qt::LeftButton);
+            break;
+        case 4: {
+            prompts_.ExpectDialog();
+            window_->Command2->click();
+            auto* loads = qobject_cast<FormLoads*>(prompts_.lastDialog.data());
+            QVERIFY(loads != nullptr);
+            QVERIFY(!window_->Modified());
+            Child<QPushButton>(*loads, "cmdOK")->click();
+            break;
+        }
+        default:
+            QFAIL("no such edit");
+    }
+    QVERIFY(window_->Modified());
+    // Closing now asks first.
+    prompts_.ExpectMessage(QMessageBox::Cancel);
+    QVERIFY(!window_->close());
+    QCOMPARE(Messages(prompts_).last().title, QStringLiteral("New File Confirmation."));
+}
+
+}  // namespace vantrel::test
+
+QTEST_MAIN(vantrel::test::Form1Test)
+#include "test_form1.moc"

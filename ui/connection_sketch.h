@@ -1,0 +1,51 @@
+#pragma once
+// The "Diagram" page: a plan of the connection drawn to fit the page. Both
+// column sections, the beam flange between them with the four circular cuts
+// of the reduced sections, and the dimensions a, b, c, R and L. The value
+// texts are labels named as the calculation names them, placed on the
+// drawing.
+
+#include <QPointF>
+#include <QWidget>
+
+#include "model/sketch_labels.h"
+
+class QLabel;
+
+namespace vantrel {
+
+class ConnectionSketch final : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ConnectionSketch(QWidget* parent = nullptr);
+
+    void SetLabels(const SketchLabels& labels);
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    struct Placed {
+        QLabel* label;
+        QPointF anchor;  // drawing coordinates of the label's centre
+    };
+
+    QTransform DrawingToWidget() const;
+    void PlaceLabels();
+    QLabel* AddLabel(const char* name, const QString& text, QPointF anchor, bool bold = false);
+
+    QLabel* labela_;
+    QLabel* labelb_;
+    QLabel* labelc_;
+    QLabel* labelr_;
+    QLabel* labelLength_;
+    QLabel* labelbeam_;
+    QLabel* labelcolumn1_;
+    QLabel* labelcolumn2_;
+    std::vector<Placed> placed_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,114 @@
+#include "field_rules.h"
+
+#include <cmath>
+#include <limits>
+
+#include "model/number_text.h"
+#include "model/shape_table.h"
+
+namespace vantrel {
+namespace {
+
+constexpr int kFlangeWidthField = 8;
+
+std::string NotNumericMessage(const std::string& text) {
+    return "Not a valid numeric format (" + text + ")";
+}
+
+// Single precision as the original compares it; a value beyond the float
+// range compares as infinite instead of being converted.
+float Single(double value) {
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (value > kMax) return std::numeric_limits<float>::infinity();
+    if (value < -kMax) return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
+// A length text that is not a number (a project file can put one in) gives
+// no room at all: every positive override or location is refused.
+// So is a length beyond the float range, which the length field never lets
+// through.
+double LengthValue(std::string_view lengthText) {
+    const ParsedNumber length = ParseNumber(lengthText);
+    if (!length.ok() || !(std::abs(length.value) <= std::numeric_limits<float>::max())) return 0.0;
+    return length.value;
+}
+
+// Empty text becomes emptyText; returns the number or the refusal.
+std::optional<double> NumberOf(std::string& text, const char* emptyText, Refusal& refusal) {
+    if (text.empty()) text = emptyText;
+    const ParsedNumber number = ParseNumber(text);
+    if (!number.ok()) {
+        refusal = NotNumericMessage(text);
+        return std::nullopt;
+    }
+    return number.value;
+}
+
+Refusal CheckUpTo(std::string& text, const char* emptyText, double limit, const char* message) {
+    Refusal refusal;
+    const std::optional<double> value = NumberOf(text, emptyText, refusal);
+    if (value && *value > limit) refusal = message;
+    return refusal;
+}
+
+}  // namespace
+
+bool AcceptsTypedCharacter(char32_t c) {
+    return (c >= U'0' && c <= U'9') || c == U'.' || c == U'\b';
+}
+
+Refusal CheckLengthText(std::string& text) {
+    return CheckUpTo(text, "0.00", 50.0, "\"Beam Length\" cannot be greater than 50 ft.");
+}
+
+Refusal CheckHeightText(std::string& text) {
+    return CheckUpTo(text, "0.00", 35.0, "Frame height cannot be greater than 35 ft.");
+}
+
+Refusal CheckOverrideAText(std::string& text, std::string_view lengthText) {
+    Refusal refusal;
+    const std::optional<double> value = NumberOf(text, "0.000", refusal);
+    if (value && *value > LengthValue(lengthText) * 0.15 * 12.0)
+        refusal = "The a dimension cannot be greater than 15% of the beam's length.";
+    return refusal;
+}
+
+Refusal CheckOverrideBText(std::string& text, std::string_view lengthText) {
+    Refusal refusal;
+    const std::optional<double> value = NumberOf(text, "0.000", refusal);
+    if (value && *value > LengthValue(lengthText) * 0.20 * 12.0)
+        refusal = "The b dimension cannot be greater than 20% of the beam's length.";
+    return refusal;
+}
+
+Refusal CheckOverrideCText(std::string& text, std::string_view beamName) {
+    Refusal refusal;
+    const std::optional<double> value = NumberOf(text, "0.000", refusal);
+    if (!value) return refusal;
+    const ParsedNumber bf = ParseNumber(GetField(ShapeRow(beamName), kFlangeWidthField));
+    const float halfWidth = Single((bf.ok() ? bf.value : 0.0) * 0.5);
+    if (Single(*value) > halfWidth)
+        refusal = "The c dimension cannot be greater than 1/2 of the beam's flange.";
+    return refusal;
+}
+
+Refusal CheckLoadText(std::string& text) {
+    return CheckUpTo(text, "0.000", 100.0, "Dead Load cannot be greater than 100 k/ft.");
+}
+
+Refusal CheckLocationText(std::string& text, std::string_view lengthText) {
+    Refusal refusal;
+    const std::optional<double> value = NumberOf(text, "0.000", refusal);
+    if (value && Single(*value) > Single(LengthValue(lengthText)))
+        refusal = "Point load can not occur outside of the the beam!";
+    return refusal;
+}
+
+std::string FormatFieldText(std::string_view text, std::string_view pattern) {
+    const ParsedNumber number = ParseNumber(text);
+    if (!number.ok()) return std::string(text);
+    return Format(number.value, pattern);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,34 @@
+#pragma once
+// The rules of the numeric input fields: which typed characters they take,
+// the check made before the focus may leave them, and the text they show
+// once it has left. Each check may rewrite an empty text and returns the
+// message that refuses the text, or nothing when the focus may leave.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel {
+
+using Refusal = std::optional<std::string>;
+
+// Digits, "." and backspace; everything else typed is discarded.
+bool AcceptsTypedCharacter(char32_t c);
+
+Refusal CheckLengthText(std::string& text);
+Refusal CheckHeightText(std::string& text);
+// The a and b limits are 15% and 20% of the current length (ft) in inches.
+Refusal CheckOverrideAText(std::string& text, std::string_view lengthText);
+Refusal CheckOverrideBText(std::string& text, std::string_view lengthText);
+// The c limit is half the flange width of the named beam.
+Refusal CheckOverrideCText(std::string& text, std::string_view beamName);
+
+// Gravity loads: every load at most 100; a location at most the length.
+Refusal CheckLoadText(std::string& text);
+Refusal CheckLocationText(std::string& text, std::string_view lengthText);
+
+// The text formatted with the pattern ("0.00", "0.000"); a text that is not
+// a number stays as it is.
+std::string FormatFieldText(std::string_view text, std::string_view pattern);
+
+}  // namespace vantrel

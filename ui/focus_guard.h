@@ -1,0 +1,81 @@
+#pragma once
+// Validation before the focus leaves a text field. Qt moves the focus first
+// and tells afterwards, so the guard stops the inputs that would move it
+// (Tab and Shift+Tab, mouse presses on controls that take the focus, access
+// keys of buttons) while the field's check refuses, and it puts the focus
+// back when something else has moved it. A refusal shows its message once,
+// keeps the focus in the field and selects its text; the input that would
+// have moved the focus has no other effect.
+//
+// The guarded fields also filter typed characters and select their whole
+// text when they gain the focus.
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+class QWidget;
+class QWindow;
+
+namespace vantrel {
+
+class FocusGuard : public QObject {
+    Q_OBJECT
+  public:
+    // May rewrite the field's text; returns the message that refuses it.
+    using Check = std::function<std::optional<QString>(QLineEdit&)>;
+    // Runs when the focus has left the field after a successful check.
+    using Commit = std::function<void(QLineEdit&)>;
+    // Shows a refusal to the user (a modal message box).
+    using Show = std::function<void(const QString& message)>;
+
+    explicit FocusGuard(Show show, QObject* parent = nullptr);
+    ~FocusGuard() override;
+
+    void Guard(QLineEdit* field, Check check, Commit commit);
+
+    // Runs the check of the guarded field that has the focus, as a move of
+    // the focus would. True when there is none or its text passes.
+    bool ReleaseFocus();
+
+    // True between a late refusal and the moment the focus is back in the
+    // refused field: a control that gained the focus meanwhile did not
+    // really get it.
+    bool Refusing() const { return !lateField_.isNull(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Entry {
+        Check check;
+        Commit commit;
+    };
+
+    QLineEdit* FocusedField() const;
+    bool TryLeave(QLineEdit* field);
+    void Refuse(QLineEdit* field, const QString& message);
+    bool FilterFieldEvent(QLineEdit* field, QEvent* event);
+    bool FilterWindowMouse(QWindow* window, QEvent* event);
+    bool FilterShortcut(QWidget* target);
+    bool SwallowMouse(QObject* watched, QEvent* event);
+    void ResolveLateRefusal();
+
+    Show show_;
+    QHash<const QObject*, Entry> fields_;
+    QPointer<QLineEdit> approved_;   // checked; its next loss of focus only commits
+    QPointer<QLineEdit> lateField_;  // refused after the focus had already gone
+    QString lateMessage_;
+    QWidget* swallowWindow_ = nullptr;  // the press that moved the focus, and its release
+    bool swallowPress_ = false;
+    bool swallowRelease_ = false;
+    bool restoring_ = false;
+};
+
+// Selects the whole text of a field that is not empty.
+void HighlightTextbox(QLineEdit& field);
+
+}  // namespace vantrel

@@ -1,0 +1,109 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+#include "focus_guard.h"
+#include "form_loads.h"
+#include "help_dialogs.h"
+#include "prompts.h"
+#include "window_texts.h"
+
+namespace vantrel {
+
+QString DocumentNameOf(const QString& path) {
+    if (path.isEmpty()) return QString::fromLatin1(kNewUntitled);
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return path.mid(slash + 1);
+}
+
+Form1::Form1(Prompts* prompts, QWidget* parent)
+    : QMainWindow(parent),
+      ownedPrompts_(prompts == nullptr ? std::make_unique<DesktopPrompts>() : nullptr),
+      prompts_(prompts == nullptr ? ownedPrompts_.get() : prompts) {
+    setObjectName(QStringLiteral("Form1"));
+    state_.labels.LblBeamWidth = state_.labels.LblColumnWidth = "Fl. Width =";
+    state_.labels.Labela = state_.labels.Labelb = state_.labels.Labelc = state_.labels.Labelr =
+        "0.0 in.";
+    state_.labels.LabelLength = "0.0 ft.";
+    state_.labels.Labelbeam = state_.labels.Labelcolumn1 = state_.labels.Labelcolumn2 = "W";
+
+    BuildControls();
+    BuildMenus();
+    BuildToolbar();
+    GuardNumericFields();
+
+    // The window loads: lists, default selections and grid layout, title.
+    FillShapeLists();
+    InitializeView();
+    ConnectEditsToModified();
+    ShowResults();
+    documentName_ = DocumentNameOf(currentFileName_);
+    SetTitle(kTitleAtLoad);
+    adjustSize();
+    CentreOnScreen(*this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::BringToFront() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1::PrintCommand() {
+    // Printing arrives with the report; until then the command is disabled.
+}
+
+void Form1::ContentsCommand() {
+    auto* help = new FrmHelp(this);
+    prompts_->ShowDialog(*help);
+}
+
+void Form1::AboutCommand() {
+    auto* about = new FrmAbout(*prompts_, this);
+    prompts_->ShowDialog(*about);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!SavePrompt(QString::fromLatin1(kNewFileConfirmation))) {
+        event->ignore();
+        return;
+    }
+    ClearValues(state_.record);
+    currentFileName_.clear();
+    documentName_.clear();
+    // The dialogs go with the window.
+    DiscardLoads();
+    for (QDialog* dialog : findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly))
+        dialog->close();
+    event->accept();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // Entering a coefficient list gives that dimension back to the list.
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool entered = reason != Qt::ActiveWindowFocusReason &&
+                             reason != Qt::PopupFocusReason && !guard_->Refusing();
+        QLineEdit* override = watched == ComboA   ? TxtAoverride
+                              : watched == ComboB ? TxtBoverride
+                              : watched == ComboC ? TxtCoverride
+                                                  : nullptr;
+        if (entered && watched == TxtDescription) HighlightTextbox(*TxtDescription);
+        if (entered && override != nullptr && override->text() != QLatin1String(kZeroOverride)) {
+            override->setText(QString::fromLatin1(kZeroOverride));
+            SetModified(true);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace vantrel

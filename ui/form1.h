@@ -1,0 +1,168 @@
+#pragma once
+// The main window: every input of the design, the Calculate command, the
+// result pages and the document commands. It holds no calculation and no
+// file format: it fills DesignInputs from its controls, runs the chain on the
+// DesignState it owns and shows the result grids and the sketch labels.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "checks/design.h"
+#include "model/design_inputs.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolBar;
+
+namespace vantrel {
+
+class ConnectionSketch;
+class FocusGuard;
+class FormLoads;
+class Prompts;
+class ResultGridView;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    // nullptr: real message boxes and file dialogs.
+    explicit Form1(Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Opens a project file (a path shorter than 4 characters asks for one),
+    // shows its inputs, calculates and clears Modified. False on cancel or
+    // failure; a failure has shown its message and changed nothing.
+    bool OpenFile(const QString& path);
+
+    void NewCommand();
+    void OpenCommand();
+    void SaveCommand();
+    void SaveAsCommand();
+    void CalculateCommand();
+    void PrintCommand();  // the report is not built yet: disabled
+    void ContentsCommand();
+    void AboutCommand();
+    void GravityLoadsCommand();
+
+    QString CurrentFileName() const { return currentFileName_; }
+    QString DocumentName() const { return documentName_; }
+    bool Modified() const { return state_.record.Modified; }
+    const DesignState& State() const { return state_; }
+    // The inputs as the calculation and the report read them: the controls'
+    // texts, and the loads dialog's texts (or the record's loads, which the
+    // dialog would show, when it does not exist).
+    DesignInputs CurrentInputs();
+    // Raises and activates the window (another start handed over to us).
+    void BringToFront();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Building (form1_layout.cpp).
+    void BuildControls();
+    QGroupBox* BuildFrameInformation();
+    QGroupBox* BuildBeamInformation();
+    QGroupBox* BuildColumnSize();
+    QGroupBox* BuildSteelGrade();
+    QTabWidget* BuildResultPages();
+    void BuildMenus();
+    void BuildToolbar();
+    void ToolbarCommand(const QString& key);
+
+    // Fields and lists (form1_fields.cpp).
+    void FillShapeLists();
+    void InitializeView();
+    void SetDefaultSelections();
+    void GuardNumericFields();
+    void ConnectEditsToModified();
+    bool RequiredInputsPresent();
+    void ShowInputs(const DesignInputs& inputs);
+    int CheckListTexts(const DesignInputs& inputs) const;
+    void ShowRefusal(const QString& message);
+
+    // Documents (form1_document.cpp).
+    bool SavePrompt(const QString& title);
+    bool SaveFile(const QString& path);
+    void SetTitle(const char* prefix);
+    void SetCurrentFileName(const QString& path);
+
+    // Calculation and results (form1_calculate.cpp).
+    void RunCalculate();
+    void ShowResults();
+    void ReportChainError(const ChainError& error);
+
+    // The loads dialog (form1_loads.cpp).
+    FormLoads& EnsureLoads();
+    void DiscardLoads();
+
+    void SetModified(bool modified) { state_.record.Modified = modified; }
+
+    std::unique_ptr<Prompts> ownedPrompts_;
+    Prompts* prompts_;
+    DesignState state_;
+    QString currentFileName_;
+    QString documentName_;
+    FocusGuard* guard_ = nullptr;
+    QPointer<FormLoads> loads_;
+    bool showingInputs_ = false;  // programmatic changes do not count as edits
+
+  public:
+    // Controls under their own names.
+    QGroupBox* Frame4 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLineEdit* TxtLength = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* TxtHeight = nullptr;
+    QRadioButton* OptSMRF = nullptr;
+    QRadioButton* OptOMRF = nullptr;
+    QPushButton* Command2 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QComboBox* ComboBeam = nullptr;
+    QLabel* LblBeamWidth = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* ComboA = nullptr;
+    QComboBox* ComboB = nullptr;
+    QComboBox* ComboC = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* TxtAoverride = nullptr;
+    QLineEdit* TxtBoverride = nullptr;
+    QLineEdit* TxtCoverride = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QComboBox* ComboColumn = nullptr;
+    QLabel* LblColumnWidth = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QComboBox* ComboGrade = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* TxtDescription = nullptr;
+    QPushButton* CmdCalc = nullptr;
+    QTabWidget* SSTab1 = nullptr;
+    ResultGridView* MSFlexGrid2 = nullptr;
+    ResultGridView* MSFlexGrid3 = nullptr;
+    ResultGridView* MSFlexGrid4 = nullptr;
+    ConnectionSketch* Picture1 = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    QAction* mnuFile_New = nullptr;
+    QAction* mnuFile_Open = nullptr;
+    QAction* mnuFile_Save = nullptr;
+    QAction* mnuFile_SaveAs = nullptr;
+    QAction* mnuFile_Print = nullptr;
+    QAction* mnuFile_Exit = nullptr;
+    QAction* MnuHelp_Contents = nullptr;
+    QAction* mnuHelp_About = nullptr;
+};
+
+// The part of a path after its last folder separator, or "New Untitled".
+QString DocumentNameOf(const QString& path);
+
+}  // namespace vantrel

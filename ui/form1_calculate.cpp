@@ -1,0 +1,74 @@
+// The Calculate command, the inputs it reads and the results it shows.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "connection_sketch.h"
+#include "form1.h"
+#include "form_loads.h"
+#include "grid_view.h"
+#include "prompts.h"
+
+namespace vantrel {
+namespace {
+
+// Shows each trapped error of the chain as it happens; the chain empties
+// the grids itself after reporting.
+class MessageBoxSink final : public ErrorSink {
+  public:
+    explicit MessageBoxSink(std::function<void(const ChainError&)> show) : show_(std::move(show)) {}
+    void ReportError(const ChainError& error) override { show_(error); }
+
+  private:
+    std::function<void(const ChainError&)> show_;
+};
+
+}  // namespace
+
+DesignInputs Form1::CurrentInputs() {
+    DesignInputs inputs;
+    inputs.Column = ComboColumn->currentText().toStdString();
+    inputs.Grade = ComboGrade->currentText().toStdString();
+    inputs.Beam = ComboBeam->currentText().toStdString();
+    inputs.A = ComboA->currentText().toStdString();
+    inputs.B = ComboB->currentText().toStdString();
+    inputs.C = ComboC->currentText().toStdString();
+    inputs.ORA = TxtAoverride->text().toStdString();
+    inputs.ORB = TxtBoverride->text().toStdString();
+    inputs.ORC = TxtCoverride->text().toStdString();
+    inputs.Length = TxtLength->text().toStdString();
+    inputs.Height = TxtHeight->text().toStdString();
+    inputs.Description = TxtDescription->text().toStdString();
+    inputs.FRAMETYPE = OptSMRF->isChecked() ? "SMRF" : "OMRF";
+    if (loads_) {
+        loads_->CopyTo(inputs);
+    } else {
+        FormLoads::FillFromRecord(state_.record, inputs);
+    }
+    return inputs;
+}
+
+void Form1::CalculateCommand() {
+    if (RequiredInputsPresent()) RunCalculate();
+}
+
+void Form1::RunCalculate() {
+    MessageBoxSink sink([this](const ChainError& error) { ReportChainError(error); });
+    Calculate(state_, CurrentInputs(), sink);
+    ShowResults();
+}
+
+void Form1::ReportChainError(const ChainError& error) {
+    prompts_->Message(this, QMessageBox::Critical, QString::fromStdString(ErrorTitle(error)),
+                      QString::fromStdString(ErrorPrompt(error)), QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void Form1::ShowResults() {
+    for (ResultGridView* grid : {MSFlexGrid2, MSFlexGrid3, MSFlexGrid4}) grid->Refresh();
+    LblBeamWidth->setText(QString::fromStdString(state_.labels.LblBeamWidth));
+    LblColumnWidth->setText(QString::fromStdString(state_.labels.LblColumnWidth));
+    Picture1->SetLabels(state_.labels);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,176 @@
+// The main window's inputs: the lists, the numeric fields and their checks,
+// and putting a design's input texts into the controls.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "field_rules.h"
+#include "focus_guard.h"
+#include "form1.h"
+#include "form_loads.h"
+#include "grid_view.h"
+#include "model/input_lists.h"
+#include "model/shape_table.h"
+#include "prompts.h"
+#include "window_texts.h"
+
+namespace vantrel {
+namespace {
+
+void Fill(QComboBox* list, const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
+}
+
+// The index of the entry that carries the text exactly, -1 for the empty
+// text, or nullopt when the list has no such entry.
+std::optional<int> EntryIndex(const QComboBox* list, const std::string& text) {
+    if (text.empty()) return -1;
+    const int index =
+        list->findText(QString::fromStdString(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) return std::nullopt;
+    return index;
+}
+
+using RuleOfText = std::function<Refusal(std::string&)>;
+
+}  // namespace
+
+void Form1::FillShapeLists() {
+    for (int i = 0; i < kShapeCount; ++i) {
+        const QString name =
+            QString::fromUtf8(ShapeName(i).data(), static_cast<qsizetype>(ShapeName(i).size()));
+        ComboBeam->addItem(name);
+        ComboColumn->addItem(name);
+    }
+    for (const GradeEntry& grade : kGradeEntries)
+        ComboGrade->addItem(
+            QString::fromUtf8(grade.text.data(), static_cast<qsizetype>(grade.text.size())));
+    Fill(ComboA, CoefficientEntriesA());
+    Fill(ComboB, CoefficientEntriesB());
+    Fill(ComboC, CoefficientEntriesC());
+}
+
+void Form1::SetDefaultSelections() {
+    showingInputs_ = true;
+    ComboGrade->setCurrentIndex(0);
+    ComboA->setCurrentIndex(10);
+    ComboB->setCurrentIndex(10);
+    ComboC->setCurrentIndex(5);
+    ComboBeam->setCurrentIndex(0);
+    ComboColumn->setCurrentIndex(0);
+    showingInputs_ = false;
+}
+
+void Form1::InitializeView() {
+    SetDefaultSelections();
+    InitializeGrids(state_.grids);
+    for (ResultGridView* grid : {MSFlexGrid2, MSFlexGrid3, MSFlexGrid4}) grid->Refresh();
+}
+
+void Form1::ShowRefusal(const QString& message) {
+    prompts_->Message(this, QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok,
+                      QMessageBox::Ok);
+}
+
+void Form1::GuardNumericFields() {
+    guard_ = new FocusGuard([this](const QString& message) { ShowRefusal(message); }, this);
+    const auto guard = [this](QLineEdit* field, RuleOfText rule, const char* pattern) {
+        guard_->Guard(
+            field,
+            [rule = std::move(rule)](QLineEdit& edit) -> std::optional<QString> {
+                std::string text = edit.text().toStdString();
+                const Refusal refusal = rule(text);
+                if (QString::fromStdString(text) != edit.text())
+                    edit.setText(QString::fromStdString(text));
+                if (refusal) return QString::fromStdString(*refusal);
+                return std::nullopt;
+            },
+            [pattern](QLineEdit& edit) {
+                edit.setText(
+                    QString::fromStdString(FormatFieldText(edit.text().toStdString(), pattern)));
+            });
+    };
+    const auto length = [this] { return TxtLength->text().toStdString(); };
+    guard(
+        TxtLength, [](std::string& text) { return CheckLengthText(text); }, "0.00");
+    guard(
+        TxtHeight, [](std::string& text) { return CheckHeightText(text); }, "0.000");
+    guard(
+        TxtAoverride, [length](std::string& text) { return CheckOverrideAText(text, length()); },
+        "0.000");
+    guard(
+        TxtBoverride, [length](std::string& text) { return CheckOverrideBText(text, length()); },
+        "0.000");
+    guard(
+        TxtCoverride,
+        [this](std::string& text) {
+            return CheckOverrideCText(text, ComboBeam->currentText().toStdString());
+        },
+        "0.000");
+    TxtDescription->installEventFilter(this);  // selects its text on entry, checks nothing
+}
+
+void Form1::ConnectEditsToModified() {
+    // Any change the user makes to an input is unsaved work.
+    for (QLineEdit* field :
+         {TxtLength, TxtHeight, TxtAoverride, TxtBoverride, TxtCoverride, TxtDescription})
+        connect(field, &QLineEdit::textEdited, this, [this] { SetModified(true); });
+    for (QComboBox* list : {ComboBeam, ComboColumn, ComboGrade, ComboA, ComboB, ComboC}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            if (!showingInputs_) SetModified(true);
+        });
+    }
+    connect(OptSMRF, &QRadioButton::toggled, this, [this] {
+        if (!showingInputs_) SetModified(true);
+    });
+}
+
+bool Form1::RequiredInputsPresent() {
+    bool present = true;
+    const auto missing = [this](const char* message) {
+        prompts_->Message(this, QMessageBox::Warning, QString::fromLatin1(kAppTitle),
+                          QString::fromLatin1(message), QMessageBox::Ok, QMessageBox::Ok);
+    };
+    if (TxtLength->text().isEmpty()) {
+        missing("Beam length is missing.");
+        present = false;
+    }
+    if (TxtHeight->text().isEmpty()) {
+        missing("\"H\" height is missing.");
+        present = false;
+    }
+    return present;
+}
+
+int Form1::CheckListTexts(const DesignInputs& inputs) const {
+    const std::pair<const QComboBox*, const std::string*> lists[] = {
+        {ComboColumn, &inputs.Column}, {ComboGrade, &inputs.Grade}, {ComboBeam, &inputs.Beam},
+        {ComboA, &inputs.A},           {ComboB, &inputs.B},         {ComboC, &inputs.C}};
+    for (const auto& [list, text] : lists)
+        if (!EntryIndex(list, *text)) return kOpenListRefused;
+    return 0;
+}
+
+void Form1::ShowInputs(const DesignInputs& inputs) {
+    showingInputs_ = true;
+    const std::pair<QComboBox*, const std::string*> lists[] = {
+        {ComboColumn, &inputs.Column}, {ComboGrade, &inputs.Grade}, {ComboBeam, &inputs.Beam},
+        {ComboA, &inputs.A},           {ComboB, &inputs.B},         {ComboC, &inputs.C}};
+    for (const auto& [list, text] : lists)
+        list->setCurrentIndex(EntryIndex(list, *text).value_or(-1));
+    const std::pair<QLineEdit*, const std::string*> fields[] = {
+        {TxtAoverride, &inputs.ORA}, {TxtBoverride, &inputs.ORB},
+        {TxtCoverride, &inputs.ORC}, {TxtLength, &inputs.Length},
+        {TxtHeight, &inputs.Height}, {TxtDescription, &inputs.Description}};
+    for (const auto& [field, text] : fields) field->setText(QString::fromStdString(*text));
+    if (inputs.IsSMRF()) {
+        OptSMRF->setChecked(true);
+    } else {
+        OptOMRF->setChecked(true);
+    }
+    EnsureLoads().CopyFrom(inputs);
+    showingInputs_ = false;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,201 @@
+#include "grid_view.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace vantrel {
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kRowHeightTwips = 240;
+constexpr int kDefaultColumnTwips = 960;
+constexpr int kWheelNotch = 120;
+
+Qt::Alignment AlignmentOf(CellAlign align) {
+    switch (align) {
+        case CellAlign::LeftTop:
+            return Qt::AlignLeft | Qt::AlignTop;
+        case CellAlign::LeftCenter:
+            return Qt::AlignLeft | Qt::AlignVCenter;
+        case CellAlign::CenterCenter:
+            return Qt::AlignCenter;
+        case CellAlign::RightCenter:
+            return Qt::AlignRight | Qt::AlignVCenter;
+        case CellAlign::General:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+ResultGridModel::ResultGridModel(ResultGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid), rows_(grid.RowCount()) {}
+
+int ResultGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int ResultGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_.ColumnCount();
+}
+
+QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= grid_.RowCount()) return {};
+    const GridCell& cell = grid_.Cell(index.row(), index.column());
+    switch (role) {
+        case Qt::DisplayRole:
+            return QString::fromStdString(cell.text);
+        case Qt::BackgroundRole:
+            return QColor::fromRgb(static_cast<QRgb>(cell.color));
+        case Qt::ForegroundRole:
+            return QColor(Qt::black);
+        case Qt::TextAlignmentRole:
+            return static_cast<int>(AlignmentOf(cell.align));
+        case Qt::FontRole:
+            if (cell.bold) {
+                QFont font;
+                font.setBold(true);
+                return font;
+            }
+            return {};
+        default:
+            return {};
+    }
+}
+
+void ResultGridModel::Refresh() {
+    const int rows = grid_.RowCount();
+    if (rows > rows_) {
+        beginInsertRows(QModelIndex(), rows_, rows - 1);
+        rows_ = rows;
+        endInsertRows();
+    } else if (rows < rows_) {
+        beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+        rows_ = rows;
+        endRemoveRows();
+    }
+    if (rows_ > 0 && grid_.ColumnCount() > 0)
+        emit dataChanged(index(0, 0), index(rows_ - 1, grid_.ColumnCount() - 1));
+}
+
+ResultGridView::ResultGridView(ResultGrid& grid, int scrollLimit, QWidget* parent)
+    : QTableView(parent), model_(grid), scrollLimit_(scrollLimit) {
+    setModel(&model_);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setWordWrap(false);
+    // The widths in twips were chosen for a small sans-serif face.
+    QFont gridFont = font();
+    gridFont.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
+    gridFont.setPointSize(8);
+    setFont(gridFont);
+    setGridStyle(Qt::SolidLine);
+    const int rowHeight =
+        std::max(TwipsToPixels(kRowHeightTwips, *this), fontMetrics().height() + 4);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    horizontalHeader()->setDefaultSectionSize(TwipsToPixels(kDefaultColumnTwips, *this));
+    setMinimumSize(TwipsToPixels(kGridWidthTwips, *this), TwipsToPixels(kGridHeightTwips, *this));
+    ApplyColumnWidths();
+
+    // Wheel input over the scroll bars follows the same rule as over the cells.
+    verticalScrollBar()->installEventFilter(this);
+    horizontalScrollBar()->installEventFilter(this);
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { HoldScrollRange(); });
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] {
+        // A step at the end of the range changes no value, yet it is a scroll.
+        if (verticalScrollBar()->sliderPosition() == verticalScrollBar()->value())
+            KeepScrollRange();
+    });
+    HoldScrollRange();
+}
+
+int ResultGridView::TwipsToPixels(int twips, const QWidget& widget) {
+    return (twips * widget.logicalDpiX() + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+void ResultGridView::ApplyColumnWidths() {
+    const ResultGrid& grid = model_.Grid();
+    for (int column = 0; column < grid.ColumnCount(); ++column) {
+        const int twips = grid.ColumnWidth(column);
+        setColumnWidth(column, TwipsToPixels(twips > 0 ? twips : kDefaultColumnTwips, *this));
+    }
+}
+
+void ResultGridView::Refresh() {
+    model_.Refresh();
+    ApplyColumnWidths();
+    HoldScrollRange();
+}
+
+void ResultGridView::wheelEvent(QWheelEvent* event) {
+    HandleWheel(event);
+}
+
+bool ResultGridView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel &&
+        (watched == verticalScrollBar() || watched == horizontalScrollBar())) {
+        HandleWheel(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void ResultGridView::HandleWheel(QWheelEvent* event) {
+    event->accept();  // never passed on to the page or the window
+    if (event->modifiers() != Qt::NoModifier || event->buttons() != Qt::NoButton) return;
+    const QPoint delta = event->angleDelta();
+    if (delta.x() != 0) return;
+    if (delta.y() == -kWheelNotch) {
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    } else if (delta.y() == kWheelNotch) {
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    }
+}
+
+void ResultGridView::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    if (dy != 0) KeepScrollRange();
+}
+
+void ResultGridView::updateGeometries() {
+    QTableView::updateGeometries();
+    HoldScrollRange();
+}
+
+bool ResultGridView::LastRowVisible() const {
+    const int last = model_.rowCount() - 1;
+    if (last < 0) return false;
+    const int bottom = rowViewportPosition(last) + rowHeight(last);
+    const int top = rowViewportPosition(last);
+    return !isRowHidden(last) && top < viewport()->height() && bottom > 0;
+}
+
+void ResultGridView::KeepScrollRange() {
+    if (appending_) return;
+    if (LastRowVisible()) {
+        appending_ = true;
+        model_.Grid().AppendRow();
+        model_.Refresh();
+        appending_ = false;
+    }
+    HoldScrollRange();
+}
+
+void ResultGridView::HoldScrollRange() {
+    QScrollBar* bar = verticalScrollBar();
+    if (bar->maximum() != scrollLimit_) bar->setRange(bar->minimum(), scrollLimit_);
+}
+
+}  // namespace vantrel

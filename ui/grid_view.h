@@ -1,0 +1,67 @@
+#pragma once
+// A view of one result grid of the model: texts, background colours,
+// alignment and bold as the grid holds them, column widths converted from
+// twips. Row 0 holds the headings and scrolls with the other rows.
+//
+// Scrolling: one wheel notch without a key or button held scrolls exactly
+// one row; any other wheel input does nothing. The vertical scroll range is
+// the grid's limit N whatever Qt would make of it, and whenever the grid
+// scrolls with its last row in view, one empty row is appended to the model.
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+#include "model/result_grids.h"
+
+namespace vantrel {
+
+class ResultGridModel final : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit ResultGridModel(ResultGrid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    ResultGrid& Grid() { return grid_; }
+    // Follows the grid's rows and cells after the grid has changed.
+    void Refresh();
+
+  private:
+    ResultGrid& grid_;
+    int rows_;
+};
+
+class ResultGridView final : public QTableView {
+    Q_OBJECT
+  public:
+    ResultGridView(ResultGrid& grid, int scrollLimit, QWidget* parent = nullptr);
+
+    int ScrollLimit() const { return scrollLimit_; }
+    // Shows the grid's current rows, cells and widths.
+    void Refresh();
+    // The scroll handler: appends a row when the last one is in view and
+    // sets the vertical range back to 0..N.
+    void KeepScrollRange();
+
+    static int TwipsToPixels(int twips, const QWidget& widget);
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
+
+  private:
+    void HandleWheel(QWheelEvent* event);
+    void HoldScrollRange();
+    bool LastRowVisible() const;
+    void ApplyColumnWidths();
+
+    ResultGridModel model_;
+    int scrollLimit_;
+    bool appending_ = false;
+};
+
+}  // namespace vantrel

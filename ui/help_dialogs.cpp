@@ -1,0 +1,177 @@
+#include "help_dialogs.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "prompts.h"
+
+#ifndef VANTREL_VERSION_TEXT
+#error "VANTREL_VERSION_TEXT must come from the build"
+#endif
+
+namespace vantrel {
+namespace {
+
+const char* const kDisclaimer =
+    "DISCLAIMER:\n"
+    "This software is not guaranteed to be free of errors. The results it produces must be "
+    "checked by a qualified engineer, and the user takes full responsibility for its use and "
+    "for any design based on it.\n"
+    "\n"
+    "WARNING:\n"
+    "This program is protected by copyright. Copying or distributing it, in whole or in "
+    "part, without the written permission of its maker is prohibited.";
+
+// A label that looks and acts like a link; the click goes through the prompts
+// so that tests never start a browser.
+class LinkLabel final : public QLabel {
+  public:
+    LinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent)
+        : QLabel(text, parent), onClick_(std::move(onClick)) {
+        QFont f = font();
+        f.setUnderline(true);
+        setFont(f);
+        QPalette pal = palette();
+        pal.setColor(QPalette::WindowText, Qt::blue);
+        setPalette(pal);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        onClick_();
+    }
+
+  private:
+    std::function<void()> onClick_;
+};
+
+}  // namespace
+
+void CentreOnScreen(QWidget& window) {
+    QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->geometry();
+    const QSize size = window.frameGeometry().size();
+    window.move(area.x() + (area.width() - size.width()) / 2,
+                area.y() + (area.height() - size.height()) / 2);
+}
+
+FrmHelp::FrmHelp(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmHelp"));
+    setWindowTitle(QStringLiteral("Vantrel Help"));
+    setModal(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setText(
+        QStringLiteral("For a sample calculation, see the Vantrel_Sample.pdf document in "
+                       "this program's directory.\nNote: Adobe Acrobat Reader") +
+        QChar(0x00A9) + QStringLiteral(" is required."));
+    label->setWordWrap(true);
+    label->setMinimumWidth(360);
+
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addLayout(buttons);
+}
+
+void FrmHelp::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+}
+
+QString FrmAbout::WebAddress() {
+    return QStringLiteral("https://www.vantrel.example/");
+}
+QString FrmAbout::MailAddress() {
+    return QStringLiteral("mailto:support@vantrel.example");
+}
+
+FrmAbout::FrmAbout(Prompts& prompts, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Vantrel"));
+    setModal(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* title =
+        new QLabel(QStringLiteral("Vantrel v. ") + QStringLiteral(VANTREL_VERSION_TEXT), this);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
+    titleFont.setItalic(false);
+    titleFont.setUnderline(false);
+    title->setFont(titleFont);
+    QPalette titlePalette = title->palette();
+    titlePalette.setColor(QPalette::WindowText, Qt::blue);
+    title->setPalette(titlePalette);
+
+    auto* version = new QLabel(
+        QStringLiteral("Reduced Beam Section moment connections to FEMA 350 (July 2000).\n"
+                       "Licensed to the registered user; all rights reserved."),
+        this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+
+    auto* web = new LinkLabel(
+        WebAddress(), [this, &prompts] { prompts.OpenUrl(QUrl(WebAddress())); }, this);
+    web->setObjectName(QStringLiteral("Label1"));
+    auto* mail = new LinkLabel(
+        QStringLiteral("Contact us"), [&prompts] { prompts.OpenUrl(QUrl(MailAddress())); }, this);
+    mail->setObjectName(QStringLiteral("Label2"));
+
+    auto* text = new QPlainTextEdit(QString::fromLatin1(kDisclaimer), this);
+    text->setObjectName(QStringLiteral("Text1"));
+    text->setReadOnly(true);
+    text->setMinimumSize(420, 150);
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);  // Enter; Esc rejects the dialog, which closes it the same way
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* links = new QHBoxLayout;
+    links->addWidget(web);
+    links->addSpacing(24);
+    links->addWidget(mail);
+    links->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(version);
+    layout->addLayout(links);
+    layout->addWidget(text);
+    layout->addWidget(line);
+    layout->addLayout(buttons);
+}
+
+void FrmAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+}
+
+}  // namespace vantrel
