@@ -1,0 +1,73 @@
+# Writes a report with vantrel-cli and checks the PDF with poppler's tools:
+# three pages, and the key texts where they belong.
+#
+#   cmake -DCLI=... -DOUT=... -DNAME=... [-DDESIGN=file.vtl] [-DVALUES=ON] -P check_report_pdf.cmake
+#
+# NAME is the document name the footers must show. VALUES=ON also checks the
+# numbers of the W 21x44 beam on W 14x90 columns, 30 ft (given with --set).
+
+find_program(PDFINFO pdfinfo REQUIRED)
+find_program(PDFTOTEXT pdftotext REQUIRED)
+
+function(fail message)
+  message(FATAL_ERROR "${message}")
+endfunction()
+
+function(expect_match text regex where)
+  if(NOT text MATCHES "${regex}")
+    fail("${where}: no match for \"${regex}\" in:\n${text}")
+  endif()
+endfunction()
+
+file(REMOVE "${OUT}")
+if(VALUES)
+  set(design --set "Beam=W 21x44" --set "Column=W 14x90" --set "Length=30.00")
+endif()
+execute_process(COMMAND "${CLI}" report ${DESIGN} ${design} -o "${OUT}"
+                RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT status EQUAL 0)
+  fail("vantrel-cli report ended with ${status}: ${errors}")
+endif()
+
+execute_process(COMMAND "${PDFINFO}" "${OUT}" OUTPUT_VARIABLE info RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  fail("pdfinfo cannot read ${OUT}")
+endif()
+expect_match("${info}" "Pages: +3\n" "pdfinfo")
+
+set(date "[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]")
+foreach(page 1 2 3)
+  execute_process(COMMAND "${PDFTOTEXT}" -layout -f ${page} -l ${page} "${OUT}" -
+                  OUTPUT_VARIABLE text_${page})
+  set(text "${text_${page}}")
+  expect_match("${text}" "^ *Vantrel V\\.1\\.1\\.2\n" "page ${page} version line")
+  expect_match("${text}" "Reduced Beam Section Connection \\((SMRF|OMRF)\\)" "page ${page} title")
+  expect_match("${text}" "Based on FEMA 350 \\(July 2000\\)" "page ${page} FEMA line")
+  expect_match("${text}" "Page ${page} of 3 +${NAME} +${date}[^A-Za-z0-9]*$" "page ${page} footer")
+endforeach()
+
+expect_match("${text_1}" "Beam Properties of:" "page 1")
+expect_match("${text_1}" "RBS Geometry of the Beam:" "page 1")
+expect_match("${text_1}" "Beam and column parameters" "page 1")
+expect_match("${text_1}" "Calculated Values" "page 1")
+expect_match("${text_2}" "Mf\n.*Doubler Plates\n.*Continuity Plates\n.*Beam Flange\n.*Beam Web\n"
+             "page 2 groups")
+expect_match("${text_2}" "Moment capacity of the beam at RBS" "page 2")
+expect_match("${text_3}" "Gravity Loads at Beam\n.*Distributed Loads\n.*Point Loads\n.*Notes and Assumptions"
+             "page 3 order")
+expect_match("${text_3}" "3- For bracing and other requirements see FEMA 350\\." "page 3 notes")
+
+if(VALUES)
+  expect_match("${text_1}" "Beam Properties of: *W 21x44\n" "page 1 beam")
+  expect_match("${text_1}" "d: +20\\.7 in\\. +Tf: +0\\.45 in\\. +Sx: +81\\.6 in³" "page 1 beam row")
+  expect_match("${text_1}" "Column Properties of: *W 14x90\n" "page 1 column")
+  expect_match("${text_1}" "a=Beam Flange x 0\\.60 = +4\\.00 +in\\. +From 3\\.900 +in\\." "page 1 a")
+  expect_match("${text_1}" "Beam Length \\(Column C/C\\) +30\\.00 ft\\." "page 1 length")
+  expect_match("${text_1}" "Mpr +382\\.8 ft-kip +Probable peak plastic hinge moment at RBS"
+               "page 1 Mpr")
+  expect_match("${text_3}" "0\\.000 +kip/ft +0\\.000 +kip/ft\n" "page 3 loads")
+  expect_match("${text_3}" "0\\.000 +kip +0\\.000 +kip +0\\.00 ft\n" "page 3 point loads")
+  expect_match("${text_3}" "L=30 ft\\." "page 3 sketch")
+  expect_match("${text_3}" "Clear Span= 28\\.83 ft\\." "page 3 sketch")
+  expect_match("${text_3}" "W 14x90 +W 21x44 +W 14x90" "page 3 sketch names")
+endif()

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QFontInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <string>
+
+#include "report/painter_canvas.h"
+#include "report/report_pdf.h"
+#include "support/design_fixture.h"
+
+namespace vantrel {
+namespace {
+
+struct Design {
+    explicit Design(const DesignInputs& in) : inputs(in) { test::Run(calc, inputs); }
+    ReportSource Source() const { return {inputs, calc.state, "frame.vtl", "2026-12-06 16:45"}; }
+    DesignInputs inputs;
+    test::Calculated calc;
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(ReportPdfTest, WritesThreeLetterPages) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.pdf");
+    const Design design(test::WorkedExample());
+    const ReportResult result = WriteReportPdf(path.toStdString(), design.Source());
+    ASSERT_TRUE(result.ok()) << result.number << " " << result.description;
+    const QByteArray pdf = ReadAll(path);
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    const QString text = QString::fromLatin1(pdf);
+    EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page[^s]")), 3);
+    EXPECT_EQ(text.count(QRegularExpression("/MediaBox \\[0 0 612(\\.0+)? 792(\\.0+)?\\]")), 3);
+}
+
+TEST(ReportPdfTest, FailedReportLeavesTheExistingFileAlone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.pdf");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("previous report");
+    }
+    const Design design(test::InputsWith({{"ORA", "abc"}}));
+    const ReportResult result = WriteReportPdf(path.toStdString(), design.Source());
+    EXPECT_EQ(result.number, 13);
+    EXPECT_EQ(result.description, "Type mismatch");
+    EXPECT_EQ(ReadAll(path), QByteArray("previous report"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+TEST(ReportPdfTest, UnwritablePathIsAFileAccessError) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("missing-folder/report.pdf").toStdString();
+    const Design design(test::WorkedExample());
+    const ReportResult result = WriteReportPdf(path, design.Source());
+    EXPECT_EQ(result.number, 75);
+    EXPECT_EQ(result.description, "Path/File access error");
+    EXPECT_EQ(ReportFailureTitle(result), "Error: 75");
+}
+
+TEST(ReportPdfTest, FailureOnADeviceRunsTheAbortOfItsJob) {
+    QBuffer buffer;
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    QPdfWriter writer(&buffer);
+    int aborts = 0;
+    const Design design(test::InputsWith({{"ORC", "x"}}));
+    const ReportResult result = PaintReport(writer, design.Source(), [&aborts] { ++aborts; });
+    EXPECT_EQ(result.number, 13);
+    EXPECT_EQ(aborts, 1);
+}
+
+// The canvas measures in the device's units: a Letter page at 600 dots per
+// inch with quarter-inch margins is 8 x 10.5 inches of printable area.
+TEST(PainterCanvasTest, MeasuresInDeviceUnits) {
+    QBuffer buffer;
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                     QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+    QPainter painter(&writer);
+    PainterCanvas canvas(painter, writer, {});
+    EXPECT_DOUBLE_EQ(canvas.PageWidth(), 4800);
+    EXPECT_DOUBLE_EQ(canvas.PageHeight(), 6300);
+
+    canvas.SetFontName("Arial");
+    canvas.SetFontSize(10);
+    // A 10-point line is a little more than 10/72 inch: 83 dots and some leading.
+    const double line = canvas.TextHeight("I");
+    EXPECT_GT(line, 83);
+    EXPECT_LT(line, 110);
+    const double plain = canvas.TextWidth("Beam Properties of:");
+    canvas.SetFontBold(true);
+    EXPECT_GT(canvas.TextWidth("Beam Properties of:"), plain);
+    canvas.SetFontSize(20);
+    EXPECT_NEAR(canvas.TextHeight("I"), 2 * line, 0.1 * line);
+    canvas.EndDocument();
+}
+
+// Arial is found through fontconfig's alias for the metric-compatible
+// Liberation Sans (Debian package fonts-liberation).
+TEST(PainterCanvasTest, ArialResolvesToAMetricCompatibleFont) {
+    const QString family = QFontInfo(QFont("Arial")).family();
+    EXPECT_TRUE(family == "Arial" || family == "Liberation Sans") << family.toStdString();
+}
+
+}  // namespace
+}  // namespace vantrel
