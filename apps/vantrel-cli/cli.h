@@ -14,6 +14,16 @@
 //       existing OUT is replaced only once the new file is complete.
 //       Exit status: 0 written, 2 usage error, 4 a file cannot be read or written.
 //
+//   vantrel-cli report [FILE.vtl] [--set NAME=TEXT]... -o OUT.pdf
+//       Writes the three-page printed report of a design as a PDF (Letter
+//       paper), after calculating it as opening the file does. The footers
+//       name the file without its folder ("New Untitled" without a file).
+//       An existing OUT is replaced only once the report is complete.
+//       Exit status: 0 written, 3 written but a calculation error was
+//       reported, 2 usage error, 4 a file cannot be read or the report
+//       cannot be written ("Unable to print report. ..." on stderr).
+//       Built only with the GUI libraries (Qt Gui; runs offscreen).
+//
 // Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
 // ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,
 // PointDL1..3, PointLL1..3, PointLoadLocation1..3.

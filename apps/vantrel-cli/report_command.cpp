@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <cstdio>
 #include <memory>
 #include <ostream>
 
@@ -14,11 +15,25 @@
 namespace vantrel::cli {
 namespace {
 
+// Qt's notice about a missing XDG_RUNTIME_DIR says nothing about the report;
+// every other message goes through.
+QtMessageHandler previousHandler = nullptr;
+
+void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith("QStandardPaths:")) return;
+    if (previousHandler) {
+        previousHandler(type, context, message);
+    } else {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
 // Fonts need a QGuiApplication. Without a platform chosen by the user the
 // command runs offscreen, so it needs no display.
 std::unique_ptr<QGuiApplication> StartGui() {
     if (QGuiApplication::instance()) return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(FilterQtMessages);
     static int argc = 1;
     static char name[] = "vantrel-cli";
     static char* argv[] = {name, nullptr};

@@ -3,8 +3,10 @@
 #
 #   cmake -DCLI=... -DOUT=... -DNAME=... [-DDESIGN=file.vtl] [-DVALUES=ON] -P check_report_pdf.cmake
 #
-# NAME is the document name the footers must show. VALUES=ON also checks the
-# numbers of the W 21x44 beam on W 14x90 columns, 30 ft (given with --set).
+# NAME is the document name the footers must show; FRAME, if given, the frame
+# type in the titles. VALUES=ON also checks the numbers of the W 21x44 beam on
+# W 14x90 columns, 30 ft (given with --set); LOADED=ON the loads of
+# examples/worked-example-loaded.vtl.
 
 find_program(PDFINFO pdfinfo REQUIRED)
 find_program(PDFTOTEXT pdftotext REQUIRED)
@@ -35,13 +37,16 @@ if(NOT status EQUAL 0)
 endif()
 expect_match("${info}" "Pages: +3\n" "pdfinfo")
 
+if(NOT FRAME)
+  set(FRAME "SMRF|OMRF")
+endif()
 set(date "[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]")
 foreach(page 1 2 3)
   execute_process(COMMAND "${PDFTOTEXT}" -layout -f ${page} -l ${page} "${OUT}" -
                   OUTPUT_VARIABLE text_${page})
   set(text "${text_${page}}")
   expect_match("${text}" "^ *Vantrel V\\.1\\.1\\.2\n" "page ${page} version line")
-  expect_match("${text}" "Reduced Beam Section Connection \\((SMRF|OMRF)\\)" "page ${page} title")
+  expect_match("${text}" "Reduced Beam Section Connection \\((${FRAME})\\)" "page ${page} title")
   expect_match("${text}" "Based on FEMA 350 \\(July 2000\\)" "page ${page} FEMA line")
   expect_match("${text}" "Page ${page} of 3 +${NAME} +${date}[^A-Za-z0-9]*$" "page ${page} footer")
 endforeach()
@@ -70,4 +75,9 @@ if(VALUES)
   expect_match("${text_3}" "L=30 ft\\." "page 3 sketch")
   expect_match("${text_3}" "Clear Span= 28\\.83 ft\\." "page 3 sketch")
   expect_match("${text_3}" "W 14x90 +W 21x44 +W 14x90" "page 3 sketch names")
+endif()
+
+if(LOADED)
+  expect_match("${text_3}" "1\\.000 +kip/ft +0\\.500 +kip/ft\n" "page 3 distributed loads")
+  expect_match("${text_3}" "10\\.000 +kip +0\\.000 +kip +10\\.00 ft\n" "page 3 point loads")
 endif()
