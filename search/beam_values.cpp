@@ -66,11 +66,11 @@ void BeamChecks(const DesignRecord& r, const SharedValues& shared, CheckedMath& 
 
 }  // namespace
 
-BeamValues PrepareBeam(const DesignInputs& inputs, const SharedValues& shared, int index) {
+BeamValues PrepareBeam(const DesignInputs& inputs, const SharedValues& shared, int index,
+                       ResultGrids& grids) {
     DesignRecord r;
     ClearValues(r);
     r.Beam = ShapeAt(index);
-    ResultGrids grids;
     SketchLabels labels;
     ErrorFlag errors;
     CalcContext ctx{r, inputs, grids, labels, errors};

@@ -38,8 +38,9 @@ double MomentLoadFirst(const PointLoads& loads, Arm arm) {
 PairEvaluator::PairEvaluator(const DesignInputs& inputs) : shared_(ReadSharedValues(inputs)) {
     beams_.reserve(kShapeCount);
     columns_.reserve(kShapeCount);
+    ResultGrids scratch;
     for (int i = 0; i < kShapeCount; ++i) {
-        beams_.push_back(PrepareBeam(inputs, shared_, i));
+        beams_.push_back(PrepareBeam(inputs, shared_, i, scratch));
         columns_.push_back(PrepareColumn(i));
     }
 }

@@ -8,8 +8,8 @@
 #include <bit>
 #include <cstdint>
 #include <set>
-#include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -47,12 +47,12 @@ std::string Mismatch(const char* what, const std::string& expected, const std::s
 
 // The first difference between the chain's design and the search's outcome,
 // or the empty text.
-std::string Compare(const DesignState& chain, bool chainError, const PairOutcome& o) {
+std::string Compare(const DesignState& chain, const std::vector<VerdictResult>& verdicts,
+                    bool chainError, const PairOutcome& o) {
     if (chainError != o.error)
         return Mismatch("error", chainError ? "yes" : "no", o.error ? "yes" : "no");
     if (chainError) return {};
 
-    const auto verdicts = ReadVerdicts(chain.grids);
     for (size_t k = 0; k < verdicts.size(); ++k) {
         const VerdictState expected = verdicts[k].state;
         const VerdictState actual = o.passes[k] ? VerdictState::Pass : VerdictState::Fail;
@@ -106,50 +106,76 @@ bool PassesSearch(const PairOutcome& o, bool noDoublers, bool noContinuity) {
     return true;
 }
 
-class Agreement : public testing::TestWithParam<InputSet> {};
-
-TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
-    const DesignInputs base = InputsOf(GetParam());
-    const search::PairEvaluator evaluator(base);
-
-    // The full chain's verdicts decide which pairs each search must keep.
-    std::set<std::pair<int, int>> expected[3];  // no option, no doublers, no continuity
+// What the full chain gives for a share of the pairs.
+struct Tally {
     int mismatches = 0;
     int errors = 0;
-    std::ostringstream report;
+    std::string report;  // the first few mismatches
+    // The pairs each search must keep: no option, no doublers, no continuity.
+    std::set<std::pair<int, int>> expected[3];
+};
+
+// Runs Calculate for every pair of the beams first, first + stride, ... and
+// compares it with the search's outcome.
+Tally RunChain(const DesignInputs& base, const search::PairEvaluator& evaluator, int first,
+               int stride) {
+    Tally tally;
     DesignInputs inputs = base;
     // Calculate rewrites every compared cell, so one design serves all pairs.
     DesignState chain;
-    for (int beam = 0; beam < kShapeCount; ++beam) {
+    for (int beam = first; beam < kShapeCount; beam += stride) {
         inputs.Beam = std::string(ShapeName(beam));
         for (int column = 0; column < kShapeCount; ++column) {
             inputs.Column = std::string(ShapeName(column));
             CollectingErrorSink sink;
             Calculate(chain, inputs, sink);
             const bool chainError = !sink.errors.empty();
+            const auto verdicts = ReadVerdicts(chain.grids);
             const PairOutcome o = evaluator.Evaluate(beam, column);
-            const std::string difference = Compare(chain, chainError, o);
-            if (!difference.empty() && ++mismatches <= 5)
-                report << inputs.Beam << " / " << inputs.Column << ": " << difference << '\n';
-            errors += chainError ? 1 : 0;
+            const std::string difference = Compare(chain, verdicts, chainError, o);
+            if (!difference.empty() && ++tally.mismatches <= 5)
+                tally.report += inputs.Beam + " / " + inputs.Column + ": " + difference + "\n";
+            tally.errors += chainError ? 1 : 0;
 
             bool pass[3] = {!chainError, !chainError, !chainError};
-            const auto verdicts = ReadVerdicts(chain.grids);
             for (int v = 0; v < search::kVerdictCount; ++v) {
                 const bool ok = verdicts[static_cast<size_t>(v)].state == VerdictState::Pass;
-                if (v != search::kDoublerPlates && v != search::kContinuityPlates) {
-                    for (bool& p : pass) p = p && ok;
-                } else if (v == search::kDoublerPlates) {
+                if (v == search::kDoublerPlates) {
                     pass[1] = pass[1] && ok;
-                } else {
+                } else if (v == search::kContinuityPlates) {
                     pass[2] = pass[2] && ok;
+                } else {
+                    for (bool& p : pass) p = p && ok;
                 }
             }
             for (int s = 0; s < 3; ++s)
-                if (pass[s]) expected[s].insert({beam, column});
+                if (pass[s]) tally.expected[s].insert({beam, column});
         }
     }
-    EXPECT_EQ(mismatches, 0) << report.str();
+    return tally;
+}
+
+class Agreement : public testing::TestWithParam<InputSet> {};
+
+TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
+    const DesignInputs base = InputsOf(GetParam());
+    const search::PairEvaluator evaluator(base);
+
+    // Two threads, each with its own design, share the 71,289 calculations.
+    Tally odd;
+    std::thread helper([&] { odd = RunChain(base, evaluator, 1, 2); });
+    Tally tally = RunChain(base, evaluator, 0, 2);
+    helper.join();
+    tally.mismatches += odd.mismatches;
+    tally.errors += odd.errors;
+    tally.report += odd.report;
+    for (int s = 0; s < 3; ++s) tally.expected[s].merge(odd.expected[s]);
+    const int mismatches = tally.mismatches;
+    const int errors = tally.errors;
+    const std::string report = tally.report;
+    const auto& expected = tally.expected;
+
+    EXPECT_EQ(mismatches, 0) << report;
     EXPECT_EQ(errors > 0, GetParam().expectErrors) << errors << " pairs in error";
     EXPECT_EQ(!expected[0].empty(), GetParam().expectDesigns);
 
