@@ -10,23 +10,22 @@ namespace {
 
 // Keeps no texts: only whether an error was reported.
 class ErrorFlag final : public ErrorSink {
-public:
+  public:
     void ReportError(const ChainError&) override { raised = true; }
     bool raised = false;
 };
 
 // The beam-only parts of CheckBeamParameters, CheckMf, CheckPanelZone,
 // CheckContPlates and the five beam checks, in their own arithmetic.
-void BeamChecks(const DesignRecord& r, const SharedValues& shared, CheckedMath& m,
-                BeamValues& v) {
+void BeamChecks(const DesignRecord& r, const SharedValues& shared, CheckedMath& m, BeamValues& v) {
     PairOutcome& p = v.partial;
     const WShape& beam = r.Beam;
 
     p.passes[kBeamDepth] = beam.d < 36.0f;
     p.passes[kBeamWeight] = beam.Weight <= 300.0f;
     p.passes[kFlangeThickness] = beam.tf <= 1.75f;
-    p.flangeMomentShare = m.FormatRound(
-        m.Divide(double{beam.bf} * beam.tf * (double{beam.d} - beam.tf), beam.Zx), 2);
+    p.flangeMomentShare =
+        m.FormatRound(m.Divide(double{beam.bf} * beam.tf * (double{beam.d} - beam.tf), beam.Zx), 2);
     p.passes[kFlangeMomentShare] = p.flangeMomentShare > 0.7f;
     p.remainingWidth = m.Single(m.Divide(beam.bf - 2.0 * r.c, beam.bf));
     p.passes[kFlangeReduction] = p.remainingWidth >= 0.5f;
@@ -113,8 +112,8 @@ BeamValues PrepareBeam(const DesignInputs& inputs, const SharedValues& shared, i
 ColumnValues PrepareColumn(int index) {
     const WShape& shape = ShapeAt(index);
     const std::string_view series = ShapeName(index).substr(0, 4);
-    return {shape.d, shape.bf, shape.tf, shape.tw, shape.Weight,
-            series == "W 12" || series == "W 14"};
+    return {shape.d,  shape.bf,     shape.tf,
+            shape.tw, shape.Weight, series == "W 12" || series == "W 14"};
 }
 
 }  // namespace vantrel::search

@@ -9,7 +9,7 @@
 namespace vantrel::search {
 
 class CheckedMath {
-public:
+  public:
     // a / b: fails where Divide of the chain raises (x/0, 0/0, NaN, overflow).
     double Divide(double a, double b) {
         if (std::isnan(a) || std::isnan(b) || b == 0.0) return Fail();
@@ -36,7 +36,7 @@ public:
 
     bool failed() const { return failed_; }
 
-private:
+  private:
     double Fail() {
         failed_ = true;
         return 1.0;

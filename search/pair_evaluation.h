@@ -52,9 +52,9 @@ struct PairOutcome {
 struct SharedValues {
     bool error = false;  // a text every calculation reads is not a usable number
     bool smrf = false;
-    float L = 0;         // ft
-    float h = 0;         // in
-    double w = 0;        // factored uniform load, kip/ft
+    float L = 0;   // ft
+    float h = 0;   // in
+    double w = 0;  // factored uniform load, kip/ft
     struct PointLoad {
         double dead, live, location;
     };
@@ -67,7 +67,7 @@ struct BeamValues {
     // The beam-only verdicts passed together: depth, weight, flange thickness,
     // flange moment share, flange reduction, flange and web slenderness.
     bool passesOwnChecks = false;
-    PairOutcome partial;  // the beam-only fields of the outcome
+    PairOutcome partial;         // the beam-only fields of the outcome
     double hingeOffset = 0;      // a + b/2, in
     double panelZoneRatio = 0;   // (h - d) / h
     double panelZoneBase = 0;    // Fy·0.54·Ry
@@ -82,7 +82,7 @@ struct ColumnValues {
 };
 
 class PairEvaluator {
-public:
+  public:
     // inputs.Beam and inputs.Column are ignored; every other input applies.
     explicit PairEvaluator(const DesignInputs& inputs);
 
@@ -93,7 +93,7 @@ public:
     // The chain's outcome for the pair of table indexes.
     PairOutcome Evaluate(int beam, int column) const;
 
-private:
+  private:
     SharedValues shared_;
     std::vector<BeamValues> beams_;
     std::vector<ColumnValues> columns_;

@@ -11,9 +11,9 @@
 namespace vantrel {
 
 struct SearchOptions {
-    bool excludeDoublerPlates = false;       // drop pairs that need doubler plates
-    bool excludeContinuityPlates = false;    // drop pairs that need continuity plates
-    int threads = 0;                         // 0: one per hardware thread
+    bool excludeDoublerPlates = false;     // drop pairs that need doubler plates
+    bool excludeContinuityPlates = false;  // drop pairs that need continuity plates
+    int threads = 0;                       // 0: one per hardware thread
 };
 
 // Optional hooks for a caller that shows progress or offers a Cancel button.
@@ -28,7 +28,7 @@ struct SearchControl {
 // A pair whose calculation reports no error and passes the eight parameter
 // checks, the Mf ratio, flange and web slenderness and beam shear.
 struct DesignMatch {
-    int beam = 0;    // shape-table index (ShapeName, ShapeAt)
+    int beam = 0;  // shape-table index (ShapeName, ShapeAt)
     int column = 0;
     float mfRatio = 0;
     float shearUnity = 0;

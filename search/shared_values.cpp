@@ -15,11 +15,18 @@ SharedValues ReadSharedValues(const DesignInputs& in) {
         shared.L = SingleFromText(in.Length);
         DesignRecord loads;
         const std::pair<const std::string&, float&> texts[] = {
-            {in.DistDL1, loads.DistDL1}, {in.DistDL2, loads.DistDL2}, {in.DistDL3, loads.DistDL3},
-            {in.DistLL1, loads.DistLL1}, {in.DistLL2, loads.DistLL2}, {in.DistLL3, loads.DistLL3},
-            {in.PointDL1, loads.PointDL1}, {in.PointDL2, loads.PointDL2},
-            {in.PointDL3, loads.PointDL3}, {in.PointLL1, loads.PointLL1},
-            {in.PointLL2, loads.PointLL2}, {in.PointLL3, loads.PointLL3},
+            {in.DistDL1, loads.DistDL1},
+            {in.DistDL2, loads.DistDL2},
+            {in.DistDL3, loads.DistDL3},
+            {in.DistLL1, loads.DistLL1},
+            {in.DistLL2, loads.DistLL2},
+            {in.DistLL3, loads.DistLL3},
+            {in.PointDL1, loads.PointDL1},
+            {in.PointDL2, loads.PointDL2},
+            {in.PointDL3, loads.PointDL3},
+            {in.PointLL1, loads.PointLL1},
+            {in.PointLL2, loads.PointLL2},
+            {in.PointLL3, loads.PointLL3},
             {in.PointLoadLocation1, loads.PointLoadLocation1},
             {in.PointLoadLocation2, loads.PointLoadLocation2},
             {in.PointLoadLocation3, loads.PointLoadLocation3},

@@ -34,10 +34,16 @@ std::string FloatText(float value) {
 }
 
 // Pounds to one decimal, as shown.
-std::string WeightText(double pounds) { return Format(pounds, "0.0"); }
+std::string WeightText(double pounds) {
+    return Format(pounds, "0.0");
+}
 
-const char* YesNo(bool value) { return value ? "yes" : "no"; }
-const char* TrueFalse(bool value) { return value ? "true" : "false"; }
+const char* YesNo(bool value) {
+    return value ? "yes" : "no";
+}
+const char* TrueFalse(bool value) {
+    return value ? "true" : "false";
+}
 
 // One design per line. Numbers are written as the shortest text that reads
 // back as the float the search computed (the weight to 0.1 lb).
@@ -64,8 +70,8 @@ void PrintCsv(const SearchResult& result, std::ostream& out) {
     out << "Beam,Column,MfRatio,ShearUnity,FlangeRatio,WebRatio,DoublerPlatesRequired,"
            "ContinuityPlatesRequired,Weight\n";
     for (const DesignMatch& m : result.designs) {
-        out << ShapeName(m.beam) << ',' << ShapeName(m.column) << ',' << FloatText(m.mfRatio)
-            << ',' << FloatText(m.shearUnity) << ',' << FloatText(m.flangeRatio) << ','
+        out << ShapeName(m.beam) << ',' << ShapeName(m.column) << ',' << FloatText(m.mfRatio) << ','
+            << FloatText(m.shearUnity) << ',' << FloatText(m.flangeRatio) << ','
             << FloatText(m.webRatio) << ',' << TrueFalse(m.doublerPlatesRequired) << ','
             << TrueFalse(m.continuityPlatesRequired) << ',' << WeightText(m.weight) << '\n';
     }
@@ -76,9 +82,9 @@ void PrintTable(const SearchResult& result, size_t limit, std::ostream& out) {
     out << "Searched " << result.searched << " beam/column pairs: " << result.designs.size()
         << (result.designs.size() == 1 ? " design passes" : " designs pass") << ".\n";
     if (result.designs.empty()) return;
-    std::vector<std::vector<std::string>> rows = {{"Rank", "Beam", "Column", "Mf ratio",
-                                                   "Shear", "Flange", "Web", "Doublers",
-                                                   "Continuity", "Weight (lb)"}};
+    std::vector<std::vector<std::string>> rows = {{"Rank", "Beam", "Column", "Mf ratio", "Shear",
+                                                   "Flange", "Web", "Doublers", "Continuity",
+                                                   "Weight (lb)"}};
     const size_t shown = std::min(limit, result.designs.size());
     for (size_t i = 0; i < shown; ++i) {
         const DesignMatch& m = result.designs[i];

@@ -30,9 +30,9 @@ Result RunCli(const std::vector<std::string>& args) {
 
 // A loaded 30 ft bay.
 std::vector<std::string> Search(std::vector<std::string> more = {}) {
-    std::vector<std::string> args = {"search",        "--set", "Length=30",    "--set",
-                                     "Height=13",     "--set", "DistDL1=1.2", "--set",
-                                     "DistLL1=0.8"};
+    std::vector<std::string> args = {"search",      "--set",     "Length=30",
+                                     "--set",       "Height=13", "--set",
+                                     "DistDL1=1.2", "--set",     "DistLL1=0.8"};
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
@@ -61,10 +61,10 @@ TEST(SearchCommandTest, ListedDesignsAreWhatCalcPasses) {
 
     for (size_t i : {size_t{0}, size_t{1}, designs.size() / 2, designs.size() - 1}) {
         const auto& d = designs[i];
-        const Result calc = RunCli({"calc", "--set", "Beam=" + d["Beam"].get<std::string>(),
-                                    "--set", "Column=" + d["Column"].get<std::string>(), "--set",
-                                    "Length=30", "--set", "Height=13", "--set", "DistDL1=1.2",
-                                    "--set", "DistLL1=0.8", "--json"});
+        const Result calc =
+            RunCli({"calc", "--set", "Beam=" + d["Beam"].get<std::string>(), "--set",
+                    "Column=" + d["Column"].get<std::string>(), "--set", "Length=30", "--set",
+                    "Height=13", "--set", "DistDL1=1.2", "--set", "DistLL1=0.8", "--json"});
         const auto grids = nlohmann::json::parse(calc.out)["grids"];
         const auto& checks = grids["checks"];
         for (int row = 2; row <= 10; ++row) {
@@ -172,20 +172,28 @@ INSTANTIATE_TEST_SUITE_P(
     Outcomes, SearchStatusTest,
     ::testing::Values(
         StatusCase{"DesignsFound", Search({"--limit", "1"}), kExitPass, "designs pass."},
-        StatusCase{"NothingPasses", {"search", "--set", "Length=2"}, kExitCheckFails,
+        StatusCase{"NothingPasses",
+                   {"search", "--set", "Length=2"},
+                   kExitCheckFails,
                    "Searched 71289 beam/column pairs: 0 designs pass."},
-        StatusCase{"EveryPairInError", {"search", "--set", "Length=thirty"},
-                   kExitCalculationError, "Error 13 (Type mismatch) in CalculateVP"},
-        StatusCase{"HeightOfZero", {"search", "--set", "Height=0", "--json"},
-                   kExitCalculationError, "Error 11 (Division by zero) in CheckPanelZone"},
+        StatusCase{"EveryPairInError",
+                   {"search", "--set", "Length=thirty"},
+                   kExitCalculationError,
+                   "Error 13 (Type mismatch) in CalculateVP"},
+        StatusCase{"HeightOfZero",
+                   {"search", "--set", "Height=0", "--json"},
+                   kExitCalculationError,
+                   "Error 11 (Division by zero) in CheckPanelZone"},
         StatusCase{"JsonAndCsv", {"search", "--json", "--csv"}, kExitUsage, "choose one"},
         StatusCase{"LimitNotANumber", {"search", "--limit", "ten"}, kExitUsage, "--limit"},
         StatusCase{"NegativeLimit", {"search", "--limit", "-3"}, kExitUsage, "--limit"},
         StatusCase{"UnknownOption", {"search", "--fast"}, kExitUsage, "unknown option"},
-        StatusCase{"UnknownInput", {"search", "--set", "Span=30"}, kExitUsage,
-                   "unknown input name"},
+        StatusCase{
+            "UnknownInput", {"search", "--set", "Span=30"}, kExitUsage, "unknown input name"},
         StatusCase{"MissingFile", {"search", "no-such-file.vtl"}, kExitFileError, "no-such-file"}),
-    [](const ::testing::TestParamInfo<StatusCase>& param) { return std::string(param.param.name); });
+    [](const ::testing::TestParamInfo<StatusCase>& param) {
+        return std::string(param.param.name);
+    });
 
 }  // namespace
 }  // namespace vantrel::cli

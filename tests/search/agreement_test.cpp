@@ -33,7 +33,9 @@ struct InputSet {
     bool expectDesigns;
 };
 
-void PrintTo(const InputSet& set, std::ostream* out) { *out << set.name; }
+void PrintTo(const InputSet& set, std::ostream* out) {
+    *out << set.name;
+}
 
 DesignInputs InputsOf(const InputSet& set) {
     DesignInputs inputs = NewDesignInputs();
@@ -57,18 +59,22 @@ std::string Compare(const DesignState& chain, const std::vector<VerdictResult>& 
         const VerdictState expected = verdicts[k].state;
         const VerdictState actual = o.passes[k] ? VerdictState::Pass : VerdictState::Fail;
         if (expected != actual)
-            return Mismatch(verdicts[k].cell->name, expected == VerdictState::Pass ? "pass" : "not pass",
+            return Mismatch(verdicts[k].cell->name,
+                            expected == VerdictState::Pass ? "pass" : "not pass",
                             actual == VerdictState::Pass ? "pass" : "fail");
     }
 
     const DesignRecord& r = chain.record;
     const std::pair<const char*, std::pair<float, float>> values[] = {
-        {"a", {r.a, o.a}},          {"b", {r.b, o.b}},        {"c", {r.c, o.c}},
-        {"R", {r.R, o.R}},          {"Zrbs", {r.Zrbs, o.Zrbs}}, {"Srbs", {r.Srbs, o.Srbs}},
-        {"Cpr", {r.Cpr, o.Cpr}},    {"Mpr", {r.Mpr, o.Mpr}},  {"X", {r.X, o.X}},
-        {"Lprime", {r.Lprime, o.Lprime}}, {"Vp", {r.Vp, o.Vp}}, {"Mf", {r.Mf, o.Mf}},
-        {"Mc", {r.Mc, o.Mc}},       {"Vg", {r.Vg, o.Vg}},     {"Vf", {r.Vf, o.Vf}},
-        {"ds", {r.ds, o.ds}},       {"Cy", {r.Cy, o.Cy}},
+        {"a", {r.a, o.a}},          {"b", {r.b, o.b}},
+        {"c", {r.c, o.c}},          {"R", {r.R, o.R}},
+        {"Zrbs", {r.Zrbs, o.Zrbs}}, {"Srbs", {r.Srbs, o.Srbs}},
+        {"Cpr", {r.Cpr, o.Cpr}},    {"Mpr", {r.Mpr, o.Mpr}},
+        {"X", {r.X, o.X}},          {"Lprime", {r.Lprime, o.Lprime}},
+        {"Vp", {r.Vp, o.Vp}},       {"Mf", {r.Mf, o.Mf}},
+        {"Mc", {r.Mc, o.Mc}},       {"Vg", {r.Vg, o.Vg}},
+        {"Vf", {r.Vf, o.Vf}},       {"ds", {r.ds, o.ds}},
+        {"Cy", {r.Cy, o.Cy}},
     };
     for (const auto& [name, pair] : values) {
         if (std::bit_cast<uint32_t>(pair.first) != std::bit_cast<uint32_t>(pair.second))
@@ -198,28 +204,45 @@ TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
             EXPECT_EQ(m.continuityPlatesRequired, !o.passes[search::kContinuityPlates]);
         }
         EXPECT_EQ(found.size(), result.designs.size()) << "a pair is listed twice";
-        EXPECT_TRUE(found == expected[s]) << "option set " << s << ": search keeps "
-                                          << found.size() << " pairs, the chain passes "
-                                          << expected[s].size();
+        EXPECT_TRUE(found == expected[s]) << "option set " << s << ": search keeps " << found.size()
+                                          << " pairs, the chain passes " << expected[s].size();
     }
 }
 
 const InputSet kInputSets[] = {
     {"SmrfLength30", {{"Length", "30"}}, false, true},
     {"OmrfLength20WithLoads",
-     {{"FRAMETYPE", "OMRF"}, {"Length", "20"}, {"Height", "12.5"}, {"DistDL1", "1.2"},
-      {"DistDL2", "0.35"}, {"DistLL1", "0.8"}, {"PointDL1", "10"}, {"PointLL1", "4.5"},
-      {"PointLoadLocation1", "6"}, {"PointDL2", "3.25"}, {"PointLoadLocation2", "14.5"},
-      {"PointLL3", "2"}, {"PointLoadLocation3", "17"}},
-     false, true},
+     {{"FRAMETYPE", "OMRF"},
+      {"Length", "20"},
+      {"Height", "12.5"},
+      {"DistDL1", "1.2"},
+      {"DistDL2", "0.35"},
+      {"DistLL1", "0.8"},
+      {"PointDL1", "10"},
+      {"PointLL1", "4.5"},
+      {"PointLoadLocation1", "6"},
+      {"PointDL2", "3.25"},
+      {"PointLoadLocation2", "14.5"},
+      {"PointLL3", "2"},
+      {"PointLoadLocation3", "17"}},
+     false,
+     true},
     // Typed dimensions govern; the coefficient texts are then never read.
     {"UserOverrides",
-     {{"Length", "25"}, {"Grade", "A572   Fy=50 ksi   Fu=60 ksi"}, {"ORA", "5.5"},
-      {"ORB", "18"}, {"ORC", "1.5"}, {"A", "none"}, {"C", ""}},
-     false, true},
+     {{"Length", "25"},
+      {"Grade", "A572   Fy=50 ksi   Fu=60 ksi"},
+      {"ORA", "5.5"},
+      {"ORB", "18"},
+      {"ORC", "1.5"},
+      {"A", "none"},
+      {"C", ""}},
+     false,
+     true},
     // So short that L' rounds to zero for some pairs and turns negative for others.
-    {"ShortSpanSomePairsInError", {{"Length", "3.5"}, {"FRAMETYPE", "OMRF"}, {"DistDL1", "2"}},
-     true, false},
+    {"ShortSpanSomePairsInError",
+     {{"Length", "3.5"}, {"FRAMETYPE", "OMRF"}, {"DistDL1", "2"}},
+     true,
+     false},
     {"UnknownGradeFyOfOne", {{"Grade", "A36"}, {"Length", "30"}}, false, true},
     {"HeightOfZeroEveryPairInError", {{"Length", "30"}, {"Height", "0"}}, true, false},
     {"LoadNotANumber", {{"Length", "30"}, {"PointLL2", "2 kip"}}, true, false},

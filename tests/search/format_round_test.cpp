@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <ostream>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -31,7 +31,8 @@ std::string Disagreement(double x, int decimals) {
     }
     float fast = 0.0f;
     const bool fastOk = FastFormatRound(x, decimals, fast);
-    if (chainOk == fastOk && (!chainOk || std::bit_cast<uint32_t>(chain) == std::bit_cast<uint32_t>(fast)))
+    if (chainOk == fastOk &&
+        (!chainOk || std::bit_cast<uint32_t>(chain) == std::bit_cast<uint32_t>(fast)))
         return {};
     char text[160];
     std::snprintf(text, sizeof text, "x=%.17g decimals=%d chain=%s%.9g fast=%s%.9g", x, decimals,
@@ -106,8 +107,13 @@ TEST(CheckedMath, FailsWhereTheChainRaises) {
     const struct {
         double a, b;
         bool fails;
-    } divisions[] = {{1, 0, true}, {0, 0, true}, {-1, -0.0, true}, {1e300, 1e-300, true},
-                     {std::nan(""), 1, true}, {6, 3, false}, {0, 5, false}};
+    } divisions[] = {{1, 0, true},
+                     {0, 0, true},
+                     {-1, -0.0, true},
+                     {1e300, 1e-300, true},
+                     {std::nan(""), 1, true},
+                     {6, 3, false},
+                     {0, 5, false}};
     for (const auto& d : divisions) {
         CheckedMath m;
         const double q = m.Divide(d.a, d.b);
@@ -121,7 +127,10 @@ TEST(CheckedMath, FailsWhereTheChainRaises) {
         bool fails;
     } singles[] = {{0x1.fffffefffffffp127, false},  // just below the midpoint: FLT_MAX
                    {0x1.ffffffp127, true},          // the midpoint rounds to infinity
-                   {-1e39, true}, {kInf, true}, {std::nan(""), true}, {1e-50, false}};
+                   {-1e39, true},
+                   {kInf, true},
+                   {std::nan(""), true},
+                   {1e-50, false}};
     for (const auto& s : singles) {
         CheckedMath m;
         bool chainFails = false;

@@ -24,8 +24,8 @@ TEST(SearchDesigns, RanksByFrameWeightThenBeamWeight) {
     ASSERT_GT(result.designs.size(), 10u);
     for (size_t i = 0; i < result.designs.size(); ++i) {
         const DesignMatch& m = result.designs[i];
-        const double expected = double{ShapeAt(m.beam).Weight} * 30.0 +
-                                2.0 * double{ShapeAt(m.column).Weight} * 12.0;
+        const double expected =
+            double{ShapeAt(m.beam).Weight} * 30.0 + 2.0 * double{ShapeAt(m.column).Weight} * 12.0;
         EXPECT_DOUBLE_EQ(m.weight, expected);
         if (i == 0) continue;
         const DesignMatch& before = result.designs[i - 1];
