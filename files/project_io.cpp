@@ -30,12 +30,24 @@ fs::path ToPath(const std::string& path) {
     return fs::path(std::u8string(path.begin(), path.end()));
 }
 
+// Writing creates the file exclusively ("x"): a file or link already standing
+// at that name is never opened, so a link planted where the temporary file
+// goes cannot redirect the save into another file.
 FileHandle OpenFile(const fs::path& path, bool write) {
 #if defined(_WIN32)
-    return FileHandle(_wfopen(path.c_str(), write ? L"wb" : L"rb"));
+    return FileHandle(_wfopen(path.c_str(), write ? L"wbx" : L"rb"));
 #else
-    return FileHandle(std::fopen(path.c_str(), write ? "wb" : "rb"));
+    return FileHandle(std::fopen(path.c_str(), write ? "wbx" : "rb"));
 #endif
+}
+
+// A temporary file left by an interrupted save, or a link at its name, is
+// removed (a link itself, never what it points to); anything else stays and
+// makes the exclusive create fail.
+void RemoveStaleTemporary(const fs::path& temporary) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(temporary, ec);
+    if (!ec && (fs::is_symlink(status) || fs::is_regular_file(status))) fs::remove(temporary, ec);
 }
 
 // Pushes the written bytes to the disk, so the rename that follows never
@@ -107,6 +119,7 @@ int WriteProjectFile(const std::string& path, const DesignInputs& inputs) {
 
     fs::path temporary = target;
     temporary += kTemporarySuffix;
+    RemoveStaleTemporary(temporary);
     {
         FileHandle file = OpenFile(temporary, true);
         if (!file) return kSaveCannotCreate;

@@ -108,6 +108,18 @@ TEST_F(WriteProjectFileTest, SavingThroughALinkReplacesTheLinkedFile) {
     EXPECT_EQ(ReadProjectFile(path_).inputs.Beam, "W 24x55");
 }
 
+// A link planted at the temporary name must not redirect the save: the file
+// it points to stays as it was.
+TEST_F(WriteProjectFileTest, ALinkAtTheTemporaryNameIsNotFollowed) {
+    const std::string victim = folder_.File("victim.txt");
+    test::WriteBytes(victim, {'k', 'e', 'e', 'p'});
+    fs::create_symlink(victim, SaveTemporaryPath(path_));
+    ASSERT_EQ(WriteProjectFile(path_, changed_), kFileOk);
+    EXPECT_EQ(test::ReadBytes(victim), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(ReadProjectFile(path_).inputs.Beam, "W 24x55");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(SaveTemporaryPath(path_))));
+}
+
 struct UnsavableCase {
     const char* label;
     std::string description;
