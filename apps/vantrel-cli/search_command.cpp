@@ -81,11 +81,11 @@ void PrintCsv(const SearchResult& result, std::ostream& out) {
 void PrintTable(const SearchResult& result, size_t limit, std::ostream& out) {
     out << "Searched " << result.searched << " beam/column pairs: " << result.designs.size()
         << (result.designs.size() == 1 ? " design passes" : " designs pass") << ".\n";
-    if (result.designs.empty()) return;
+    const size_t shown = std::min(limit, result.designs.size());
+    if (shown == 0) return;
     std::vector<std::vector<std::string>> rows = {{"Rank", "Beam", "Column", "Mf ratio", "Shear",
                                                    "Flange", "Web", "Doublers", "Continuity",
                                                    "Weight (lb)"}};
-    const size_t shown = std::min(limit, result.designs.size());
     for (size_t i = 0; i < shown; ++i) {
         const DesignMatch& m = result.designs[i];
         rows.push_back({std::to_string(i + 1), std::string(ShapeName(m.beam)),
