@@ -27,10 +27,12 @@ double SquareRoot(double x) {
 }
 
 float Single(double x) {
-    if (!std::isfinite(x)) RaiseFault(kErrOverflow);
-    const float f = static_cast<float>(x);
-    if (!std::isfinite(f)) RaiseFault(kErrOverflow);
-    return f;
+    // Halfway between the largest float and 2^128: from there on the nearest
+    // float is infinity. Checked before converting, as an out-of-range
+    // conversion is undefined.
+    constexpr double kFloatOverflow = 0x1.ffffffp127;
+    if (!(std::fabs(x) < kFloatOverflow)) RaiseFault(kErrOverflow);
+    return static_cast<float>(x);
 }
 
 double DoubleFromText(std::string_view text) {

@@ -24,6 +24,17 @@
 //       cannot be written ("Unable to print report. ..." on stderr).
 //       Built only with the GUI libraries (Qt Gui; runs offscreen).
 //
+//   vantrel-cli search [FILE.vtl] [--set NAME=TEXT]... [--no-doublers]
+//                      [--no-continuity] [--limit N] [--json|--csv]
+//       Calculates every beam on every column of the shape table with the
+//       design's other inputs and lists the pairs whose prequalification,
+//       Mf, slenderness and shear checks pass, lightest frame first (beam
+//       weight x span + 2 x column weight x height, then beam weight).
+//       --no-doublers / --no-continuity also require no doubler / continuity
+//       plates; --limit N shortens the text table (JSON and CSV list all).
+//       Exit status: 0 designs found, 1 none passes, 2 usage error, 3 the
+//       inputs make every pair fail with a calculation error, 4 file error.
+//
 // Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
 // ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,
 // PointDL1..3, PointLL1..3, PointLoadLocation1..3.
