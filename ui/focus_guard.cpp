@@ -187,7 +187,12 @@ bool FocusGuard::FilterShortcut(QWidget* target) {
     const bool takesFocus = (qobject_cast<QAbstractButton*>(target) != nullptr &&
                              (target->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) ||
                             (label != nullptr && label->buddy() != nullptr);
-    return takesFocus && !TryLeave(field);
+    if (!takesFocus) return false;
+    if (!TryLeave(field)) return true;
+    // A button's access key clicks it without moving the focus; move it, so
+    // that the field is left (and formatted) as a click would leave it.
+    if (label == nullptr) target->setFocus(Qt::ShortcutFocusReason);
+    return false;
 }
 
 bool FocusGuard::SwallowMouse(QObject* watched, QEvent* event) {

@@ -166,12 +166,25 @@ void ResultGridView::HandleWheel(QWheelEvent* event) {
 
 void ResultGridView::scrollContentsBy(int dx, int dy) {
     QTableView::scrollContentsBy(dx, dy);
+    KeepTopRow();
     if (dy != 0) KeepScrollRange();
 }
 
 void ResultGridView::updateGeometries() {
     QTableView::updateGeometries();
     HoldScrollRange();
+    KeepTopRow();
+}
+
+void ResultGridView::KeepTopRow() {
+    // Qt shows the last rows when the bar stands at its maximum; here the
+    // scroll position is always the top row, also at the limit.
+    const int row = std::min(verticalScrollBar()->value(), model_.rowCount() - 1);
+    const int offset = row > 0 ? verticalHeader()->sectionPosition(row) : 0;
+    if (verticalHeader()->offset() != offset) {
+        verticalHeader()->setOffset(offset);
+        viewport()->update();
+    }
 }
 
 bool ResultGridView::LastRowVisible() const {

@@ -56,6 +56,7 @@ class ResultGridView final : public QTableView {
   private:
     void HandleWheel(QWheelEvent* event);
     void HoldScrollRange();
+    void KeepTopRow();
     bool LastRowVisible() const;
     void ApplyColumnWidths();
 

@@ -11,11 +11,12 @@
 
 namespace vantrel::test {
 
-// Shows a window and waits until it has the keyboard focus.
+// Shows a window and waits until it is the application's active window
+// (qWaitForWindowActive may answer before a modal dialog has taken over).
 inline bool ShowActive(QWidget& window) {
     window.show();
     window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
 }
 
 template <typename T>
