@@ -1,6 +1,7 @@
 // The main window as a document: title, save prompt, New, Open, Save, Save
 // As, closing, Calculate and the results it shows.
 #include <QAction>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -56,6 +57,8 @@ class Form1Test : public QObject {
     void failedOpenChangesNothing_data();
     void failedOpenChangesNothing();
     void failedSaveKeepsDocument();
+    void shortPathsAskForAName_data();
+    void shortPathsAskForAName();
     void calculateNeedsLengthAndHeight_data();
     void calculateNeedsLengthAndHeight();
     void failingProceduresShowOneBoxEach();
@@ -469,6 +472,36 @@ void Form1Test::failedSaveKeepsDocument() {
     QCOMPARE(window_->windowTitle(), title);
     QCOMPARE(window_->CurrentFileName(), good);
     QVERIFY(window_->Modified());
+}
+
+void Form1Test::shortPathsAskForAName_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("3 characters") << QStringLiteral("a.v") << true;
+    QTest::newRow("4 characters") << QStringLiteral("a.vt") << false;
+}
+
+void Form1Test::shortPathsAskForAName() {
+    QFETCH(QString, path);
+    QFETCH(bool, asks);
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir_.path()));  // a short name is a file of the working folder
+    if (asks) {
+        prompts_.ExpectOpenFile(QString());  // cancelled: silent, nothing changes
+        QVERIFY(!window_->OpenFile(path));
+        QVERIFY(window_->CurrentFileName().isEmpty());
+    } else {
+        // Used as it is, for opening and then for saving.
+        QCOMPARE(WriteProjectFile(path.toStdString(), SampleInputs()), 0);
+        QVERIFY(window_->OpenFile(path));
+        QCOMPARE(window_->CurrentFileName(), path);
+        window_->TxtDescription->setText(QStringLiteral("saved under a short name"));
+        window_->SaveCommand();
+        const ProjectReadResult saved = ReadProjectFile(path.toStdString());
+        QCOMPARE(saved.inputs.Description, std::string("saved under a short name"));
+    }
+    QDir::setCurrent(previous);
 }
 
 void Form1Test::calculateNeedsLengthAndHeight_data() {
