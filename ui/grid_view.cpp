@@ -48,6 +48,7 @@ QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
     const GridCell& cell = grid_.Cell(index.row(), index.column());
     switch (role) {
         case Qt::DisplayRole:
+        case Qt::ToolTipRole:  // the whole text of a cell too narrow for it
             return QString::fromStdString(cell.text);
         case Qt::BackgroundRole:
             return QColor::fromRgb(static_cast<QRgb>(cell.color));
