@@ -58,8 +58,9 @@ void Form1::BringToFront() {
     activateWindow();
 }
 
-void Form1::PrintCommand() {
-    // Printing arrives with the report; until then the command is disabled.
+void Form1::ShowTitleAsLoaded() {
+    documentName_ = DocumentNameOf(currentFileName_);
+    SetTitle(kTitleAtLoad);
 }
 
 void Form1::ContentsCommand() {

@@ -46,7 +46,9 @@ class Form1 : public QMainWindow {
     void SaveCommand();
     void SaveAsCommand();
     void CalculateCommand();
-    void PrintCommand();  // the report is not built yet: disabled
+    void PrintCommand();
+    void ExportPdfCommand();
+    void FindDesignsCommand();
     void ContentsCommand();
     void AboutCommand();
     void GravityLoadsCommand();
@@ -61,6 +63,10 @@ class Form1 : public QMainWindow {
     DesignInputs CurrentInputs();
     // Raises and activates the window (another start handed over to us).
     void BringToFront();
+    // The title a window shows when it loads with the current file: used
+    // when a file named on the command line was opened before the window
+    // was shown.
+    void ShowTitleAsLoaded();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +111,9 @@ class Form1 : public QMainWindow {
     void DiscardLoads();
 
     void SetModified(bool modified) { state_.record.Modified = modified; }
+
+    // Reports (form1_report.cpp).
+    void ShowReportFailure(int number, const QString& description);
 
     std::unique_ptr<Prompts> ownedPrompts_;
     Prompts* prompts_;
@@ -157,6 +166,8 @@ class Form1 : public QMainWindow {
     QAction* mnuFile_Save = nullptr;
     QAction* mnuFile_SaveAs = nullptr;
     QAction* mnuFile_Print = nullptr;
+    QAction* mnuFile_ExportPdf = nullptr;
+    QAction* mnuTools_FindDesigns = nullptr;
     QAction* mnuFile_Exit = nullptr;
     QAction* MnuHelp_Contents = nullptr;
     QAction* mnuHelp_About = nullptr;

@@ -212,10 +212,16 @@ void Form1::BuildMenus() {
     separator(file, "mnuFile_Sep2");
     mnuFile_Print = add(file, "mnuFile_Print", QStringLiteral("&Print"),
                         QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintCommand(); });
-    mnuFile_Print->setEnabled(false);
+    mnuFile_ExportPdf = add(file, "mnuFile_ExportPdf", QStringLiteral("&Export PDF..."),
+                            QKeySequence(), [this] { ExportPdfCommand(); });
     separator(file, "mnuFile_Sep3");
     mnuFile_Exit =
         add(file, "mnuFile_Exit", QStringLiteral("E&xit"), QKeySequence(), [this] { close(); });
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    mnuTools_FindDesigns = add(tools, "mnuTools_FindDesigns", QStringLiteral("&Find Designs..."),
+                               QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindDesignsCommand(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MnuHelp"));
@@ -268,7 +274,6 @@ void Form1::BuildToolbar() {
     QAction* print =
         button("TLB_PRINT", ThemeIcon("document-print", "print.svg"), QStringLiteral("Print"),
                QStringLiteral("Print Reduced Beam Section Report"));
-    print->setEnabled(false);
     Toolbar1->addAction(print);
     Toolbar1->addSeparator();
     Toolbar1->addAction(button("TLB_HELP", ThemeIcon("help-contents", "help.svg"),

@@ -22,7 +22,13 @@ class Form1Window final : public MainWindow {
     Form1Window() : form_(new vantrel::Form1()) {}
     ~Form1Window() override { delete form_.data(); }  // null if the window deleted itself
 
-    bool OpenFile(const QString& path) override { return form_->OpenFile(path); }
+    // Opened before the window shows: its title names the file, as a window
+    // loaded with it would.
+    bool OpenFile(const QString& path) override {
+        const bool opened = form_->OpenFile(path);
+        if (opened) form_->ShowTitleAsLoaded();
+        return opened;
+    }
     void Print() override { form_->PrintCommand(); }
     void Show() override { form_->show(); }
     void BringToFront() override { form_->BringToFront(); }

@@ -1,6 +1,7 @@
 #include "scripted_prompts.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QTest>
 
 namespace vantrel::test {
@@ -36,6 +37,9 @@ void ScriptedPrompts::ExpectOpenFile(const QString& path) {
 }
 void ScriptedPrompts::ExpectSaveFile(const QString& path) {
     replies_.append({PromptCall::SaveFile, QMessageBox::NoButton, path});
+}
+void ScriptedPrompts::ExpectPrinter(const QString& pdfPath) {
+    replies_.append({PromptCall::Printer, QMessageBox::NoButton, pdfPath});
 }
 void ScriptedPrompts::ExpectDialog() {
     replies_.append({PromptCall::Dialog, QMessageBox::NoButton, {}});
@@ -95,11 +99,14 @@ QString ScriptedPrompts::SaveFileName(QWidget*, const QString& title, const QStr
     return Take(PromptCall::SaveFile, title, reply) ? reply.path : QString();
 }
 
-bool ScriptedPrompts::ChoosePrinter(QWidget*, QPrinter&, const QString& title) {
+bool ScriptedPrompts::ChoosePrinter(QWidget*, QPrinter& printer, const QString& title) {
     calls.append({PromptCall::Printer, QMessageBox::NoIcon, title, {}, {}, {}, {}});
     Reply reply;
-    Take(PromptCall::Printer, title, reply);
-    return false;
+    if (!Take(PromptCall::Printer, title, reply) || reply.path.isEmpty()) return false;
+    // The "printer" the user picks prints to a PDF file the test can read.
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(reply.path);
+    return true;
 }
 
 void ScriptedPrompts::ShowDialog(QDialog& dialog) {

@@ -30,6 +30,9 @@ class ScriptedPrompts final : public Prompts {
     void ExpectMessage(QMessageBox::StandardButton reply = QMessageBox::Ok);
     void ExpectOpenFile(const QString& path);  // empty: the user cancels
     void ExpectSaveFile(const QString& path);
+    // The print dialog: accepted with a printer that writes a PDF file to
+    // pdfPath, or cancelled when pdfPath is empty.
+    void ExpectPrinter(const QString& pdfPath);
     void ExpectDialog();  // shown without blocking; the test drives it
     void ExpectUrl();
 

@@ -54,6 +54,7 @@ class Form1Test : public QObject {
     void newKeepsFieldsAndResetsLists();
     void openFillsEveryFieldAndCalculates();
     void openCancelledChangesNothing();
+    void fileOpenedBeforeShowingIsNamedInTheLoadTitle();
     void failedOpenChangesNothing_data();
     void failedOpenChangesNothing();
     void failedSaveKeepsDocument();
@@ -195,7 +196,7 @@ void Form1Test::menusAndToolbar() {
         QCOMPARE(action->text(), QLatin1String(entry.caption));
         QCOMPARE(action->shortcut(), entry.key);
     }
-    QVERIFY(!window_->mnuFile_Print->isEnabled());
+    QVERIFY(window_->mnuFile_Print->isEnabled());
 
     const QStringList keys = {QStringLiteral("TLB_NEW"), QStringLiteral("TLB_OPEN"),
                               QStringLiteral("TLB_SAVE"), QStringLiteral("TLB_PRINT"),
@@ -211,7 +212,7 @@ void Form1Test::menusAndToolbar() {
         QCOMPARE(action->toolTip(), tips[i]);
         QVERIFY(!action->icon().isNull());
     }
-    QVERIFY(!window_->findChild<QAction*>(QStringLiteral("TLB_PRINT"))->isEnabled());
+    QVERIFY(window_->findChild<QAction*>(QStringLiteral("TLB_PRINT"))->isEnabled());
     auto* saveButton = window_->findChild<QToolButton*>(QStringLiteral("TLB_SAVE_Button"));
     QVERIFY(saveButton != nullptr && saveButton->menu() != nullptr);
     const QList<QAction*> dropDown = saveButton->menu()->actions();
@@ -645,6 +646,17 @@ void Form1Test::editsMarkTheDesignModified() {
     prompts_.ExpectMessage(QMessageBox::Cancel);
     QVERIFY(!window_->close());
     QCOMPARE(Messages(prompts_).last().title, QStringLiteral("New File Confirmation."));
+}
+
+// A file named on the command line is opened before the window shows; the
+// window then carries the title it would have had loading with that file.
+void Form1Test::fileOpenedBeforeShowingIsNamedInTheLoadTitle() {
+    const QString path = PathOf("frame1.vtl");
+    QCOMPARE(WriteProjectFile(path.toStdString(), SampleInputs()), 0);
+    QVERIFY(window_->OpenFile(path));
+    window_->ShowTitleAsLoaded();
+    QCOMPARE(window_->windowTitle(), TitleOf(kTitleAtLoad, QStringLiteral("frame1.vtl")));
+    QVERIFY(!window_->Modified());
 }
 
 }  // namespace vantrel::test

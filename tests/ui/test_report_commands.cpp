@@ -1,0 +1,181 @@
+// Print, Export PDF and Find Designs from the window.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "checks/verdict_cells.h"
+#include "scripted_prompts.h"
+#include "ui/find_designs_dialog.h"
+#include "ui_test_support.h"
+
+namespace vantrel::test {
+
+class ReportCommandsTest : public QObject {
+    Q_OBJECT
+
+    // Pages of a PDF written by Qt: one "/Type /Page" object each.
+    static int PdfPages(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return -1;
+        const QByteArray content = file.readAll();
+        if (!content.startsWith("%PDF")) return -1;
+        return static_cast<int>(
+            QString::fromLatin1(content).count(QRegularExpression("/Type\\s*/Page[^s]")));
+    }
+
+    void CalculateWorkedExample() {
+        Choose(window_->ComboBeam, QStringLiteral("W 21x44"));
+        Choose(window_->ComboColumn, QStringLiteral("W 14x90"));
+        window_->TxtLength->setText(QStringLiteral("30.00"));
+        window_->CalculateCommand();
+    }
+
+    QTemporaryDir dir_;
+    ScriptedPrompts prompts_;
+    std::unique_ptr<Form1> window_;
+
+  private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        prompts_.Reset();
+        window_ = std::make_unique<Form1>(&prompts_);
+        QVERIFY(ShowActive(*window_));
+    }
+    void cleanup() {
+        prompts_.AllUsed();
+        window_.reset();
+    }
+
+    void commandsAreOffered() {
+        QVERIFY(window_->mnuFile_Print->isEnabled());
+        QCOMPARE(window_->mnuFile_Print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(window_->mnuFile_ExportPdf->text(), QStringLiteral("&Export PDF..."));
+        QCOMPARE(window_->mnuTools_FindDesigns->text(), QStringLiteral("&Find Designs..."));
+        auto* print = Child<QAction>(*window_, "TLB_PRINT");
+        QVERIFY(print && print->isEnabled());
+    }
+
+    void printCancelIsSilent() {
+        prompts_.ExpectPrinter(QString());
+        window_->PrintCommand();
+        QCOMPARE(prompts_.calls.size(), 1);
+        QCOMPARE(prompts_.calls[0].kind, PromptCall::Printer);
+        QCOMPARE(prompts_.calls[0].title, QStringLiteral("Print Reduced Beam Section Connection"));
+    }
+
+    void printWritesThreePagesWithoutCalculating() {
+        CalculateWorkedExample();
+        const std::string lprime = window_->State().grids.summary.Text(10, 1);
+        window_->TxtLength->setText(QStringLiteral("20.00"));  // typed, not calculated
+        const QString pdf = dir_.filePath(QStringLiteral("printed.pdf"));
+        prompts_.ExpectPrinter(pdf);
+        window_->PrintCommand();
+        QCOMPARE(PdfPages(pdf), 3);
+        QCOMPARE(window_->State().grids.summary.Text(10, 1), lprime);
+        QCOMPARE(window_->State().record.L, 30.0f);
+    }
+
+    void printTriggeredFromTheToolbar() {
+        const QString pdf = dir_.filePath(QStringLiteral("toolbar.pdf"));
+        prompts_.ExpectPrinter(pdf);
+        Child<QAction>(*window_, "TLB_PRINT")->trigger();
+        QCOMPARE(PdfPages(pdf), 3);
+    }
+
+    void printFailureIsReportedAndAborted() {
+        CalculateWorkedExample();
+        window_->TxtAoverride->setText(
+            QStringLiteral("1.2.3"));  // as a damaged file could leave it
+        const QString pdf = dir_.filePath(QStringLiteral("failed.pdf"));
+        prompts_.ExpectPrinter(pdf);
+        prompts_.ExpectMessage();
+        window_->PrintCommand();
+        const QList<PromptCall> messages = Messages(prompts_);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, QMessageBox::Warning);
+        QCOMPARE(messages[0].title, QStringLiteral("Error: 13"));
+        QCOMPARE(messages[0].text, QStringLiteral("Unable to print report. Type mismatch"));
+    }
+
+    void exportPdfWritesTheReport() {
+        CalculateWorkedExample();
+        prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("frame")));
+        window_->ExportPdfCommand();
+        QCOMPARE(PdfPages(dir_.filePath(QStringLiteral("frame.pdf"))), 3);
+    }
+
+    void exportPdfCancelWritesNothing() {
+        const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
+        prompts_.ExpectSaveFile(QString());
+        window_->ExportPdfCommand();
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), before);
+        QCOMPARE(prompts_.calls.size(), 1);
+    }
+
+    void exportPdfIntoAMissingFolderFails() {
+        prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("missing/frame.pdf")));
+        prompts_.ExpectMessage();
+        window_->ExportPdfCommand();
+        QCOMPARE(Messages(prompts_).size(), 1);
+        QCOMPARE(Messages(prompts_)[0].title, QStringLiteral("Error: 75"));
+        QVERIFY(Messages(prompts_)[0].text.startsWith(QStringLiteral("Unable to print report. ")));
+    }
+
+    void findDesignsPutsTheChosenPairIntoTheLists() {
+        window_->TxtLength->setText(QStringLiteral("30.00"));
+        prompts_.ExpectDialog();
+        window_->FindDesignsCommand();
+        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
+        QVERIFY(dialog);
+        QVERIFY(dialog->Summary()->text().startsWith(
+            QStringLiteral("Searched 71289 beam/column pairs: ")));
+        QVERIFY(dialog->Table()->rowCount() > 0);
+        dialog->Table()->selectRow(2);
+        const QString beam = dialog->Table()->item(2, 0)->text();
+        const QString column = dialog->Table()->item(2, 1)->text();
+        QTest::mouseClick(dialog->UseButton(), Qt::LeftButton);
+        QCOMPARE(window_->ComboBeam->currentText(), beam);
+        QCOMPARE(window_->ComboColumn->currentText(), column);
+        QVERIFY(window_->Modified());  // calculated
+        for (const VerdictResult& verdict : ReadVerdicts(window_->State().grids)) {
+            // The search does not require plates to pass unless asked to.
+            if (std::string(verdict.cell->name) == "Doubler plates" ||
+                std::string(verdict.cell->name) == "Continuity plates")
+                continue;
+            QVERIFY2(verdict.state == VerdictState::Pass, verdict.cell->name);
+        }
+    }
+
+    void findDesignsWithoutPlatesListsOnlyPairsWithoutThem() {
+        window_->TxtLength->setText(QStringLiteral("25.00"));
+        prompts_.ExpectDialog();
+        window_->FindDesignsCommand();
+        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
+        QVERIFY(dialog);
+        const int all = dialog->Table()->rowCount();
+        dialog->NoDoublers()->setChecked(true);
+        dialog->NoContinuity()->setChecked(true);
+        const int without = dialog->Table()->rowCount();
+        QVERIFY(without < all);
+        for (int row = 0; row < without; ++row) {
+            QCOMPARE(dialog->Table()->item(row, 6)->text(), QStringLiteral("no"));
+            QCOMPARE(dialog->Table()->item(row, 7)->text(), QStringLiteral("no"));
+        }
+        const QString beamBefore = window_->ComboBeam->currentText();
+        dialog->reject();
+        QCOMPARE(window_->ComboBeam->currentText(), beamBefore);
+        QVERIFY(!window_->Modified());
+    }
+};
+
+}  // namespace vantrel::test
+
+QTEST_MAIN(vantrel::test::ReportCommandsTest)
+#include "test_report_commands.moc"

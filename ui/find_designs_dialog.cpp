@@ -1,0 +1,158 @@
+#include "find_designs_dialog.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <atomic>
+
+#include "model/number_text.h"
+#include "model/shape_table.h"
+
+namespace vantrel {
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+QTableWidgetItem* Number(float value, const char* pattern) {
+    return Cell(Text(Format(value, pattern)), Qt::AlignRight);
+}
+
+}  // namespace
+
+FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent)
+    : QDialog(parent), inputs_(inputs) {
+    setObjectName("FrmFindDesigns");
+    setWindowTitle("Find Designs");
+    setModal(true);
+
+    auto* intro = new QLabel(
+        "Every beam on every column, with this design's grade, coefficients or overrides, "
+        "length, height, frame type and loads. Listed are the pairs that pass the beam and "
+        "column parameter checks, the Mf ratio, flange and web slenderness and shear, lightest "
+        "frame first (beam weight x length + 2 x column weight x height).",
+        this);
+    intro->setWordWrap(true);
+
+    noDoublers_ = new QCheckBox("Without &doubler plates", this);
+    noDoublers_->setObjectName("ChkNoDoublers");
+    noContinuity_ = new QCheckBox("Without co&ntinuity plates", this);
+    noContinuity_->setObjectName("ChkNoContinuity");
+    connect(noDoublers_, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
+    connect(noContinuity_, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
+    auto* options = new QHBoxLayout;
+    options->addWidget(noDoublers_);
+    options->addWidget(noContinuity_);
+    options->addStretch();
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName("LblSearchSummary");
+
+    table_ = new QTableWidget(0, 9, this);
+    table_->setObjectName("GridDesigns");
+    table_->setHorizontalHeaderLabels({"Beam", "Column", "Mf ratio", "Shear", "Flange", "Web",
+                                       "Doublers", "Continuity", "Weight (lb)"});
+    table_->verticalHeader()->setVisible(false);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { UseSelectedRow(); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    useButton_ = buttons->addButton("&Use Selected Pair", QDialogButtonBox::AcceptRole);
+    useButton_->setObjectName("CmdUseDesign");
+    useButton_->setDefault(true);
+    auto* close = buttons->addButton(QDialogButtonBox::Close);
+    connect(useButton_, &QPushButton::clicked, this, &FindDesignsDialog::UseSelectedRow);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            [this] { useButton_->setEnabled(!table_->selectedItems().isEmpty()); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(options);
+    layout->addWidget(summary_);
+    layout->addWidget(table_, 1);
+    layout->addWidget(buttons);
+    resize(760, 520);
+}
+
+void FindDesignsDialog::Search() {
+    std::atomic<bool> cancel{false};
+    // The search takes milliseconds; the progress dialog only appears should
+    // it ever take longer than a moment.
+    QProgressDialog progress("Searching beam and column pairs...", "Cancel", 0, kShapeCount, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(400);
+    SearchControl control;
+    control.cancel = &cancel;
+    control.progress = [&](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        QCoreApplication::processEvents();
+        if (progress.wasCanceled()) cancel = true;
+    };
+    SearchOptions options;
+    options.excludeDoublerPlates = noDoublers_->isChecked();
+    options.excludeContinuityPlates = noContinuity_->isChecked();
+    result_ = SearchDesigns(inputs_, options, control);
+    progress.reset();
+    ShowResult(result_);
+}
+
+void FindDesignsDialog::ShowResult(const SearchResult& result) {
+    table_->setRowCount(0);
+    if (result.cancelled) {
+        summary_->setText("The search was cancelled.");
+    } else if (result.inputError) {
+        summary_->setText("No pair can pass: the length, height or a load is not a usable number.");
+    } else {
+        summary_->setText(QString("Searched %1 beam/column pairs: %2 designs pass.")
+                              .arg(result.searched)
+                              .arg(result.designs.size()));
+    }
+    table_->setRowCount(static_cast<int>(result.designs.size()));
+    int row = 0;
+    for (const DesignMatch& match : result.designs) {
+        table_->setItem(row, 0, Cell(Text(std::string(ShapeName(match.beam)))));
+        table_->setItem(row, 1, Cell(Text(std::string(ShapeName(match.column)))));
+        table_->setItem(row, 2, Number(match.mfRatio, "0.000"));
+        table_->setItem(row, 3, Number(match.shearUnity, "0.00"));
+        table_->setItem(row, 4, Number(match.flangeRatio, "0.00"));
+        table_->setItem(row, 5, Number(match.webRatio, "0.00"));
+        table_->setItem(row, 6, Cell(match.doublerPlatesRequired ? "required" : "no"));
+        table_->setItem(row, 7, Cell(match.continuityPlatesRequired ? "required" : "no"));
+        table_->setItem(row, 8, Cell(Text(Format(match.weight, "0.0")), Qt::AlignRight));
+        ++row;
+    }
+    if (row > 0) table_->selectRow(0);
+    useButton_->setEnabled(row > 0);
+}
+
+void FindDesignsDialog::UseSelectedRow() {
+    const int row = table_->currentRow();
+    if (row < 0 || row >= static_cast<int>(result_.designs.size())) return;
+    const DesignMatch& match = result_.designs[static_cast<size_t>(row)];
+    chosen_ = std::make_pair(Text(std::string(ShapeName(match.beam))),
+                             Text(std::string(ShapeName(match.column))));
+    accept();
+}
+
+}  // namespace vantrel
