@@ -6,22 +6,12 @@
 #include <vector>
 
 #include "cli.h"
+#include "cli_runner.h"
 
 namespace vantrel::cli {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Run(args, Streams{out, err, false});
-    return {status, out.str(), err.str()};
-}
+using namespace cli_test;
 
 std::vector<std::string> WorkedExample(std::vector<std::string> more = {}) {
     std::vector<std::string> args = {"calc",           "--set", "Beam=W 21x44", "--set",
@@ -56,20 +46,10 @@ TEST(CalcCommandTest, JsonHoldsRecordGridsLabelsAndErrors) {
     EXPECT_EQ(result.status, kExitCheckFails);  // continuity plates and flange share fail
 }
 
-struct StatusCase {
-    const char* name;
-    std::vector<std::string> args;
-    int status;
-    const char* inOutput;
-};
-
 class CalcStatusTest : public ::testing::TestWithParam<StatusCase> {};
 
 TEST_P(CalcStatusTest, ExitStatusTellsTheOutcome) {
-    const Result result = RunCli(GetParam().args);
-    EXPECT_EQ(result.status, GetParam().status) << result.out << result.err;
-    EXPECT_NE((result.out + result.err).find(GetParam().inOutput), std::string::npos)
-        << result.out << result.err;
+    ExpectOutcome(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(

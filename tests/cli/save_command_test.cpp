@@ -7,26 +7,16 @@
 #include <vector>
 
 #include "cli.h"
+#include "cli_runner.h"
 #include "files/project_file.h"
 #include "tests/files/temp_folder.h"
 
 namespace vantrel::cli {
 namespace {
 
+using namespace cli_test;
+
 namespace fs = std::filesystem;
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Run(args, Streams{out, err, false});
-    return {status, out.str(), err.str()};
-}
 
 const fs::path kExamples = fs::path(VANTREL_SOURCE_DIR) / "examples";
 

@@ -9,24 +9,14 @@
 #include <vector>
 
 #include "cli.h"
+#include "cli_runner.h"
 #include "files/project_file.h"
 #include "model/number_text.h"
 
 namespace vantrel::cli {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Run(args, Streams{out, err, false});
-    return {status, out.str(), err.str()};
-}
+using namespace cli_test;
 
 // A loaded 30 ft bay.
 std::vector<std::string> Search(std::vector<std::string> more = {}) {
@@ -152,20 +142,10 @@ TEST(SearchCommandTest, SearchesWithAProjectFilesInputs) {
     EXPECT_EQ(fromFile.out, fromSets.out);
 }
 
-struct StatusCase {
-    const char* name;
-    std::vector<std::string> args;
-    int status;
-    const char* inOutput;
-};
-
 class SearchStatusTest : public ::testing::TestWithParam<StatusCase> {};
 
 TEST_P(SearchStatusTest, ExitStatusTellsTheOutcome) {
-    const Result result = RunCli(GetParam().args);
-    EXPECT_EQ(result.status, GetParam().status) << result.out << result.err;
-    EXPECT_NE((result.out + result.err).find(GetParam().inOutput), std::string::npos)
-        << result.out << result.err;
+    ExpectOutcome(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
