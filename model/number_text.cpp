@@ -55,6 +55,25 @@ constexpr std::array<uint64_t, 20> kPowersOfTen = [] {
 
 constexpr uint64_t PowerOfTen(int p) { return kPowersOfTen[static_cast<size_t>(p)]; }
 
+// The same rounding in double arithmetic where it is certain: with at most 9
+// digits the product's error is far below the margin kept from a tie.
+bool RoundQuickly(double x, int significant, uint64_t& digits, int& exponent) {
+    x = std::fabs(x);
+    if (!(x >= 1e-6) || x >= static_cast<double>(PowerOfTen(significant))) return false;
+    int e = static_cast<int>(std::floor(std::log10(x)));
+    const int p = significant - 1 - e;
+    if (p < 0 || p > 19) return false;
+    const double scaled = x * static_cast<double>(PowerOfTen(p));
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) <= 1e-3) return false;
+    const uint64_t rounded = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (rounded < PowerOfTen(significant - 1) || rounded >= PowerOfTen(significant)) return false;
+    digits = rounded;
+    exponent = e;
+    return true;
+}
+
 // Exact rounding of |x| to `significant` digits with 128-bit integers: x is
 // m 2^k exactly, so x 10^p is m 10^p 2^k and the rounding is decided on the
 // exact remainder. Covers 1e-6 <= |x| < 10^significant; false elsewhere.
@@ -104,6 +123,32 @@ bool RoundExactly(double x, int significant, uint64_t& digits, int& exponent) {
     return false;
 }
 
+// round(|x| 10^p) without the exact path, when the answer is certain: the
+// scaled value is below 1e12 (so a 15-digit text of x moves it by under
+// 0.005) and more than 0.01 away from a half (so neither that text nor the
+// rounding of the product can put it on the other side). False otherwise.
+bool RoundScaledQuickly(double x, int p, uint64_t& rounded) {
+    if (p < 0 || p > 19) return false;
+    const double scaled = std::fabs(x) * static_cast<double>(PowerOfTen(p));
+    if (!(scaled < 1e12)) return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) <= 0.01) return false;
+    rounded = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    return true;
+}
+
+void WriteDigits(uint64_t value, std::string& out) {
+    char buffer[24];
+    char* end = buffer + sizeof buffer;
+    char* cursor = end;
+    do {
+        *--cursor = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    out.assign(cursor, end);
+}
+
 }  // namespace
 
 SignificantDigits RoundToSignificant(double x, int significant) {
@@ -113,6 +158,10 @@ SignificantDigits RoundToSignificant(double x, int significant) {
         return result;
     }
     uint64_t digits = 0;
+    if (significant <= 9 && RoundQuickly(x, significant, digits, result.exponent)) {
+        WriteDigits(digits, result.digits);
+        return result;
+    }
     if (RoundExactly(x, significant, digits, result.exponent)) {
         result.digits.resize(static_cast<size_t>(significant));
         for (auto it = result.digits.rbegin(); it != result.digits.rend(); ++it) {
@@ -141,23 +190,26 @@ std::string Format(double x, std::string_view pattern) {
     if (!std::isfinite(x)) return {};
 
     const bool negative = std::signbit(x);
-    const SignificantDigits rounded = RoundToSignificant(x, 15);
-    const char* significand = rounded.digits.data();
-    const int exponent = rounded.exponent;
-
     // The result as an integer of units of 10^-decimals.
-    const int keep = exponent + 1 + shape.decimals;
     std::string units;
-    if (keep < 0) {
-        units = "0";
-    } else if (keep == 0) {
-        units = significand[0] >= '5' ? "1" : "0";
-    } else if (keep >= 15) {
-        units.assign(significand, 15);
-        units.append(static_cast<size_t>(keep - 15), '0');
+    uint64_t quick = 0;
+    if (RoundScaledQuickly(x, shape.decimals, quick)) {
+        WriteDigits(quick, units);
     } else {
-        units.assign(significand, static_cast<size_t>(keep));
-        if (significand[keep] >= '5') IncrementDigits(units);
+        const SignificantDigits rounded = RoundToSignificant(x, 15);
+        const char* significand = rounded.digits.data();
+        const int keep = rounded.exponent + 1 + shape.decimals;
+        if (keep < 0) {
+            units = "0";
+        } else if (keep == 0) {
+            units = significand[0] >= '5' ? "1" : "0";
+        } else if (keep >= 15) {
+            units.assign(significand, 15);
+            units.append(static_cast<size_t>(keep - 15), '0');
+        } else {
+            units.assign(significand, static_cast<size_t>(keep));
+            if (significand[keep] >= '5') IncrementDigits(units);
+        }
     }
     const auto first = units.find_first_not_of('0');
     const bool isZero = first == std::string::npos;

@@ -208,3 +208,62 @@ TEST(ValueTextTest, AgreesWithPrintfSevenDigitGeneralForm) {
 
 }  // namespace
 }  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// Fixed decimals by the rule itself, from the C library's 15-digit text:
+// every digit of the 15-digit form placed, then rounded half away from zero.
+std::string ReferenceFormat(double x, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14e", x);
+    const bool negative = text[0] == '-';
+    const char* p = text + (negative ? 1 : 0);
+    std::string digits;
+    for (; *p != 'e'; ++p)
+        if (*p != '.') digits += *p;
+    const int exponent = std::atoi(p + 1);
+    // digits d1..d15 stand for 0.d1d2... x 10^(exponent + 1); shift so that
+    // the first `decimals` fraction digits become whole.
+    const int point = exponent + 1 + decimals;  // digits before the rounding point
+    std::string whole;
+    int next = 0;
+    if (point <= 0) {
+        whole = "0";
+        next = point == 0 ? digits[0] - '0' : 0;
+    } else {
+        for (int i = 0; i < point; ++i) whole += i < 15 ? digits[static_cast<size_t>(i)] : '0';
+        next = point < 15 ? digits[static_cast<size_t>(point)] - '0' : 0;
+    }
+    unsigned long long units = std::stoull(whole) + (next >= 5 ? 1 : 0);
+    std::string out = std::to_string(units);
+    if (out.size() <= static_cast<size_t>(decimals))
+        out.insert(0, static_cast<size_t>(decimals) + 1 - out.size(), '0');
+    if (decimals > 0) out.insert(out.size() - static_cast<size_t>(decimals), ".");
+    if (negative && units != 0) out.insert(0, "-");
+    return out;
+}
+
+TEST(FormatTest, AgreesWithTheRuleOverManyValues) {
+    std::mt19937_64 random(42);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> decade(-6, 10);
+    int mismatches = 0;
+    for (int i = 0; i < 300000 && mismatches < 5; ++i) {
+        double x = mantissa(random) * std::pow(10.0, decade(random));
+        if (i % 3 == 0) x = static_cast<double>(static_cast<float>(x));
+        if (i % 5 == 0) x = std::round(x * 1000.0) / 1000.0 + 0.0005;  // on and near ties
+        if (i % 7 == 0) x = std::round(x * 100.0) / 100.0 - 0.005;
+        const int decimals = 1 + i % 3;
+        const char* pattern = decimals == 1 ? "0.0" : decimals == 2 ? "0.00" : "0.000";
+        const std::string expected = ReferenceFormat(x, decimals);
+        if (Format(x, pattern) != expected) {
+            ++mismatches;
+            ADD_FAILURE() << std::hexfloat << x << ": " << Format(x, pattern) << " vs "
+                          << expected;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vantrel
