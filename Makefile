@@ -12,7 +12,7 @@ FUZZ_SECONDS  ?= 60
 
 # Debian 12 packages the build, the tests and the program need.
 PACKAGES := cmake make g++ pkg-config \
-            qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins \
+            qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins libqt6svg6 \
             nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev \
             fonts-liberation poppler-utils xvfb xauth \
