@@ -20,6 +20,9 @@ PACKAGES := cmake make g++ pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
+# ccache, where installed, makes rebuilds of other checkouts cheap; it is optional.
+LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 .PHONY: run test build deps configure sanitize-test fuzz bench clean
 
 deps:
@@ -33,7 +36,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(LAUNCHER)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -54,7 +57,7 @@ test: build
 
 sanitize-test: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON \
-	      -DVANTREL_GUI=OFF -DVANTREL_BENCH=OFF
+	      -DVANTREL_GUI=OFF -DVANTREL_BENCH=OFF $(LAUNCHER)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)

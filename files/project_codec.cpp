@@ -1,4 +1,4 @@
-// The file content: the 12-byte header, then the bag of the 28 inputs.
+// The file content: the 12-byte header, then the bag of the 30 inputs.
 #include "model/number_text.h"
 #include "project_file.h"
 #include "project_header.h"
@@ -18,7 +18,13 @@ std::string PutBack(const InputField& field, const std::string& stored) {
     if (field.kind == InputKind::Text) return stored;
     const ParsedNumber number = ParseNumber(stored);
     if (!number.ok()) return stored;
-    return Format(number.value, field.kind == InputKind::Load ? "0.000" : "0.00");
+    return Format(number.value, field.kind == InputKind::Location ? "0.00" : "0.000");
+}
+
+bool HasEntry(const std::vector<BagEntry>& entries, std::string_view name) {
+    for (const BagEntry& entry : entries)
+        if (entry.name == name) return true;
+    return false;
 }
 
 }  // namespace
@@ -69,6 +75,9 @@ ProjectReadResult DecodeProject(std::span<const uint8_t> content) {
         }
     }
     if (!result.inputs.IsSMRF()) result.inputs.FRAMETYPE = "OMRF";
+    // Files written before the column inputs existed open with their defaults.
+    if (!HasEntry(bag.entries, "ColumnAxialLoad")) result.inputs.ColumnAxialLoad = "0.000";
+    if (!HasEntry(bag.entries, "ColumnAbove")) result.inputs.ColumnAbove = "No";
     return result;
 }
 

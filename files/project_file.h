@@ -1,5 +1,5 @@
 #pragma once
-// .vtl project files: the 28 input texts of a design behind a 12-byte header.
+// .vtl project files: the 30 input texts of a design behind a 12-byte header.
 // The byte layout is documented in docs/vtl-format.md.
 
 #include <cstdint>

@@ -8,7 +8,7 @@ namespace vantrel {
 #define VANTREL_INPUT(name, kind) \
     InputField { #name, &DesignInputs::name, InputKind::kind }
 
-const std::array<InputField, 28> kInputFields = {{
+const std::array<InputField, 30> kInputFields = {{
     VANTREL_INPUT(Column, Text),
     VANTREL_INPUT(Grade, Text),
     VANTREL_INPUT(Beam, Text),
@@ -37,6 +37,8 @@ const std::array<InputField, 28> kInputFields = {{
     VANTREL_INPUT(PointLoadLocation1, Location),
     VANTREL_INPUT(PointLoadLocation2, Location),
     VANTREL_INPUT(PointLoadLocation3, Location),
+    VANTREL_INPUT(ColumnAxialLoad, AxialLoad),
+    VANTREL_INPUT(ColumnAbove, Text),
 }};
 
 #undef VANTREL_INPUT
@@ -64,6 +66,8 @@ DesignInputs NewDesignInputs() {
     inputs.Length = "15.00";
     inputs.Height = "8.00";
     inputs.FRAMETYPE = "SMRF";
+    inputs.ColumnAxialLoad = "0.000";
+    inputs.ColumnAbove = "No";
     for (const InputField& field : kInputFields) {
         if (field.kind == InputKind::Load) inputs.*field.member = "0.000";
         if (field.kind == InputKind::Location) inputs.*field.member = "0.00";

@@ -1,5 +1,5 @@
 #pragma once
-// The 28 inputs of a design, each held as the text of its control, named by
+// The 30 inputs of a design, each held as the text of its control, named by
 // its project-file key.
 
 #include <array>
@@ -20,6 +20,10 @@ struct DesignInputs {
     std::string PointDL1, PointDL2, PointDL3;
     std::string PointLL1, PointLL2, PointLL3;
     std::string PointLoadLocation1, PointLoadLocation2, PointLoadLocation3;
+    // The current-code checks' column inputs: Puc in kip, and "Yes" when the
+    // column continues above the joint.
+    std::string ColumnAxialLoad;
+    std::string ColumnAbove;
 
     bool IsSMRF() const { return FRAMETYPE == "SMRF"; }
 
@@ -30,7 +34,7 @@ struct DesignInputs {
     bool operator==(const DesignInputs&) const = default;
 };
 
-enum class InputKind { Text, Load, Location };
+enum class InputKind { Text, Load, Location, AxialLoad };
 
 struct InputField {
     std::string_view name;
@@ -38,12 +42,13 @@ struct InputField {
     InputKind kind;
 };
 
-// The 28 inputs in project-file order.
-extern const std::array<InputField, 28> kInputFields;
+// The 30 inputs in project-file order.
+extern const std::array<InputField, 30> kInputFields;
 
 // The inputs of a freshly started window: first shape of both lists, the
 // A992 grade, coefficients "0.60", "0.75", "0.20", overrides "0.000",
-// length "15.00", height "8.00", SMRF, loads "0.000", locations "0.00".
+// length "15.00", height "8.00", SMRF, loads "0.000", locations "0.00",
+// column axial load "0.000", column above "No".
 DesignInputs NewDesignInputs();
 
 }  // namespace vantrel

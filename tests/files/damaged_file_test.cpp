@@ -105,7 +105,7 @@ const DamageCase kCases[] = {
      kOpenBagChecksum},
     {"too_many_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 65; }); },
      kOpenTooManyEntries},
-    {"count_beyond_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 29; }); },
+    {"count_beyond_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 31; }); },
      kOpenEntryTruncated},
     {"value_longer_than_bag",
      [] { return WithBeam([](RawEntry& e) { e.declaredValueLength = 5000; }); },

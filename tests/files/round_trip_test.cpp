@@ -28,6 +28,7 @@ DesignInputs DistinctInputs() {
                 text = std::string(field.name) + " text " + std::to_string(n);
                 break;
             case InputKind::Load:
+            case InputKind::AxialLoad:
                 text = std::to_string(n) + ".125";
                 break;
             case InputKind::Location:
@@ -141,16 +142,22 @@ TEST_P(MissingName, LeavesOnlyThatFieldEmpty) {
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(GetParam()));
 
     DesignInputs expected = full;
-    expected.*dropped.member = dropped.member == &DesignInputs::FRAMETYPE ? "OMRF" : "";
+    std::string& text = expected.*dropped.member;
+    if (dropped.member == &DesignInputs::FRAMETYPE) text = "OMRF";
+    else if (dropped.member == &DesignInputs::ColumnAxialLoad) text = "0.000";
+    else if (dropped.member == &DesignInputs::ColumnAbove) text = "No";
+    else text = "";
     EXPECT_EQ(Decoded(test::FileBytes(test::RawBag(entries))), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachName, MissingName, testing::Range<size_t>(0, kInputFields.size()),
                          [](const auto& p) { return std::string(kInputFields[p.param].name); });
 
-TEST(ProjectOpening, AnEmptyBagGivesEmptyFieldsAndOmrf) {
+TEST(ProjectOpening, AnEmptyBagGivesEmptyFieldsOmrfAndTheColumnDefaults) {
     DesignInputs expected;
     expected.FRAMETYPE = "OMRF";
+    expected.ColumnAxialLoad = "0.000";
+    expected.ColumnAbove = "No";
     EXPECT_EQ(Decoded(test::FileBytes(test::RawBag())), expected);
 }
 
