@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <QWindow>
 
-#include "field_rules.h"
+#include "model/field_rules.h"
 
 namespace vantrel {
 namespace {

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "field_rules.h"
+#include "model/field_rules.h"
 #include "focus_guard.h"
 #include "form1.h"
 #include "form_loads.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "field_rules.h"
+#include "model/field_rules.h"
 #include "focus_guard.h"
 #include "model/number_text.h"
 #include "prompts.h"

@@ -93,6 +93,14 @@ Refusal CheckOverrideCText(std::string& text, std::string_view beamName) {
     return refusal;
 }
 
+Refusal CheckAxialLoadText(std::string& text) {
+    Refusal refusal;
+    const std::optional<double> value = NumberOf(text, "0.000", refusal);
+    if (value && *value < 0.0) refusal = "The column axial load cannot be negative.";
+    if (value && *value > 10000.0) refusal = "The column axial load cannot be greater than 10000 kip.";
+    return refusal;
+}
+
 Refusal CheckLoadText(std::string& text) {
     return CheckUpTo(text, "0.000", 100.0, "Dead Load cannot be greater than 100 k/ft.");
 }

@@ -23,6 +23,9 @@ Refusal CheckOverrideBText(std::string& text, std::string_view lengthText);
 // The c limit is half the flange width of the named beam.
 Refusal CheckOverrideCText(std::string& text, std::string_view beamName);
 
+// The column's factored axial load Puc: not negative, at most 10000 kip.
+Refusal CheckAxialLoadText(std::string& text);
+
 // Gravity loads: every load at most 100; a location at most the length.
 Refusal CheckLoadText(std::string& text);
 Refusal CheckLocationText(std::string& text, std::string_view lengthText);
