@@ -12,7 +12,7 @@ namespace vantrel {
 
 inline constexpr std::string_view kVersionLine = "Vantrel V.1.1.2";
 inline constexpr std::string_view kReportTitle = "Reduced Beam Section Connection";
-inline constexpr int kReportPages = 3;
+inline constexpr int kReportPages = 4;
 
 // The page title: kReportTitle and " (SMRF)" or " (OMRF)".
 std::string ReportTitle(bool smrf);
@@ -21,7 +21,7 @@ std::string ReportTitle(bool smrf);
 // starts at y = 0 and leaves the font at size 10.
 void PrintHeadBlock(PageModel& page, bool smrf, std::string_view description);
 
-// "Page n of 3", the document name and the date-time text on the last line
+// "Page n of 4", the document name and the date-time text on the last line
 // of the page; the font size is the same afterwards.
 void PrintPageFooter(PageModel& page, std::string_view documentName, std::string_view dateTime);
 

@@ -9,8 +9,8 @@ namespace vantrel {
 namespace {
 
 using PageBody = void (*)(ReportLines&, const ReportSource&);
-constexpr PageBody kPages[kReportPages] = {PrintPropertiesPage, PrintCodeChecksPage,
-                                           PrintLoadsPage};
+constexpr PageBody kPages[kReportPages] = {PrintPropertiesPage, PrintCodeChecksPage, PrintLoadsPage,
+                                           PrintCurrentCodePage};
 
 void WritePages(ReportCanvas& canvas, const ReportSource& source) {
     const std::string dateTime = source.dateTime.empty() ? CurrentDateTimeText() : source.dateTime;

@@ -1,5 +1,5 @@
 #pragma once
-// The printed report of a design: three pages written on any canvas. It
+// The printed report of a design: four pages written on any canvas. It
 // prints what the source holds and never calculates.
 
 #include "report_canvas.h"
@@ -8,7 +8,7 @@
 
 namespace vantrel {
 
-// Writes the three pages and ends the document. A failure (an override text
+// Writes the four pages and ends the document. A failure (an override text
 // that is not a number, or a fault of the canvas) aborts the document and
 // returns its number and description.
 ReportResult WriteReport(ReportCanvas& canvas, const ReportSource& source);

@@ -1,5 +1,5 @@
 #pragma once
-// The bodies of the report's three pages, between head block and footer.
+// The bodies of the report's four pages, between head block and footer.
 
 #include "report_lines.h"
 #include "report_source.h"
@@ -16,5 +16,9 @@ void PrintCodeChecksPage(ReportLines& out, const ReportSource& source);
 // Gravity loads, notes and the connection sketch.
 void PrintLoadsPage(ReportLines& out, const ReportSource& source);
 void PrintConnectionSketch(PageModel& page, const ReportSource& source);
+
+// The AISC 358-16 items of the same design, their verdict, the assumptions
+// and the differences from FEMA 350.
+void PrintCurrentCodePage(ReportLines& out, const ReportSource& source);
 
 }  // namespace vantrel

@@ -106,6 +106,9 @@ BeamValues PrepareBeam(const DesignInputs& inputs, const SharedValues& shared, i
     v.d = r.Beam.d;
     v.bf = r.Beam.bf;
     v.weight = r.Beam.Weight;
+    v.Fy = r.Fy;
+    v.Fu = r.Fu;
+    v.Ry = r.Ry;
     return v;
 }
 

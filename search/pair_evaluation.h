@@ -74,6 +74,7 @@ struct BeamValues {
     double depthLessFlange = 0;  // d - tf
     float va = 0;                // design shear strength, kip
     float d = 0, bf = 0, weight = 0;
+    double Fy = 0, Fu = 0, Ry = 0;  // the grade as CalculateSteelGrade stores it
 };
 
 struct ColumnValues {

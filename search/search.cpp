@@ -4,6 +4,7 @@
 #include <mutex>
 #include <thread>
 
+#include "current_code.h"
 #include "model/chain_math.h"
 #include "model/shape_table.h"
 #include "pair_evaluation.h"
@@ -11,8 +12,17 @@
 namespace vantrel {
 namespace {
 
+using search::CurrentCodeEvaluator;
+using search::CurrentCodeOutcome;
 using search::PairEvaluator;
 using search::PairOutcome;
+
+bool ChecksFema350(const SearchOptions& options) {
+    return options.code != DesignCode::Aisc358;
+}
+bool ChecksAisc358(const SearchOptions& options) {
+    return options.code != DesignCode::Fema350;
+}
 
 struct Frame {
     double length = 0;  // ft
@@ -24,7 +34,7 @@ Frame FrameOf(const DesignInputs& inputs) {
     return {DoubleFromText(inputs.Length), DoubleFromText(inputs.Height)};
 }
 
-bool Passes(const PairOutcome& o, const SearchOptions& options) {
+bool PassesFema350(const PairOutcome& o, const SearchOptions& options) {
     using namespace search;
     if (o.error) return false;
     for (Verdict v : {kSpanToDepth, kColumnSize, kColumnWidth, kMfRatio, kBeamShear})
@@ -34,19 +44,37 @@ bool Passes(const PairOutcome& o, const SearchOptions& options) {
     return true;
 }
 
-// All pairs of one beam; the beam's own verdicts have passed.
-void SearchBeam(const PairEvaluator& evaluator, const Frame& frame, const SearchOptions& options,
+bool PassesAisc358(const std::optional<CurrentCodeOutcome>& current, const SearchOptions& options) {
+    if (!current || !current->pass) return false;
+    if (options.excludeDoublerPlates && current->doublersRequired) return false;
+    if (options.excludeContinuityPlates && current->continuityRequired) return false;
+    return true;
+}
+
+struct Evaluators {
+    const PairEvaluator& pairs;
+    const CurrentCodeEvaluator& current;
+};
+
+// All pairs of one beam; with FEMA 350 checked, the beam's own verdicts have passed.
+void SearchBeam(const Evaluators& evaluators, const Frame& frame, const SearchOptions& options,
                 int beam, std::vector<DesignMatch>& found) {
+    const PairEvaluator& evaluator = evaluators.pairs;
     const search::BeamValues& b = evaluator.Beam(beam);
+    const bool fema = ChecksFema350(options);
     for (int column = 0; column < kShapeCount; ++column) {
         const search::ColumnValues& c = evaluator.Column(column);
-        // Verdicts that need no calculation: skip the pair early.
-        if (c.bf < b.bf) continue;
-        if (evaluator.Shared().smrf && !c.allowedSeries) continue;
-        if (options.excludeContinuityPlates && c.tf < b.partial.Tcf) continue;
+        // FEMA 350 verdicts that need no calculation: skip the pair early.
+        if (fema && c.bf < b.bf) continue;
+        if (fema && evaluator.Shared().smrf && !c.allowedSeries) continue;
+        if (fema && options.excludeContinuityPlates && c.tf < b.partial.Tcf) continue;
 
         const PairOutcome o = evaluator.Evaluate(beam, column);
-        if (!Passes(o, options)) continue;
+        if (fema && !PassesFema350(o, options)) continue;
+        if (o.error) continue;
+        const std::optional<CurrentCodeOutcome> current =
+            evaluators.current.Evaluate(evaluator, beam, column, o);
+        if (ChecksAisc358(options) && !PassesAisc358(current, options)) continue;
         DesignMatch match;
         match.beam = beam;
         match.column = column;
@@ -56,6 +84,11 @@ void SearchBeam(const PairEvaluator& evaluator, const Frame& frame, const Search
         match.webRatio = o.webSlenderness;
         match.doublerPlatesRequired = !o.passes[search::kDoublerPlates];
         match.continuityPlatesRequired = !o.passes[search::kContinuityPlates];
+        if (current) {
+            match.aisc358Pass = current->pass;
+            match.strongColumnRatio = current->strongColumnRatio;
+            match.panelZoneRatio = current->panelZoneRatio;
+        }
         match.weight = double{b.weight} * frame.length + 2.0 * double{c.weight} * frame.height;
         found.push_back(match);
     }
@@ -81,7 +114,15 @@ int ThreadCount(const SearchOptions& options) {
 SearchResult SearchDesigns(const DesignInputs& inputs, const SearchOptions& options,
                            const SearchControl& control) {
     const PairEvaluator evaluator(inputs);
+    const CurrentCodeEvaluator current(inputs);
+    const Evaluators evaluators{evaluator, current};
     const bool usable = !evaluator.Shared().error;
+    // With FEMA 350 checked a beam must pass its own verdicts; otherwise it
+    // need only calculate without an error.
+    const auto searchable = [&](int beam) {
+        const search::BeamValues& b = evaluator.Beam(beam);
+        return ChecksFema350(options) ? b.passesOwnChecks : !b.error;
+    };
     const Frame frame = usable ? FrameOf(inputs) : Frame{};
 
     std::atomic<int> nextBeam{0};
@@ -99,8 +140,7 @@ SearchResult SearchDesigns(const DesignInputs& inputs, const SearchOptions& opti
             }
             const int beam = nextBeam.fetch_add(1);
             if (beam >= kShapeCount) break;
-            if (usable && evaluator.Beam(beam).passesOwnChecks)
-                SearchBeam(evaluator, frame, options, beam, found);
+            if (usable && searchable(beam)) SearchBeam(evaluators, frame, options, beam, found);
             const int done = beamsDone.fetch_add(1) + 1;
             if (reportProgress && control.progress) control.progress(done, kShapeCount);
         }
@@ -117,6 +157,7 @@ SearchResult SearchDesigns(const DesignInputs& inputs, const SearchOptions& opti
     if (control.progress) control.progress(done, kShapeCount);
     result.cancelled = stopped.load();
     result.inputError = !usable;
+    result.axialLoadError = !current.Usable();
     result.searched = static_cast<long>(done) * kShapeCount;
     std::sort(result.designs.begin(), result.designs.end(), Lighter);
     return result;

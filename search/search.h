@@ -4,16 +4,29 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "model/design_inputs.h"
 
 namespace vantrel {
 
+// The code whose verdict a pair must meet.
+enum class DesignCode {
+    Fema350,  // the FEMA 350 checks, as Calculate shows them
+    Aisc358,  // the current-code verdict (AISC 358-16 with 341-16 and 360-16)
+    Both,
+};
+
 struct SearchOptions {
-    bool excludeDoublerPlates = false;     // drop pairs that need doubler plates
-    bool excludeContinuityPlates = false;  // drop pairs that need continuity plates
-    int threads = 0;                       // 0: one per hardware thread
+    DesignCode code = DesignCode::Fema350;
+    // Drop pairs that need doubler plates / continuity plates by the chosen
+    // code's plate items (both codes' with DesignCode::Both). For AISC 358:
+    // panel_zone_shear or panel_zone_thickness required, continuity_plates
+    // required.
+    bool excludeDoublerPlates = false;
+    bool excludeContinuityPlates = false;
+    int threads = 0;  // 0: one per hardware thread
 };
 
 // Optional hooks for a caller that shows progress or offers a Cancel button.
@@ -25,8 +38,9 @@ struct SearchControl {
     const std::atomic<bool>* cancel = nullptr;
 };
 
-// A pair whose calculation reports no error and passes the eight parameter
-// checks, the Mf ratio, flange and web slenderness and beam shear.
+// A pair whose calculation reports no error and meets the chosen code: for
+// FEMA 350 the eight parameter checks, the Mf ratio, flange and web
+// slenderness and beam shear; for AISC 358 no current-code item fails.
 struct DesignMatch {
     int beam = 0;  // shape-table index (ShapeName, ShapeAt)
     int column = 0;
@@ -36,6 +50,14 @@ struct DesignMatch {
     float webRatio = 0;     // web slenderness ratio
     bool doublerPlatesRequired = false;
     bool continuityPlatesRequired = false;
+    // The current-code items of the pair, whatever the chosen code: their
+    // verdict, the strong_column value and the panel_zone_shear ratio. All
+    // three are absent when the items cannot be formed (the column axial
+    // load is not a number), the ratio also when the panel zone has no
+    // strength left (kp <= 0).
+    std::optional<bool> aisc358Pass;
+    std::optional<double> strongColumnRatio;
+    std::optional<double> panelZoneRatio;
     // Steel of the frame, lb: beam weight per foot x length + 2 x column
     // weight per foot x height.
     double weight = 0;
@@ -47,6 +69,9 @@ struct SearchResult {
     // An input that every calculation reads gives an error (a length, height
     // or load text that is not a number, a height of 0): no pair can pass.
     bool inputError = false;
+    // The current-code items cannot be formed for any pair: the column axial
+    // load is not a number. With DesignCode::Aisc358 or Both no pair passes.
+    bool axialLoadError = false;
     std::vector<DesignMatch> designs;  // lightest frame first, then lightest beam
 };
 

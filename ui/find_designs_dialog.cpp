@@ -1,6 +1,7 @@
 #include "find_designs_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -10,7 +11,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <atomic>
+#include <optional>
 
 #include "model/number_text.h"
 #include "model/shape_table.h"
@@ -29,9 +32,15 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
     return item;
 }
 
-QTableWidgetItem* Number(float value, const char* pattern) {
+QTableWidgetItem* Number(double value, const char* pattern) {
     return Cell(Text(Format(value, pattern)), Qt::AlignRight);
 }
+
+QTableWidgetItem* Ratio(const std::optional<double>& value) {
+    return value ? Number(*value, "0.00") : Cell("-", Qt::AlignRight);
+}
+
+constexpr DesignCode kCodes[] = {DesignCode::Fema350, DesignCode::Aisc358, DesignCode::Both};
 
 }  // namespace
 
@@ -43,9 +52,10 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
 
     auto* intro = new QLabel(
         "Every beam on every column, with this design's grade, coefficients or overrides, "
-        "length, height, frame type and loads. Listed are the pairs that pass the beam and "
-        "column parameter checks, the Mf ratio, flange and web slenderness and shear, lightest "
-        "frame first (beam weight x length + 2 x column weight x height).",
+        "length, height, frame type, loads and column axial load. Listed are the pairs that "
+        "meet the chosen code, lightest frame first (beam weight x length + 2 x column weight "
+        "x height). FEMA 350: the beam and column parameter checks, the Mf ratio, flange and "
+        "web slenderness and shear pass. AISC 358-16: no current-code item fails.",
         this);
     intro->setWordWrap(true);
 
@@ -55,7 +65,16 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
     noContinuity_->setObjectName("ChkNoContinuity");
     connect(noDoublers_, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
     connect(noContinuity_, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
+    code_ = new QComboBox(this);
+    code_->setObjectName("ComboDesignCode");
+    code_->addItems({"FEMA 350", "AISC 358-16", "FEMA 350 and AISC 358-16"});
+    auto* codeLabel = new QLabel("C&ode:", this);
+    codeLabel->setBuddy(code_);
+    connect(code_, &QComboBox::currentIndexChanged, this, &FindDesignsDialog::Search);
     auto* options = new QHBoxLayout;
+    options->addWidget(codeLabel);
+    options->addWidget(code_);
+    options->addSpacing(12);
     options->addWidget(noDoublers_);
     options->addWidget(noContinuity_);
     options->addStretch();
@@ -63,10 +82,11 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
     summary_ = new QLabel(this);
     summary_->setObjectName("LblSearchSummary");
 
-    table_ = new QTableWidget(0, 9, this);
+    table_ = new QTableWidget(0, 12, this);
     table_->setObjectName("GridDesigns");
     table_->setHorizontalHeaderLabels({"Beam", "Column", "Mf ratio", "Shear", "Flange", "Web",
-                                       "Doublers", "Continuity", "Weight (lb)"});
+                                       "Doublers", "Continuity", "AISC 358", "SC/WB ratio",
+                                       "PZ ratio", "Weight (lb)"});
     table_->verticalHeader()->setVisible(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -112,6 +132,7 @@ void FindDesignsDialog::Search() {
     SearchOptions options;
     options.excludeDoublerPlates = noDoublers_->isChecked();
     options.excludeContinuityPlates = noContinuity_->isChecked();
+    options.code = kCodes[std::clamp(code_->currentIndex(), 0, 2)];
     result_ = SearchDesigns(inputs_, options, control);
     progress.reset();
     ShowResult(result_);
@@ -123,6 +144,8 @@ void FindDesignsDialog::ShowResult(const SearchResult& result) {
         summary_->setText("The search was cancelled.");
     } else if (result.inputError) {
         summary_->setText("No pair can pass: the length, height or a load is not a usable number.");
+    } else if (result.axialLoadError && code_->currentIndex() != 0) {
+        summary_->setText("No pair can pass: the column axial load is not a number.");
     } else {
         summary_->setText(QString("Searched %1 beam/column pairs: %2 designs pass.")
                               .arg(result.searched)
@@ -139,7 +162,11 @@ void FindDesignsDialog::ShowResult(const SearchResult& result) {
         table_->setItem(row, 5, Number(match.webRatio, "0.00"));
         table_->setItem(row, 6, Cell(match.doublerPlatesRequired ? "required" : "no"));
         table_->setItem(row, 7, Cell(match.continuityPlatesRequired ? "required" : "no"));
-        table_->setItem(row, 8, Cell(Text(Format(match.weight, "0.0")), Qt::AlignRight));
+        const bool pass = match.aisc358Pass.value_or(false);
+        table_->setItem(row, 8, Cell(!match.aisc358Pass ? "-" : pass ? "pass" : "fail"));
+        table_->setItem(row, 9, Ratio(match.strongColumnRatio));
+        table_->setItem(row, 10, Ratio(match.panelZoneRatio));
+        table_->setItem(row, 11, Cell(Text(Format(match.weight, "0.0")), Qt::AlignRight));
         ++row;
     }
     if (row > 0) table_->selectRow(0);

@@ -11,6 +11,7 @@
 #include "search/search.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -32,6 +33,8 @@ class FindDesignsDialog : public QDialog {
     QLabel* Summary() const { return summary_; }
     QCheckBox* NoDoublers() const { return noDoublers_; }
     QCheckBox* NoContinuity() const { return noContinuity_; }
+    // The code a pair must meet: entries FEMA 350, AISC 358-16, both.
+    QComboBox* Code() const { return code_; }
     QPushButton* UseButton() const { return useButton_; }
 
   private:
@@ -44,6 +47,7 @@ class FindDesignsDialog : public QDialog {
     QLabel* summary_ = nullptr;
     QCheckBox* noDoublers_ = nullptr;
     QCheckBox* noContinuity_ = nullptr;
+    QComboBox* code_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* useButton_ = nullptr;
 };

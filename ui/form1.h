@@ -10,8 +10,10 @@
 
 #include "checks/design.h"
 #include "model/design_inputs.h"
+#include "report/aisc358_section.h"
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -23,6 +25,7 @@ class QToolBar;
 
 namespace vantrel {
 
+class Aisc358Page;
 class ConnectionSketch;
 class FocusGuard;
 class FormLoads;
@@ -57,6 +60,8 @@ class Form1 : public QMainWindow {
     QString DocumentName() const { return documentName_; }
     bool Modified() const { return state_.record.Modified; }
     const DesignState& State() const { return state_; }
+    // The current-code items of the last calculation.
+    const Aisc358Section& CurrentCode() const { return aisc358_; }
     // The inputs as the calculation and the report read them: the controls'
     // texts, and the loads dialog's texts (or the record's loads, which the
     // dialog would show, when it does not exist).
@@ -103,6 +108,7 @@ class Form1 : public QMainWindow {
 
     // Calculation and results (form1_calculate.cpp).
     void RunCalculate();
+    void ColumnAboveToggled();
     void ShowResults();
     void ReportChainError(const ChainError& error);
 
@@ -118,6 +124,8 @@ class Form1 : public QMainWindow {
     std::unique_ptr<Prompts> ownedPrompts_;
     Prompts* prompts_;
     DesignState state_;
+    Aisc358Section aisc358_;
+    bool resultsShown_ = false;  // the last calculation ran without an error
     QString currentFileName_;
     QString documentName_;
     FocusGuard* guard_ = nullptr;
@@ -150,6 +158,9 @@ class Form1 : public QMainWindow {
     QGroupBox* Frame1 = nullptr;
     QComboBox* ComboColumn = nullptr;
     QLabel* LblColumnWidth = nullptr;
+    QLabel* LblColumnAxialLoad = nullptr;
+    QLineEdit* TxtColumnAxialLoad = nullptr;
+    QCheckBox* ChkColumnAbove = nullptr;
     QGroupBox* Frame3 = nullptr;
     QComboBox* ComboGrade = nullptr;
     QLabel* Label6 = nullptr;
@@ -159,6 +170,7 @@ class Form1 : public QMainWindow {
     ResultGridView* MSFlexGrid2 = nullptr;
     ResultGridView* MSFlexGrid3 = nullptr;
     ResultGridView* MSFlexGrid4 = nullptr;
+    Aisc358Page* Aisc358Tab = nullptr;
     ConnectionSketch* Picture1 = nullptr;
     QToolBar* Toolbar1 = nullptr;
     QAction* mnuFile_New = nullptr;

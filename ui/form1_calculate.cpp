@@ -1,9 +1,11 @@
 // The Calculate command, the inputs it reads and the results it shows.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "aisc358_page.h"
 #include "connection_sketch.h"
 #include "form1.h"
 #include "form_loads.h"
@@ -41,6 +43,8 @@ DesignInputs Form1::CurrentInputs() {
     inputs.Height = TxtHeight->text().toStdString();
     inputs.Description = TxtDescription->text().toStdString();
     inputs.FRAMETYPE = OptSMRF->isChecked() ? "SMRF" : "OMRF";
+    inputs.ColumnAxialLoad = TxtColumnAxialLoad->text().toStdString();
+    inputs.ColumnAbove = ChkColumnAbove->isChecked() ? "Yes" : "No";
     if (loads_) {
         loads_->CopyTo(inputs);
     } else {
@@ -54,9 +58,26 @@ void Form1::CalculateCommand() {
 }
 
 void Form1::RunCalculate() {
-    MessageBoxSink sink([this](const ChainError& error) { ReportChainError(error); });
-    Calculate(state_, CurrentInputs(), sink);
+    bool errored = false;
+    MessageBoxSink sink([this, &errored](const ChainError& error) {
+        errored = true;
+        ReportChainError(error);
+    });
+    const DesignInputs inputs = CurrentInputs();
+    Calculate(state_, inputs, sink);
+    aisc358_ = EvaluateSection(inputs, state_.record, errored);
+    resultsShown_ = !errored;
     ShowResults();
+}
+
+// The column above changes only the current-code items, which are quick to
+// bring up to date: a shown result is recalculated at once, as if Calculate
+// had been pressed. Before a calculation, or after one that failed, the
+// choice only waits for the next one.
+void Form1::ColumnAboveToggled() {
+    if (showingInputs_) return;
+    SetModified(true);
+    if (resultsShown_) CalculateCommand();
 }
 
 void Form1::ReportChainError(const ChainError& error) {
@@ -69,6 +90,7 @@ void Form1::ShowResults() {
     LblBeamWidth->setText(QString::fromStdString(state_.labels.LblBeamWidth));
     LblColumnWidth->setText(QString::fromStdString(state_.labels.LblColumnWidth));
     Picture1->SetLabels(state_.labels);
+    Aisc358Tab->Show(aisc358_);
 }
 
 }  // namespace vantrel

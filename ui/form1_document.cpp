@@ -88,6 +88,8 @@ void Form1::NewCommand() {
     if (!SavePrompt(QString::fromLatin1(kNewFileConfirmation))) return;
     ClearResults(state_.grids);
     ClearValues(state_.record);
+    aisc358_ = {};
+    resultsShown_ = false;
     InitializeView();
     ShowResults();
     SetModified(false);

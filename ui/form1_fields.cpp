@@ -1,15 +1,16 @@
 // The main window's inputs: the lists, the numeric fields and their checks,
 // and putting a design's input texts into the controls.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "model/field_rules.h"
 #include "focus_guard.h"
 #include "form1.h"
 #include "form_loads.h"
 #include "grid_view.h"
+#include "model/field_rules.h"
 #include "model/input_lists.h"
 #include "model/shape_table.h"
 #include "prompts.h"
@@ -108,13 +109,15 @@ void Form1::GuardNumericFields() {
             return CheckOverrideCText(text, ComboBeam->currentText().toStdString());
         },
         "0.000");
+    guard(
+        TxtColumnAxialLoad, [](std::string& text) { return CheckAxialLoadText(text); }, "0.000");
     TxtDescription->installEventFilter(this);  // selects its text on entry, checks nothing
 }
 
 void Form1::ConnectEditsToModified() {
     // Any change the user makes to an input is unsaved work.
-    for (QLineEdit* field :
-         {TxtLength, TxtHeight, TxtAoverride, TxtBoverride, TxtCoverride, TxtDescription})
+    for (QLineEdit* field : {TxtLength, TxtHeight, TxtAoverride, TxtBoverride, TxtCoverride,
+                             TxtDescription, TxtColumnAxialLoad})
         connect(field, &QLineEdit::textEdited, this, [this] { SetModified(true); });
     for (QComboBox* list : {ComboBeam, ComboColumn, ComboGrade, ComboA, ComboB, ComboC}) {
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
@@ -160,15 +163,20 @@ void Form1::ShowInputs(const DesignInputs& inputs) {
     for (const auto& [list, text] : lists)
         list->setCurrentIndex(EntryIndex(list, *text).value_or(-1));
     const std::pair<QLineEdit*, const std::string*> fields[] = {
-        {TxtAoverride, &inputs.ORA}, {TxtBoverride, &inputs.ORB},
-        {TxtCoverride, &inputs.ORC}, {TxtLength, &inputs.Length},
-        {TxtHeight, &inputs.Height}, {TxtDescription, &inputs.Description}};
+        {TxtAoverride, &inputs.ORA},
+        {TxtBoverride, &inputs.ORB},
+        {TxtCoverride, &inputs.ORC},
+        {TxtLength, &inputs.Length},
+        {TxtHeight, &inputs.Height},
+        {TxtDescription, &inputs.Description},
+        {TxtColumnAxialLoad, &inputs.ColumnAxialLoad}};
     for (const auto& [field, text] : fields) field->setText(QString::fromStdString(*text));
     if (inputs.IsSMRF()) {
         OptSMRF->setChecked(true);
     } else {
         OptOMRF->setChecked(true);
     }
+    ChkColumnAbove->setChecked(inputs.ColumnAbove == "Yes");
     EnsureLoads().CopyFrom(inputs);
     showingInputs_ = false;
 }

@@ -1,4 +1,5 @@
 // Building the main window's controls, menus and toolbar.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "aisc358_page.h"
 #include "connection_sketch.h"
 #include "form1.h"
 #include "grid_view.h"
@@ -78,10 +80,11 @@ void Form1::BuildControls() {
     setCentralWidget(central);
 
     // Tab order follows the groups as they read.
-    QWidget* order[] = {TxtLength, TxtHeight,    OptSMRF,      OptOMRF,    Command2,
-                        ComboBeam, ComboA,       TxtAoverride, ComboB,     TxtBoverride,
-                        ComboC,    TxtCoverride, ComboColumn,  ComboGrade, TxtDescription,
-                        CmdCalc,   SSTab1};
+    QWidget* order[] = {
+        TxtLength,   TxtHeight,          OptSMRF,        OptOMRF,      Command2,       ComboBeam,
+        ComboA,      TxtAoverride,       ComboB,         TxtBoverride, ComboC,         TxtCoverride,
+        ComboColumn, TxtColumnAxialLoad, ChkColumnAbove, ComboGrade,   TxtDescription, CmdCalc,
+        SSTab1};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -154,9 +157,20 @@ QGroupBox* Form1::BuildColumnSize() {
     ComboColumn = Named<QComboBox>("ComboColumn", Frame1);
     ComboColumn->setMaxVisibleItems(20);
     LblColumnWidth = Named<QLabel>("LblColumnWidth", QStringLiteral("Fl. Width ="), Frame1);
-    auto* box = new QVBoxLayout(Frame1);
-    box->addWidget(ComboColumn);
-    box->addWidget(LblColumnWidth);
+    // The current-code checks' column inputs.
+    LblColumnAxialLoad = Named<QLabel>("LblColumnAxialLoad", QStringLiteral("Puc (kip)"), Frame1);
+    TxtColumnAxialLoad = NumericField("TxtColumnAxialLoad", QStringLiteral("0.000"), Frame1);
+    TxtColumnAxialLoad->setToolTip(
+        QStringLiteral("Factored axial compression of the column at the joint (AISC 358-16)."));
+    ChkColumnAbove =
+        Named<QCheckBox>("ChkColumnAbove", QStringLiteral("Column continues above"), Frame1);
+    connect(ChkColumnAbove, &QCheckBox::toggled, this, [this] { ColumnAboveToggled(); });
+    auto* box = new QGridLayout(Frame1);
+    box->addWidget(ComboColumn, 0, 0, 1, 2);
+    box->addWidget(LblColumnWidth, 1, 0, 1, 2);
+    box->addWidget(LblColumnAxialLoad, 2, 0);
+    box->addWidget(TxtColumnAxialLoad, 2, 1);
+    box->addWidget(ChkColumnAbove, 3, 0, 1, 2);
     return Frame1;
 }
 
@@ -177,11 +191,13 @@ QTabWidget* Form1::BuildResultPages() {
     MSFlexGrid3 = new ResultGridView(state_.grids.checks, kChecksScrollLimit, SSTab1);
     MSFlexGrid3->setObjectName(QStringLiteral("MSFlexGrid3"));
     Picture1 = new ConnectionSketch(SSTab1);
+    Aisc358Tab = new Aisc358Page(SSTab1);
 
     SSTab1->addTab(MSFlexGrid2, QStringLiteral("&Calculation Summary"));
     SSTab1->addTab(MSFlexGrid4, QStringLiteral("Beam and Column Parameters"));
     SSTab1->addTab(Picture1, QStringLiteral("Diagram"));
     SSTab1->addTab(MSFlexGrid3, QStringLiteral("Design Checks"));
+    SSTab1->addTab(Aisc358Tab, QStringLiteral("AISC 358-16"));
     SSTab1->setCurrentIndex(0);
     return SSTab1;
 }
@@ -220,8 +236,9 @@ void Form1::BuildMenus() {
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnuTools"));
-    mnuTools_FindDesigns = add(tools, "mnuTools_FindDesigns", QStringLiteral("&Find Designs..."),
-                               QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindDesignsCommand(); });
+    mnuTools_FindDesigns =
+        add(tools, "mnuTools_FindDesigns", QStringLiteral("&Find Designs..."),
+            QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindDesignsCommand(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MnuHelp"));

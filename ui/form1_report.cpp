@@ -24,19 +24,19 @@ void Form1::PrintCommand() {
     printer.setDocName(QStringLiteral("Reduced Beam Section Connection"));
     if (!prompts_->ChoosePrinter(this, printer, QString::fromLatin1(kPrintDialogTitle))) return;
     const DesignInputs inputs = CurrentInputs();
-    const ReportSource source{inputs, state_, DocumentName().toStdString(), {}};
+    const ReportSource source{inputs, state_, DocumentName().toStdString(), {}, aisc358_};
     const ReportResult result = PaintReport(printer, source, [&printer] { printer.abort(); });
     if (!result.ok()) ShowReportFailure(result.number, QString::fromStdString(result.description));
 }
 
-// The same three pages as a PDF file, for engineers without a printer at hand.
+// The same four pages as a PDF file, for engineers without a printer at hand.
 void Form1::ExportPdfCommand() {
     QString path = prompts_->SaveFileName(this, QString::fromLatin1(kExportDialogTitle),
                                           QtFileFilter(QString::fromLatin1(kPdfFilter)));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     const DesignInputs inputs = CurrentInputs();
-    const ReportSource source{inputs, state_, DocumentName().toStdString(), {}};
+    const ReportSource source{inputs, state_, DocumentName().toStdString(), {}, aisc358_};
     const ReportResult result = WriteReportPdf(path.toStdString(), source);
     if (!result.ok()) ShowReportFailure(result.number, QString::fromStdString(result.description));
 }

@@ -15,7 +15,7 @@
 //       Exit status: 0 written, 2 usage error, 4 a file cannot be read or written.
 //
 //   vantrel-cli report [FILE.vtl] [--set NAME=TEXT]... -o OUT.pdf
-//       Writes the three-page printed report of a design as a PDF (Letter
+//       Writes the four-page printed report of a design as a PDF (Letter
 //       paper), after calculating it as opening the file does. The footers
 //       name the file without its folder ("New Untitled" without a file).
 //       An existing OUT is replaced only once the report is complete.
@@ -24,16 +24,25 @@
 //       cannot be written ("Unable to print report. ..." on stderr).
 //       Built only with the GUI libraries (Qt Gui; runs offscreen).
 //
-//   vantrel-cli search [FILE.vtl] [--set NAME=TEXT]... [--no-doublers]
-//                      [--no-continuity] [--limit N] [--json|--csv]
+//   vantrel-cli search [FILE.vtl] [--set NAME=TEXT]... [--code fema350|aisc358|both]
+//                      [--no-doublers] [--no-continuity] [--limit N] [--json|--csv]
 //       Calculates every beam on every column of the shape table with the
-//       design's other inputs and lists the pairs whose prequalification,
-//       Mf, slenderness and shear checks pass, lightest frame first (beam
-//       weight x span + 2 x column weight x height, then beam weight).
+//       design's other inputs and lists the pairs that pass, lightest frame
+//       first (beam weight x span + 2 x column weight x height, then beam
+//       weight). --code chooses what passing means: fema350 (the default)
+//       the FEMA 350 prequalification, Mf, slenderness and shear checks;
+//       aisc358 the current-code verdict (no AISC 358-16 / 341-16 / 360-16
+//       item fails); both, both of them.
 //       --no-doublers / --no-continuity also require no doubler / continuity
-//       plates; --limit N shortens the text table (JSON and CSV list all).
+//       plates by the chosen code's plate items (for aisc358: panel-zone
+//       shear or thickness, continuity plates; for both, both codes').
+//       --limit N shortens the text table (JSON and CSV list all). JSON and
+//       CSV give each design's Aisc358Pass, StrongColumnRatio and
+//       PanelZoneRatio whatever the code (null, or an empty CSV field, when
+//       absent).
 //       Exit status: 0 designs found, 1 none passes, 2 usage error, 3 the
-//       inputs make every pair fail with a calculation error, 4 file error.
+//       inputs make every pair fail with a calculation error (with aisc358
+//       or both also: the column axial load is not a number), 4 file error.
 //
 // Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
 // ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,

@@ -65,7 +65,11 @@ int ReportCommand(const Args& args, Streams s) {
     }
 
     const auto app = StartGui();
-    const ReportSource source{*inputs, state, DocumentName(options->file.value_or(""))};
+    const ReportSource source{*inputs,
+                              state,
+                              DocumentName(options->file.value_or("")),
+                              {},
+                              EvaluateSection(*inputs, state.record, !errors.errors.empty())};
     const ReportResult result = WriteReportPdf(*output, source);
     if (!result.ok()) {
         s.err << "vantrel-cli: " << ReportFailurePrompt(result) << " ("

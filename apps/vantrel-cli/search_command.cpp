@@ -1,14 +1,17 @@
-// vantrel-cli search [FILE.vtl] [--set NAME=TEXT]... [--no-doublers] [--no-continuity]
-//                    [--limit N] [--json|--csv]
+// vantrel-cli search [FILE.vtl] [--set NAME=TEXT]... [--code fema350|aisc358|both]
+//                    [--no-doublers] [--no-continuity] [--limit N] [--json|--csv]
 //
 // Calculates every beam/column pair of the shape table with the design's
-// other inputs and lists the pairs that pass, lightest frame first. The text
+// other inputs and lists the pairs that pass the chosen code (FEMA 350 unless
+// --code says otherwise), lightest frame first. The text
 // table shows the first N designs (20 unless --limit says otherwise); --json
 // and --csv list every passing design. Exit status: 0 designs found, 1 none
 // pass, 2 usage error, 3 the inputs give a calculation error for every pair,
 // 4 a project file cannot be read.
 
 #include <charconv>
+#include <cmath>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -31,6 +34,24 @@ std::string FloatText(float value) {
     char buffer[32];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, written.ptr);
+}
+
+// The shortest text that reads back as the double; "null" when absent.
+std::string DoubleText(const std::optional<double>& value) {
+    if (!value || !std::isfinite(*value)) return "null";
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, *value);
+    return std::string(buffer, written.ptr);
+}
+
+std::string PassText(const std::optional<bool>& pass) {
+    if (!pass) return "null";
+    return *pass ? "true" : "false";
+}
+
+// CSV has no null: an absent value is an empty field.
+std::string CsvField(const std::string& json) {
+    return json == "null" ? std::string() : json;
 }
 
 // Pounds to one decimal, as shown.
@@ -60,6 +81,9 @@ void PrintJson(const SearchResult& result, std::ostream& out) {
             << ", \"WebRatio\": " << FloatText(m.webRatio)
             << ", \"DoublerPlatesRequired\": " << TrueFalse(m.doublerPlatesRequired)
             << ", \"ContinuityPlatesRequired\": " << TrueFalse(m.continuityPlatesRequired)
+            << ", \"Aisc358Pass\": " << PassText(m.aisc358Pass)
+            << ", \"StrongColumnRatio\": " << DoubleText(m.strongColumnRatio)
+            << ", \"PanelZoneRatio\": " << DoubleText(m.panelZoneRatio)
             << ", \"Weight\": " << WeightText(m.weight) << '}';
         separator = ",\n ";
     }
@@ -68,17 +92,25 @@ void PrintJson(const SearchResult& result, std::ostream& out) {
 
 void PrintCsv(const SearchResult& result, std::ostream& out) {
     out << "Beam,Column,MfRatio,ShearUnity,FlangeRatio,WebRatio,DoublerPlatesRequired,"
-           "ContinuityPlatesRequired,Weight\n";
+           "ContinuityPlatesRequired,Aisc358Pass,StrongColumnRatio,PanelZoneRatio,Weight\n";
     for (const DesignMatch& m : result.designs) {
         out << ShapeName(m.beam) << ',' << ShapeName(m.column) << ',' << FloatText(m.mfRatio) << ','
             << FloatText(m.shearUnity) << ',' << FloatText(m.flangeRatio) << ','
             << FloatText(m.webRatio) << ',' << TrueFalse(m.doublerPlatesRequired) << ','
-            << TrueFalse(m.continuityPlatesRequired) << ',' << WeightText(m.weight) << '\n';
+            << TrueFalse(m.continuityPlatesRequired) << ',' << CsvField(PassText(m.aisc358Pass))
+            << ',' << CsvField(DoubleText(m.strongColumnRatio)) << ','
+            << CsvField(DoubleText(m.panelZoneRatio)) << ',' << WeightText(m.weight) << '\n';
     }
 }
 
-// The ranked table, numbers as the result grids show them.
-void PrintTable(const SearchResult& result, size_t limit, std::ostream& out) {
+// A ratio as the table shows it; "-" when absent.
+std::string RatioCell(const std::optional<double>& ratio) {
+    return ratio ? Format(*ratio, "0.00") : "-";
+}
+
+// The ranked table, numbers as the result grids show them. With the current
+// code checked, its verdict and the strong-column and panel-zone ratios too.
+void PrintTable(const SearchResult& result, size_t limit, bool currentCode, std::ostream& out) {
     out << "Searched " << result.searched << " beam/column pairs: " << result.designs.size()
         << (result.designs.size() == 1 ? " design passes" : " designs pass") << ".\n";
     const size_t shown = std::min(limit, result.designs.size());
@@ -86,6 +118,7 @@ void PrintTable(const SearchResult& result, size_t limit, std::ostream& out) {
     std::vector<std::vector<std::string>> rows = {{"Rank", "Beam", "Column", "Mf ratio", "Shear",
                                                    "Flange", "Web", "Doublers", "Continuity",
                                                    "Weight (lb)"}};
+    if (currentCode) rows[0].insert(rows[0].end() - 1, {"AISC 358", "SC/WB", "PZ"});
     for (size_t i = 0; i < shown; ++i) {
         const DesignMatch& m = result.designs[i];
         rows.push_back({std::to_string(i + 1), std::string(ShapeName(m.beam)),
@@ -93,6 +126,11 @@ void PrintTable(const SearchResult& result, size_t limit, std::ostream& out) {
                         Format(m.shearUnity, "0.00"), Format(m.flangeRatio, "0.00"),
                         Format(m.webRatio, "0.00"), YesNo(m.doublerPlatesRequired),
                         YesNo(m.continuityPlatesRequired), WeightText(m.weight)});
+        if (currentCode) {
+            const std::string verdict = !m.aisc358Pass ? "-" : *m.aisc358Pass ? "pass" : "fail";
+            rows.back().insert(rows.back().end() - 1, {verdict, RatioCell(m.strongColumnRatio),
+                                                       RatioCell(m.panelZoneRatio)});
+        }
     }
     std::vector<size_t> widths(rows[0].size(), 0);
     for (const auto& row : rows)
@@ -120,6 +158,19 @@ bool ReadLimit(const std::string& text, size_t& limit) {
     return !text.empty() && parsed.ec == std::errc() && parsed.ptr == end;
 }
 
+bool ReadCode(const std::string& text, DesignCode& code) {
+    if (text == "fema350") {
+        code = DesignCode::Fema350;
+    } else if (text == "aisc358") {
+        code = DesignCode::Aisc358;
+    } else if (text == "both") {
+        code = DesignCode::Both;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Why nothing can pass: the errors of one calculation of the design as given.
 void ExplainInputError(const DesignInputs& inputs, std::ostream& err) {
     DesignState state;
@@ -136,7 +187,7 @@ void ExplainInputError(const DesignInputs& inputs, std::ostream& err) {
 
 int SearchCommand(const Args& args, Streams s) {
     auto options = ParseDesignOptions(args, {"--json", "--csv", "--no-doublers", "--no-continuity"},
-                                      {"--limit"}, s.err);
+                                      {"--limit", "--code"}, s.err);
     if (!options) return kExitUsage;
     const bool json = HasFlag(*options, "--json");
     const bool csv = HasFlag(*options, "--csv");
@@ -152,11 +203,17 @@ int SearchCommand(const Args& args, Streams s) {
             return kExitUsage;
         }
     }
+    SearchOptions searchOptions;
+    if (const std::string* text = ValuedOption(*options, "--code")) {
+        if (!ReadCode(*text, searchOptions.code)) {
+            s.err << "vantrel-cli: --code needs fema350, aisc358 or both, got '" << *text << "'\n";
+            return kExitUsage;
+        }
+    }
     int status = 0;
     auto inputs = LoadDesignInputs(*options, s.err, status);
     if (!inputs) return status;
 
-    SearchOptions searchOptions;
     searchOptions.excludeDoublerPlates = HasFlag(*options, "--no-doublers");
     searchOptions.excludeContinuityPlates = HasFlag(*options, "--no-continuity");
     const SearchResult result = SearchDesigns(*inputs, searchOptions);
@@ -166,10 +223,15 @@ int SearchCommand(const Args& args, Streams s) {
     } else if (csv) {
         PrintCsv(result, s.out);
     } else {
-        PrintTable(result, limit, s.out);
+        PrintTable(result, limit, searchOptions.code != DesignCode::Fema350, s.out);
     }
     if (result.inputError) {
         ExplainInputError(*inputs, s.err);
+        return kExitCalculationError;
+    }
+    if (result.axialLoadError && searchOptions.code != DesignCode::Fema350) {
+        s.err << "vantrel-cli: the column axial load '" << inputs->ColumnAxialLoad
+              << "' is not a number: no pair has current-code results\n";
         return kExitCalculationError;
     }
     return result.designs.empty() ? kExitCheckFails : kExitPass;

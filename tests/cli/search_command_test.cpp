@@ -81,7 +81,7 @@ TEST(SearchCommandTest, CsvAndTableListTheJsonDesigns) {
     ASSERT_EQ(rows.size(), designs.size() + 1);
     EXPECT_EQ(rows[0],
               "Beam,Column,MfRatio,ShearUnity,FlangeRatio,WebRatio,DoublerPlatesRequired,"
-              "ContinuityPlatesRequired,Weight");
+              "ContinuityPlatesRequired,Aisc358Pass,StrongColumnRatio,PanelZoneRatio,Weight");
     for (size_t i = 0; i < designs.size(); ++i) {
         const auto& d = designs[i];
         const std::string expected =
@@ -123,6 +123,24 @@ TEST(SearchCommandTest, PlateOptionsDropThePairsThatNeedPlates) {
     ASSERT_FALSE(expectPlates.empty());
     EXPECT_EQ(noDoublers, expectDoublers);
     EXPECT_EQ(noPlates, expectPlates);
+}
+
+// Both codes keep exactly the FEMA 350 designs whose current-code verdict
+// holds; the current code alone lists only designs that meet it.
+TEST(SearchCommandTest, CodeChoosesWhichVerdictsMustHold) {
+    const auto fema = SearchJson()["designs"];
+    nlohmann::json expected = nlohmann::json::array();
+    for (const auto& d : fema)
+        if (d["Aisc358Pass"] == true) expected.push_back(d);
+    ASSERT_FALSE(expected.empty());
+    ASSERT_LT(expected.size(), fema.size());
+    EXPECT_EQ(SearchJson({"--code", "both"})["designs"], expected);
+    const auto current = SearchJson({"--code", "aisc358", "--no-doublers"})["designs"];
+    ASSERT_FALSE(current.empty());
+    for (const auto& d : current) {
+        EXPECT_EQ(d["Aisc358Pass"], true) << d;
+        EXPECT_LE(d["PanelZoneRatio"].get<double>(), 1.0) << d;
+    }
 }
 
 TEST(SearchCommandTest, SearchesWithAProjectFilesInputs) {
@@ -168,6 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"LimitNotANumber", {"search", "--limit", "ten"}, kExitUsage, "--limit"},
         StatusCase{"NegativeLimit", {"search", "--limit", "-3"}, kExitUsage, "--limit"},
         StatusCase{"UnknownOption", {"search", "--fast"}, kExitUsage, "unknown option"},
+        StatusCase{"UnknownCode", {"search", "--code", "asce7"}, kExitUsage, "--code"},
         StatusCase{
             "UnknownInput", {"search", "--set", "Span=30"}, kExitUsage, "unknown input name"},
         StatusCase{"MissingFile", {"search", "no-such-file.vtl"}, kExitFileError, "no-such-file"}),

@@ -1,5 +1,5 @@
 # Writes a report with vantrel-cli and checks the PDF with poppler's tools:
-# three pages, and the key texts where they belong.
+# four pages, and the key texts where they belong.
 #
 #   cmake -DCLI=... -DOUT=... -DNAME=... [-DDESIGN=file.vtl] [-DVALUES=ON] -P check_report_pdf.cmake
 #
@@ -35,20 +35,20 @@ execute_process(COMMAND "${PDFINFO}" "${OUT}" OUTPUT_VARIABLE info RESULT_VARIAB
 if(NOT status EQUAL 0)
   fail("pdfinfo cannot read ${OUT}")
 endif()
-expect_match("${info}" "Pages: +3\n" "pdfinfo")
+expect_match("${info}" "Pages: +4\n" "pdfinfo")
 
 if(NOT FRAME)
   set(FRAME "SMRF|OMRF")
 endif()
 set(date "[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]")
-foreach(page 1 2 3)
+foreach(page 1 2 3 4)
   execute_process(COMMAND "${PDFTOTEXT}" -layout -f ${page} -l ${page} "${OUT}" -
                   OUTPUT_VARIABLE text_${page})
   set(text "${text_${page}}")
   expect_match("${text}" "^ *Vantrel V\\.1\\.1\\.2\n" "page ${page} version line")
   expect_match("${text}" "Reduced Beam Section Connection \\((${FRAME})\\)" "page ${page} title")
   expect_match("${text}" "Based on FEMA 350 \\(July 2000\\)" "page ${page} FEMA line")
-  expect_match("${text}" "Page ${page} of 3 +${NAME} +${date}[^A-Za-z0-9]*$" "page ${page} footer")
+  expect_match("${text}" "Page ${page} of 4 +${NAME} +${date}[^A-Za-z0-9]*$" "page ${page} footer")
 endforeach()
 
 expect_match("${text_1}" "Beam Properties of:" "page 1")
@@ -61,6 +61,10 @@ expect_match("${text_2}" "Moment capacity of the beam at RBS" "page 2")
 expect_match("${text_3}" "Gravity Loads at Beam\n.*Distributed Loads\n.*Point Loads\n.*Notes and Assumptions"
              "page 3 order")
 expect_match("${text_3}" "3- For bracing and other requirements see FEMA 350\\." "page 3 notes")
+expect_match("${text_4}" "Current-code checks: AISC 358-16, AISC 341-16, AISC 360-16 \\(LRFD\\)"
+             "page 4 heading")
+expect_match("${text_4}" "Prequalification limits\n.*Strength\n.*Slenderness\n.*Plates and details\n.*Bracing and detailing\n.*Assumptions\n.*1- LRFD.*Where this differs from FEMA 350"
+             "page 4 order")
 
 if(VALUES)
   expect_match("${text_1}" "Beam Properties of: *W 21x44\n" "page 1 beam")
@@ -75,6 +79,10 @@ if(VALUES)
   expect_match("${text_3}" "L=30 ft\\." "page 3 sketch")
   expect_match("${text_3}" "Clear Span= 28\\.83 ft\\." "page 3 sketch")
   expect_match("${text_3}" "W 14x90 +W 21x44 +W 14x90" "page 3 sketch names")
+  expect_match("${text_4}" "LRFD\\), SMF\n" "page 4 system")
+  expect_match("${text_4}" "The design does not meet the current code" "page 4 verdict")
+  expect_match("${text_4}" "10\\.211 +≤ 7\\.348 +fail\n" "page 4 column flange")
+  expect_match("${text_4}" "0\\.939 +pass\n" "page 4 flexure ratio")
 endif()
 
 if(LOADED)

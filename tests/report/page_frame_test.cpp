@@ -193,7 +193,7 @@ TEST_P(FooterTest, PageNumberNameAndDateOnTheLastLine) {
     PrintPageFooter(page, c.documentName, c.dateTime);
 
     const double y = kH - LineHeight(8);
-    const std::string number = "Page " + std::to_string(c.page) + " of 3";
+    const std::string number = "Page " + std::to_string(c.page) + " of 4";
     const CanvasOp* pageText = canvas.FindText(number);
     ASSERT_NE(pageText, nullptr) << canvas.Dump();
     EXPECT_DOUBLE_EQ(pageText->x1, 5 * kU);

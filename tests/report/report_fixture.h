@@ -41,7 +41,9 @@ struct Printed {
 inline void Print(Printed& printed, const DesignInputs& inputs,
                   const std::string& documentName = "New Untitled") {
     Run(printed.calc, inputs);
-    const ReportSource source{inputs, printed.calc.state, documentName, kDateTime};
+    const ReportSource source{
+        inputs, printed.calc.state, documentName, kDateTime,
+        EvaluateSection(inputs, printed.calc.record(), !printed.calc.errors.errors.empty())};
     printed.result = WriteReport(printed.canvas, source);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "report_fixture.h"
 
 namespace vantrel {
@@ -32,20 +34,20 @@ struct FrameCase {
 
 class ReportFrameTest : public ::testing::TestWithParam<FrameCase> {};
 
-TEST_P(ReportFrameTest, ThreePagesEachWithTitleAndFooter) {
+TEST_P(ReportFrameTest, FourPagesEachWithTitleAndFooter) {
     const FrameCase& c = GetParam();
     Printed printed;
     Print(printed, WorkedExampleWith({{"FRAMETYPE", c.frameType}}), "north.vtl");
     ASSERT_TRUE(printed.result.ok()) << printed.result.description;
 
     const auto& ops = printed.canvas.Ops();
-    EXPECT_EQ(printed.canvas.OpsOf(CanvasOpKind::NewPage, 0).size(), 2u);
+    EXPECT_EQ(printed.canvas.OpsOf(CanvasOpKind::NewPage, 0).size(), 3u);
     ASSERT_FALSE(ops.empty());
     EXPECT_EQ(ops.back().kind, CanvasOpKind::EndDocument);
     EXPECT_TRUE(printed.canvas.OpsOf(CanvasOpKind::AbortDocument, 0).empty());
-    for (int page = 1; page <= 3; ++page) {
+    for (int page = 1; page <= 4; ++page) {
         TextOn(printed, c.title, page);
-        TextOn(printed, "Page " + std::to_string(page) + " of 3", page);
+        TextOn(printed, "Page " + std::to_string(page) + " of 4", page);
         TextOn(printed, "north.vtl", page);
         TextOn(printed, test::kDateTime, page);
         // Nothing is written below the footer.
@@ -84,8 +86,81 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReportJobTest, FootersNameANewDesignNewUntitled) {
     Printed printed;
     Print(printed, WorkedExample());
-    for (int page = 1; page <= 3; ++page) TextOn(printed, "New Untitled", page);
+    for (int page = 1; page <= 4; ++page) TextOn(printed, "New Untitled", page);
 }
+
+// --- the current-code page --------------------------------------------------
+
+struct CurrentCodeCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> inputs;
+    const char* heading;
+    const char* absence;  // nullptr: the items are printed
+};
+
+class CurrentCodePageTest : public ::testing::TestWithParam<CurrentCodeCase> {};
+
+// Every item of the core's result on its own line, label and status side by
+// side; or, without a result, the reason and no table. Everything ends above
+// the footer.
+TEST_P(CurrentCodePageTest, ItemsOrTheReasonAboveTheFooter) {
+    const CurrentCodeCase& c = GetParam();
+    DesignInputs inputs = test::WorkedExample();
+    for (const auto& [name, text] : c.inputs) *inputs.Find(name) = text;
+    Printed printed;
+    Print(printed, inputs);
+    ASSERT_TRUE(printed.result.ok()) << printed.result.description;
+    TextOn(printed, c.heading, 4);
+    TextOn(printed, "Assumptions", 4);
+    TextOn(printed, "Where this differs from FEMA 350", 4);
+
+    const auto section = current::EvaluateAisc358(inputs, printed.calc.record(),
+                                                  !printed.calc.errors.errors.empty());
+    if (c.absence) {
+        EXPECT_FALSE(section.has_value());
+        TextOn(printed, c.absence, 4);
+        EXPECT_EQ(printed.canvas.FindText("Status", 4), nullptr);
+    } else {
+        ASSERT_TRUE(section.has_value());
+        for (const current::Item& item : section->items) {
+            const CanvasOp& label = TextOn(printed, item.label, 4);
+            const CanvasOp* status = nullptr;
+            for (const CanvasOp* op : printed.canvas.Texts(4))
+                if (op->y1 == label.y1 && op->x1 == 81 * kU) status = op;
+            ASSERT_NE(status, nullptr) << item.id;
+            EXPECT_EQ(status->text, current::StatusText(item.status)) << item.id;
+            EXPECT_TRUE(status->font.bold);
+        }
+    }
+    const auto texts = printed.canvas.Texts(4);
+    const double footer = test::kH - LineHeight(8);
+    for (const CanvasOp* op : texts) {
+        if (op->y1 < footer) {
+            EXPECT_LE(op->y1 + LineHeight(op->font.size), footer) << op->text;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, CurrentCodePageTest,
+    ::testing::Values(
+        CurrentCodeCase{"WorkedExample",
+                        {},
+                        "Current-code checks: AISC 358-16, AISC 341-16, AISC 360-16 (LRFD), SMF",
+                        nullptr},
+        CurrentCodeCase{"OmrfIsImf",
+                        {{"FRAMETYPE", "OMRF"}, {"ColumnAbove", "Yes"}},
+                        "Current-code checks: AISC 358-16, AISC 341-16, AISC 360-16 (LRFD), IMF",
+                        nullptr},
+        CurrentCodeCase{"ErroredRun",
+                        {{"Height", "8.0.0"}},
+                        "Current-code checks: AISC 358-16, AISC 341-16, AISC 360-16 (LRFD)",
+                        "No current-code results: the calculation reported an error."},
+        CurrentCodeCase{"AxialLoadNotANumber",
+                        {{"ColumnAxialLoad", "abc"}},
+                        "Current-code checks: AISC 358-16, AISC 341-16, AISC 360-16 (LRFD)",
+                        "No current-code results: the column axial load is not a number."}),
+    test::CaseName<CurrentCodeCase>);
 
 // --- failures ---------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // The main window as a document: title, save prompt, New, Open, Save, Save
 // As, closing, Calculate and the results it shows.
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -17,6 +19,7 @@
 #include "model/number_text.h"
 #include "model/shape_table.h"
 #include "scripted_prompts.h"
+#include "ui/aisc358_page.h"
 #include "ui/connection_sketch.h"
 #include "ui/form_loads.h"
 #include "ui/grid_view.h"
@@ -66,6 +69,9 @@ class Form1Test : public QObject {
     void diagramFollowsCalculation();
     void editsMarkTheDesignModified_data();
     void editsMarkTheDesignModified();
+    void currentCodeTabAfterWorkedExample_data();
+    void currentCodeTabAfterWorkedExample();
+    void columnAboveRecalculatesShownResults();
 };
 
 DesignInputs Form1Test::SampleInputs() {
@@ -87,6 +93,8 @@ DesignInputs Form1Test::SampleInputs() {
     inputs.DistLL2 = "0.500";
     inputs.PointDL1 = "10.000";
     inputs.PointLoadLocation1 = "7.50";
+    inputs.ColumnAxialLoad = "250.000";
+    inputs.ColumnAbove = "Yes";
     return inputs;
 }
 
@@ -567,6 +575,8 @@ void Form1Test::failingProceduresShowOneBoxEach() {
     const QAbstractItemModel* grid = window_->MSFlexGrid2->model();
     for (int row = 1; row <= 4; ++row) QCOMPARE(grid->index(row, 1).data().toString(), QString());
     QCOMPARE(window_->State().grids.summary.Text(8, 1), expected.grids.summary.Text(8, 1));
+    // No current-code item is computed from an errored run.
+    QCOMPARE(window_->Aisc358Tab->Table()->rowCount(), 0);
 }
 
 void Form1Test::diagramFollowsCalculation() {
@@ -608,6 +618,8 @@ void Form1Test::editsMarkTheDesignModified_data() {
     QTest::newRow("list selection") << 2;
     QTest::newRow("frame type") << 3;
     QTest::newRow("loads confirmed") << 4;
+    QTest::newRow("typed axial load") << 5;
+    QTest::newRow("column above, before a calculation") << 6;
 }
 
 void Form1Test::editsMarkTheDesignModified() {
@@ -638,6 +650,16 @@ void Form1Test::editsMarkTheDesignModified() {
             Child<QPushButton>(*loads, "cmdOK")->click();
             break;
         }
+        case 5:
+            window_->TxtColumnAxialLoad->setFocus();
+            QTest::keyClicks(window_->TxtColumnAxialLoad, QStringLiteral("5"));
+            break;
+        case 6:
+            QTest::mouseClick(window_->ChkColumnAbove, Qt::LeftButton);
+            QVERIFY(window_->ChkColumnAbove->isChecked());
+            // Nothing was shown, so nothing is calculated.
+            QVERIFY(window_->State().grids.summary.Text(1, 1).empty());
+            break;
         default:
             QFAIL("no such edit");
     }
@@ -657,6 +679,108 @@ void Form1Test::fileOpenedBeforeShowingIsNamedInTheLoadTitle() {
     window_->ShowTitleAsLoaded();
     QCOMPARE(window_->windowTitle(), TitleOf(kTitleAtLoad, QStringLiteral("frame1.vtl")));
     QVERIFY(!window_->Modified());
+}
+
+namespace {
+
+void CalculateWorkedExample(Form1& window) {
+    Choose(window.ComboBeam, QStringLiteral("W 21x44"));
+    Choose(window.ComboColumn, QStringLiteral("W 14x90"));
+    window.TxtLength->setText(QStringLiteral("30.00"));
+    window.CalculateCommand();
+}
+
+QString StatusOf(const Aisc358Page& page, const char* id) {
+    const int row = page.RowOf(QLatin1String(id));
+    if (row < 0) return QStringLiteral("(no row)");
+    return page.Table()->item(row, Aisc358Page::kStatus)->text();
+}
+
+QColor ColourOf(const Aisc358Page& page, const char* id) {
+    const int row = page.RowOf(QLatin1String(id));
+    if (row < 0) return QColor();
+    return page.Table()->item(row, Aisc358Page::kStatus)->background().color();
+}
+
+double StrongColumnRatio(const Form1& window) {
+    for (const current::Item& item : window.CurrentCode().result.value().items)
+        if (item.id == "strong_column") return item.value.value();
+    return 0;
+}
+
+}  // namespace
+
+// The statuses of the worked example by hand (W 21x44 on W 14x90, 30 ft,
+// SMF, Puc 0, roof joint) and the colour each status is shown in.
+void Form1Test::currentCodeTabAfterWorkedExample_data() {
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QColor>("colour");
+    const QColor green(0, 255, 0), red(255, 0, 0), amber(255, 191, 0), white(255, 255, 255);
+    QTest::newRow("cut_c") << "cut_c"
+                           << "pass" << green;
+    QTest::newRow("flexure_face") << "flexure_face"
+                                  << "pass" << green;
+    QTest::newRow("column_flange_slenderness") << "column_flange_slenderness"
+                                               << "fail" << red;
+    QTest::newRow("continuity_plates") << "continuity_plates"
+                                       << "required" << amber;
+    QTest::newRow("panel_zone_shear") << "panel_zone_shear"
+                                      << "required" << amber;
+    QTest::newRow("panel_zone_thickness") << "panel_zone_thickness"
+                                          << "pass" << green;
+    QTest::newRow("strong_column") << "strong_column"
+                                   << "exempt" << white;
+    QTest::newRow("doubler_thickness") << "doubler_thickness"
+                                       << "info" << white;
+}
+
+void Form1Test::currentCodeTabAfterWorkedExample() {
+    QFETCH(QString, id);
+    QFETCH(QString, status);
+    QFETCH(QColor, colour);
+    const int tab = window_->SSTab1->indexOf(window_->Aisc358Tab);
+    QCOMPARE(tab, window_->SSTab1->indexOf(window_->MSFlexGrid3) + 1);
+    QCOMPARE(window_->Aisc358Tab->Table()->rowCount(), 0);
+
+    CalculateWorkedExample(*window_);
+    const Aisc358Page& page = *window_->Aisc358Tab;
+    const QByteArray name = id.toLatin1();
+    QCOMPARE(StatusOf(page, name.constData()), status);
+    QCOMPARE(ColourOf(page, name.constData()), colour);
+    // The verdict on top is the core's: the column flange fails.
+    const auto& result = window_->CurrentCode().result;
+    QVERIFY(result && !result->pass);
+    QCOMPARE(page.Verdict()->text(),
+             QString::fromStdString(Aisc358VerdictText(window_->CurrentCode())));
+
+    // New empties the page again.
+    prompts_.ExpectMessage(QMessageBox::No);
+    window_->NewCommand();
+    QCOMPARE(page.Table()->rowCount(), 0);
+    QVERIFY(page.Verdict()->text().isEmpty());
+}
+
+// The check box changes only the current-code items; a shown result follows
+// it at once, and the change is unsaved work.
+void Form1Test::columnAboveRecalculatesShownResults() {
+    window_->TxtColumnAxialLoad->setText(QStringLiteral("100.000"));
+    CalculateWorkedExample(*window_);
+    const Aisc358Page& page = *window_->Aisc358Tab;
+    QCOMPARE(StatusOf(page, "strong_column"), QStringLiteral("exempt"));
+    const double roofRatio = StrongColumnRatio(*window_);
+
+    QTest::mouseClick(window_->ChkColumnAbove, Qt::LeftButton);
+    QVERIFY(window_->ChkColumnAbove->isChecked());
+    QCOMPARE(window_->CurrentInputs().ColumnAbove, std::string("Yes"));
+    QCOMPARE(StatusOf(page, "strong_column"), QStringLiteral("pass"));
+    QCOMPARE(ColourOf(page, "strong_column"), QColor(0, 255, 0));
+    // Two column strengths against the same beam: twice the ratio.
+    QCOMPARE(StrongColumnRatio(*window_), 2 * roofRatio);
+    QVERIFY(window_->Modified());
+
+    QTest::mouseClick(window_->ChkColumnAbove, Qt::LeftButton);
+    QCOMPARE(StatusOf(page, "strong_column"), QStringLiteral("exempt"));
 }
 
 }  // namespace vantrel::test

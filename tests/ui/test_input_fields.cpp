@@ -94,8 +94,8 @@ void InputFieldsTest::LeaveBy(QLineEdit* field, Leave how) {
 
 void InputFieldsTest::keyFilter_data() {
     QTest::addColumn<QString>("field");
-    for (const char* name :
-         {"TxtLength", "TxtHeight", "TxtAoverride", "TxtBoverride", "TxtCoverride"})
+    for (const char* name : {"TxtLength", "TxtHeight", "TxtAoverride", "TxtBoverride",
+                             "TxtCoverride", "TxtColumnAxialLoad"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -234,6 +234,18 @@ void InputFieldsTest::limits_data() {
     QTest::newRow("override not numeric") << "TxtBoverride" << any << l15 << "3..5"
                                           << "Not a valid numeric format (3..5)"
                                           << "3..5";
+    const QString puc = QStringLiteral("The column axial load cannot be greater than 10000 kip.");
+    QTest::newRow("Puc 10000") << "TxtColumnAxialLoad" << any << l15 << "10000"
+                               << ""
+                               << "10000.000";
+    QTest::newRow("Puc 10000.0005")
+        << "TxtColumnAxialLoad" << any << l15 << "10000.0005" << puc << "10000.0005";
+    QTest::newRow("Puc empty") << "TxtColumnAxialLoad" << any << l15 << ""
+                               << ""
+                               << "0.000";
+    QTest::newRow("Puc not numeric") << "TxtColumnAxialLoad" << any << l15 << "2..5"
+                                     << "Not a valid numeric format (2..5)"
+                                     << "2..5";
     for (const char* name : {"W 21x44", "W 14x90"}) {
         const QString beam = QLatin1String(name);
         const double half = ShapeFromDesignation(name).bf * 0.5;
