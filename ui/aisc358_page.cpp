@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -61,9 +62,13 @@ Aisc358Page::Aisc358Page(QWidget* parent) : QWidget(parent) {
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* assumptions = new QLabel(AssumptionsText(), this);
-    assumptions->setObjectName(QStringLiteral("LblAisc358Assumptions"));
-    assumptions->setWordWrap(true);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+
+    // Below the table, a few lines high: the table keeps the room.
+    auto* assumptions = new QPlainTextEdit(AssumptionsText(), this);
+    assumptions->setObjectName(QStringLiteral("TxtAisc358Assumptions"));
+    assumptions->setReadOnly(true);
+    assumptions->setMaximumHeight(assumptions->fontMetrics().height() * 5);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(verdict_);

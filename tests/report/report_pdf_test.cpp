@@ -28,7 +28,7 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(ReportPdfTest, WritesThreeLetterPages) {
+TEST(ReportPdfTest, WritesFourLetterPages) {
     QTemporaryDir dir;
     const QString path = dir.filePath("report.pdf");
     const Design design(test::WorkedExample());
@@ -37,8 +37,8 @@ TEST(ReportPdfTest, WritesThreeLetterPages) {
     const QByteArray pdf = ReadAll(path);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     const QString text = QString::fromLatin1(pdf);
-    EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page[^s]")), 3);
-    EXPECT_EQ(text.count(QRegularExpression("/MediaBox \\[0 0 612(\\.0+)? 792(\\.0+)?\\]")), 3);
+    EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page[^s]")), 4);
+    EXPECT_EQ(text.count(QRegularExpression("/MediaBox \\[0 0 612(\\.0+)? 792(\\.0+)?\\]")), 4);
 }
 
 TEST(ReportPdfTest, FailedReportLeavesTheExistingFileAlone) {

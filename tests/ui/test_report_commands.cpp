@@ -1,10 +1,12 @@
 // Print, Export PDF and Find Designs from the window.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,14 +72,14 @@ class ReportCommandsTest : public QObject {
         QCOMPARE(prompts_.calls[0].title, QStringLiteral("Print Reduced Beam Section Connection"));
     }
 
-    void printWritesThreePagesWithoutCalculating() {
+    void printWritesFourPagesWithoutCalculating() {
         CalculateWorkedExample();
         const std::string lprime = window_->State().grids.summary.Text(10, 1);
         window_->TxtLength->setText(QStringLiteral("20.00"));  // typed, not calculated
         const QString pdf = dir_.filePath(QStringLiteral("printed.pdf"));
         prompts_.ExpectPrinter(pdf);
         window_->PrintCommand();
-        QCOMPARE(PdfPages(pdf), 3);
+        QCOMPARE(PdfPages(pdf), 4);
         QCOMPARE(window_->State().grids.summary.Text(10, 1), lprime);
         QCOMPARE(window_->State().record.L, 30.0f);
     }
@@ -86,7 +88,7 @@ class ReportCommandsTest : public QObject {
         const QString pdf = dir_.filePath(QStringLiteral("toolbar.pdf"));
         prompts_.ExpectPrinter(pdf);
         Child<QAction>(*window_, "TLB_PRINT")->trigger();
-        QCOMPARE(PdfPages(pdf), 3);
+        QCOMPARE(PdfPages(pdf), 4);
     }
 
     void printFailureIsReportedAndAborted() {
@@ -108,7 +110,7 @@ class ReportCommandsTest : public QObject {
         CalculateWorkedExample();
         prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("frame")));
         window_->ExportPdfCommand();
-        QCOMPARE(PdfPages(dir_.filePath(QStringLiteral("frame.pdf"))), 3);
+        QCOMPARE(PdfPages(dir_.filePath(QStringLiteral("frame.pdf"))), 4);
     }
 
     void exportPdfCancelWritesNothing() {
@@ -172,6 +174,29 @@ class ReportCommandsTest : public QObject {
         dialog->reject();
         QCOMPARE(window_->ComboBeam->currentText(), beamBefore);
         QVERIFY(!window_->Modified());
+    }
+
+    // Both codes: the FEMA 350 designs whose current-code verdict holds.
+    void findDesignsByBothCodes() {
+        window_->TxtLength->setText(QStringLiteral("30.00"));
+        prompts_.ExpectDialog();
+        window_->FindDesignsCommand();
+        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
+        QVERIFY(dialog);
+        QSet<QString> femaPassing;
+        for (int row = 0; row < dialog->Table()->rowCount(); ++row) {
+            if (dialog->Table()->item(row, 8)->text() == QStringLiteral("pass"))
+                femaPassing.insert(dialog->Table()->item(row, 0)->text() + QLatin1Char('/') +
+                                   dialog->Table()->item(row, 1)->text());
+        }
+        dialog->Code()->setCurrentIndex(2);
+        QSet<QString> both;
+        for (int row = 0; row < dialog->Table()->rowCount(); ++row)
+            both.insert(dialog->Table()->item(row, 0)->text() + QLatin1Char('/') +
+                        dialog->Table()->item(row, 1)->text());
+        QVERIFY(!both.isEmpty());
+        QCOMPARE(both, femaPassing);
+        dialog->reject();
     }
 };
 
