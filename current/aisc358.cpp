@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "item_catalog.h"
 #include "model/number_text.h"
@@ -19,21 +20,31 @@ constexpr double kE = 29000.0;  // ksi
 // The stored cut dimensions are rounded to 0.001 in.
 constexpr double kCutTolerance = 0.0005;
 
-using Value = std::optional<double>;
+// An item's number that does not apply. Any number that is not finite is
+// absent as well, so nothing undefined is ever shown.
+constexpr double kAbsent = std::numeric_limits<double>::quiet_NaN();
 
-// A value that is not a finite number is absent: nothing undefined is shown.
-Value Finite(Value v) {
-    return v && std::isfinite(*v) ? v : std::nullopt;
+std::optional<double> Finite(double v) {
+    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
 class ItemList {
   public:
     explicit ItemList(std::vector<Item>& items) : items_(items) { items_.reserve(kItemCount); }
 
-    void Add(ItemId id, Value value, Value min, Value max, Value ratio, ItemStatus status) {
+    void Add(ItemId id, double value, double min, double max, double ratio, ItemStatus status) {
         const ItemTexts& texts = TextsOf(id);
-        items_.push_back(Item{texts.id, texts.label, texts.reference, texts.unit, texts.group,
-                              Finite(value), Finite(min), Finite(max), Finite(ratio), status});
+        Item& item = items_.emplace_back();
+        item.id = texts.id;
+        item.label = texts.label;
+        item.reference = texts.reference;
+        item.unit = texts.unit;
+        item.group = texts.group;
+        item.value = Finite(value);
+        item.min = Finite(min);
+        item.max = Finite(max);
+        item.ratio = Finite(ratio);
+        item.status = status;
     }
 
   private:
@@ -88,50 +99,51 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
     ItemList items(result.items);
 
     // Prequalification limits (358 5.3).
-    items.Add(CutA, in.a, 0.5 * bf, 0.75 * bf, {}, CutStatus(in.a, 0.5 * bf, 0.75 * bf));
-    items.Add(CutB, in.b, 0.65 * d, 0.85 * d, {}, CutStatus(in.b, 0.65 * d, 0.85 * d));
-    items.Add(CutC, in.c, 0.1 * bf, 0.25 * bf, {}, CutStatus(in.c, 0.1 * bf, 0.25 * bf));
-    items.Add(BeamDepth, beamDetail.nominalDepth, {}, 36.0, {},
+    items.Add(CutA, in.a, 0.5 * bf, 0.75 * bf, kAbsent, CutStatus(in.a, 0.5 * bf, 0.75 * bf));
+    items.Add(CutB, in.b, 0.65 * d, 0.85 * d, kAbsent, CutStatus(in.b, 0.65 * d, 0.85 * d));
+    items.Add(CutC, in.c, 0.1 * bf, 0.25 * bf, kAbsent, CutStatus(in.c, 0.1 * bf, 0.25 * bf));
+    items.Add(BeamDepth, beamDetail.nominalDepth, kAbsent, 36.0, kAbsent,
               PassIf(beamDetail.nominalDepth <= 36.0));
-    items.Add(BeamWeight, beamDetail.nominalWeight, {}, 302.0, {},
+    items.Add(BeamWeight, beamDetail.nominalWeight, kAbsent, 302.0, kAbsent,
               PassIf(beamDetail.nominalWeight <= 302.0));
-    items.Add(BeamFlangeThickness, tf, {}, 1.75, {}, PassIf(tf <= 1.75));
+    items.Add(BeamFlangeThickness, tf, kAbsent, 1.75, kAbsent, PassIf(tf <= 1.75));
     const double spanDepth = (12 * in.L - dc) / d;
     const double minSpanDepth = smf ? 7.0 : 5.0;
-    items.Add(BeamSpanDepth, spanDepth, minSpanDepth, {}, {}, PassIf(spanDepth >= minSpanDepth));
-    items.Add(ColumnDepth, columnDetail.nominalDepth, {}, 36.0, {},
+    items.Add(BeamSpanDepth, spanDepth, minSpanDepth, kAbsent, kAbsent,
+              PassIf(spanDepth >= minSpanDepth));
+    items.Add(ColumnDepth, columnDetail.nominalDepth, kAbsent, 36.0, kAbsent,
               PassIf(columnDetail.nominalDepth <= 36.0));
 
     // Strength.
     const double phiMpe = 1.0 * (Ry * Fy * beam.Zx / 12);
     const double flexureRatio = in.Mf / phiMpe;
-    items.Add(FlexureFace, in.Mf, {}, phiMpe, flexureRatio, PassIf(flexureRatio <= 1));
+    items.Add(FlexureFace, in.Mf, kAbsent, phiMpe, flexureRatio, PassIf(flexureRatio <= 1));
     const double phiVn = BeamShearStrength(Fy, d, tw, beamDetail.hOverTw);
     const double shearRatio = in.Vp / phiVn;
-    items.Add(BeamShear, in.Vp, {}, phiVn, shearRatio, PassIf(shearRatio <= 1));
+    items.Add(BeamShear, in.Vp, kAbsent, phiVn, shearRatio, PassIf(shearRatio <= 1));
 
     // Slenderness (341 D1.1).
     const double flangeLimit = (smf ? 0.32 : 0.40) * lambdaS;
     const double wr =
         bf - 2 * in.c + 2 * in.R - 2 * std::sqrt(in.R * in.R - (in.b / 3) * (in.b / 3));
     const double beamFlange = wr / (2 * tf);
-    items.Add(BeamFlangeSlenderness, beamFlange, {}, flangeLimit, {},
+    items.Add(BeamFlangeSlenderness, beamFlange, kAbsent, flangeLimit, kAbsent,
               PassIf(beamFlange <= flangeLimit));
     const double beamWebLimit = (smf ? 2.57 : 3.96) * lambdaS;
-    items.Add(BeamWebSlenderness, beamDetail.hOverTw, {}, beamWebLimit, {},
+    items.Add(BeamWebSlenderness, beamDetail.hOverTw, kAbsent, beamWebLimit, kAbsent,
               PassIf(beamDetail.hOverTw <= beamWebLimit));
     const double columnFlange = bcf / (2 * tcf);
-    items.Add(ColumnFlangeSlenderness, columnFlange, {}, flangeLimit, {},
+    items.Add(ColumnFlangeSlenderness, columnFlange, kAbsent, flangeLimit, kAbsent,
               PassIf(columnFlange <= flangeLimit));
     const double Py = Fy * Ag;
     const double Ca = Puc / (0.9 * Py);
     const double columnWebLimit = ColumnWebLimit(smf, lambdaS, Ca);
-    items.Add(ColumnWebSlenderness, columnDetail.hOverTw, {}, columnWebLimit, {},
+    items.Add(ColumnWebSlenderness, columnDetail.hOverTw, kAbsent, columnWebLimit, kAbsent,
               PassIf(columnDetail.hOverTw <= columnWebLimit));
 
     // Plates and details.
     const double continuityMin = std::max(0.4 * std::sqrt(1.8 * bf * tf), bf / 6);
-    items.Add(ContinuityPlates, tcf, continuityMin, {}, {},
+    items.Add(ContinuityPlates, tcf, continuityMin, kAbsent, kAbsent,
               tcf >= continuityMin ? NotRequired : Required);
 
     const double Ru = 12 * in.Mf / (d - tf);
@@ -141,20 +153,20 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
     if (kp <= 0) {
         // No panel-zone strength is left: doublers are needed, but no
         // thickness follows from the formula.
-        items.Add(PanelZoneShear, Ru, {}, 0.0, {}, Required);
-        items.Add(DoublerThickness, {}, {}, {}, {}, Info);
+        items.Add(PanelZoneShear, Ru, kAbsent, 0.0, kAbsent, Required);
+        items.Add(DoublerThickness, kAbsent, kAbsent, kAbsent, kAbsent, Info);
     } else {
         const double phiRn = phi * (0.60 * Fy * dc * tcw * kp);
         const double ratio = Ru / phiRn;
         const bool passes = ratio <= 1;
-        items.Add(PanelZoneShear, Ru, {}, phiRn, ratio, passes ? Pass : Required);
+        items.Add(PanelZoneShear, Ru, kAbsent, phiRn, ratio, passes ? Pass : Required);
         const double doubler = passes ? 0.0 : (Ru - phiRn) / (phi * 0.60 * Fy * dc * kp);
-        items.Add(DoublerThickness, doubler, {}, {}, {}, Info);
+        items.Add(DoublerThickness, doubler, kAbsent, kAbsent, kAbsent, Info);
     }
     const double dz = d - 2 * tf;
     const double wz = dc - 2 * tcf;
     const double zoneMin = (dz + wz) / 90;
-    items.Add(PanelZoneThickness, tcw, zoneMin, {}, {},
+    items.Add(PanelZoneThickness, tcw, zoneMin, kAbsent, kAbsent,
               !smf ? NotApplicable : (tcw >= zoneMin ? Pass : Required));
 
     const double n = in.columnAbove ? 2.0 : 1.0;
@@ -167,15 +179,16 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
         const bool exempt = !in.columnAbove && Puc < 0.3 * Fy * Ag;
         strongStatus = exempt ? Exempt : PassIf(strongColumn > 1.0);
     }
-    items.Add(StrongColumn, strongColumn, 1.0, {}, {}, strongStatus);
+    items.Add(StrongColumn, strongColumn, 1.0, kAbsent, kAbsent, strongStatus);
 
     // Bracing and detailing: requirements for the drawings.
     const double k = smf ? 0.095 : 0.19;
-    items.Add(BracingSpacing, k * beam.ry * kE / (Ry * Fy) / 12, {}, {}, {}, Info);
-    items.Add(SupplementalBrace, in.a + in.b + d / 2, {}, {}, {}, Info);
-    items.Add(ProtectedZone, in.a + in.b, {}, {}, {}, Info);
-    items.Add(BraceStrength, 0.06 * Ry * Fy * in.Zrbs / beamDetail.ho, {}, {}, {}, Info);
-    items.Add(DriftFactor, 1 + 0.1 * (2 * in.c / bf) / 0.5, {}, {}, {}, Info);
+    items.Add(BracingSpacing, k * beam.ry * kE / (Ry * Fy) / 12, kAbsent, kAbsent, kAbsent, Info);
+    items.Add(SupplementalBrace, in.a + in.b + d / 2, kAbsent, kAbsent, kAbsent, Info);
+    items.Add(ProtectedZone, in.a + in.b, kAbsent, kAbsent, kAbsent, Info);
+    items.Add(BraceStrength, 0.06 * Ry * Fy * in.Zrbs / beamDetail.ho, kAbsent, kAbsent, kAbsent,
+              Info);
+    items.Add(DriftFactor, 1 + 0.1 * (2 * in.c / bf) / 0.5, kAbsent, kAbsent, kAbsent, Info);
 
     result.pass = true;
     for (const Item& item : result.items) result.pass = result.pass && item.status != Fail;
