@@ -6,6 +6,7 @@
 #include "json_number.h"
 #include "model/number_text.h"
 #include "model/result_grids.h"
+#include "model/shape_table.h"
 
 namespace vantrel::cli {
 namespace {
@@ -64,15 +65,17 @@ std::string FailingItems(const current::Aisc358Result& result, const char* sep) 
     return ids;
 }
 
-std::string Aisc358Text(const std::optional<current::Aisc358Result>& result, bool femaErrored,
-                        bool colour) {
+std::string NotCheckedReason(const DesignInputs& inputs, bool femaErrored) {
+    if (femaErrored) return "the calculation reported an error";
+    if (ShapeIndex(inputs.Beam) < 0 || ShapeIndex(inputs.Column) < 0)
+        return "the beam or the column is not in the shape table";
+    return "ColumnAxialLoad is not a number within the single-precision range";
+}
+
+std::string Aisc358Text(const std::optional<current::Aisc358Result>& result,
+                        const DesignInputs& inputs, bool femaErrored, bool colour) {
     std::string out = std::string("Current code: ") + kAisc358Basis;
-    if (!result) {
-        out += femaErrored ? "\nNot checked: the calculation reported an error.\n"
-                           : "\nNot checked: the column axial load (ColumnAxialLoad) is not a "
-                             "number.\n";
-        return out;
-    }
+    if (!result) return out + "\nNot checked: " + NotCheckedReason(inputs, femaErrored) + ".\n";
     out += result->system == current::SeismicSystem::SMF ? ", SMF\n" : ", IMF\n";
     out += GridText(ItemGrid(*result, colour), colour);
     out += "\u03A3M*pc = " + Format(result->sumMpc, "0.000") +

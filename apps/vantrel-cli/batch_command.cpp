@@ -98,7 +98,7 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
         errorText += "Error " + std::to_string(e.number) + " (" + e.description + ") in " +
                      e.procedure + " of " + e.module;
     }
-    if (!errored && !aisc358) errorText = "ColumnAxialLoad is not a number";
+    if (!errored && !aisc358) errorText = NotCheckedReason(inputs, false);
 
     const char* fema = errored ? "error" : femaPasses ? "pass" : "fail";
     const char* currentVerdict = !aisc358 ? "error" : aisc358->pass ? "pass" : "fail";

@@ -69,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "14 of 14 checks pass; AISC 358-16 fails: strong_column\n"},
         StatusCase{"CurrentCodeNotChecked", WorkedExample({"--set", "ColumnAxialLoad=x"}),
                    kExitCheckFails, "; AISC 358-16 not checked\n"},
+        StatusCase{"CurrentCodeNotCheckedWhy", WorkedExample({"--set", "ColumnAxialLoad=x"}),
+                   kExitCheckFails, "Not checked: ColumnAxialLoad is not a number"},
         StatusCase{"CalculationError", WorkedExample({"--set", "ORA=abc"}), kExitCalculationError,
                    "Error 13 (Type mismatch) in CalculateCutout of Tab1"},
         StatusCase{"UnknownInputName",
