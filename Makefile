@@ -68,6 +68,7 @@ fuzz: deps
 bench: build
 	$(BUILD_DIR)/bench/calculate_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(BUILD_DIR)/bench/search_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(BUILD_DIR)/bench/batch_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

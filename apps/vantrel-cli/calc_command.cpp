@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "aisc358_output.h"
 #include "checks/design.h"
 #include "checks/verdict_cells.h"
 #include "commands.h"
@@ -10,23 +11,29 @@
 namespace vantrel::cli {
 namespace {
 
-void PrintText(const DesignState& state, const std::vector<ChainError>& errors, Streams s) {
+using Aisc358Section = std::optional<current::Aisc358Result>;
+
+void PrintText(const DesignState& state, const DesignInputs& inputs,
+               const std::vector<ChainError>& errors, const Aisc358Section& aisc358, Streams s) {
     s.out << "Calculated values\n" << GridText(state.grids.summary, s.colour) << '\n';
     s.out << "Design checks\n" << GridText(state.grids.checks, s.colour) << '\n';
     s.out << "Beam and column parameters\n" << GridText(state.grids.parameters, s.colour) << '\n';
+    s.out << Aisc358Text(aisc358, inputs, !errors.empty(), s.colour) << '\n';
     for (const ChainError& e : errors) {
         s.out << "Error " << e.number << " (" << e.description << ") in " << e.procedure << " of "
               << e.module << '\n';
     }
 }
 
-void PrintSummary(const std::vector<VerdictResult>& verdicts, size_t errorCount, Streams s) {
+void PrintSummary(const std::vector<VerdictResult>& verdicts, size_t errorCount,
+                  const Aisc358Section& aisc358, Streams s) {
     int pass = 0;
     std::string failed;
     std::string missing;
     for (const VerdictResult& v : verdicts) {
         if (v.state == VerdictState::Pass) ++pass;
-        if (v.state == VerdictState::Fail) failed += (failed.empty() ? "" : ", ") + std::string(v.cell->name);
+        if (v.state == VerdictState::Fail)
+            failed += (failed.empty() ? "" : ", ") + std::string(v.cell->name);
         if (v.state == VerdictState::Missing)
             missing += (missing.empty() ? "" : ", ") + std::string(v.cell->name);
     }
@@ -34,6 +41,13 @@ void PrintSummary(const std::vector<VerdictResult>& verdicts, size_t errorCount,
     if (!failed.empty()) s.out << "; failing: " << failed;
     if (!missing.empty()) s.out << "; not checked: " << missing;
     if (errorCount > 0) s.out << "; " << errorCount << " calculation error(s)";
+    if (!aisc358) {
+        s.out << "; AISC 358-16 not checked";
+    } else if (aisc358->pass) {
+        s.out << "; AISC 358-16 passes";
+    } else {
+        s.out << "; AISC 358-16 fails: " << FailingItems(*aisc358);
+    }
     s.out << '\n';
 }
 
@@ -51,15 +65,23 @@ int CalcCommand(const Args& args, Streams s) {
     Calculate(state, *inputs, errors);
 
     const auto verdicts = ReadVerdicts(state.grids);
+    const Aisc358Section aisc358 =
+        current::EvaluateAisc358(*inputs, state.record, !errors.errors.empty());
     if (HasFlag(*options, "--json")) {
-        s.out << DesignJson(state, errors.errors).dump(1) << '\n';
+        // The current-code object joins the other fields last; its numbers are
+        // the shortest texts that read back as the same doubles.
+        std::string json = DesignJson(state, errors.errors).dump(1);
+        json.insert(json.size() - 2, ",\n \"aisc358\": " + Aisc358Json(aisc358, 1));
+        s.out << json << '\n';
     } else {
-        PrintText(state, errors.errors, s);
-        PrintSummary(verdicts, errors.errors.size(), s);
+        PrintText(state, *inputs, errors.errors, aisc358, s);
+        PrintSummary(verdicts, errors.errors.size(), aisc358, s);
     }
     if (!errors.errors.empty()) return kExitCalculationError;
     for (const VerdictResult& v : verdicts)
         if (v.state != VerdictState::Pass) return kExitCheckFails;
+    // A current-code verdict that fails or could not be reached is no pass.
+    if (!aisc358 || !aisc358->pass) return kExitCheckFails;
     return kExitPass;
 }
 

@@ -16,6 +16,7 @@ struct Command {
 // Every command of the program; each lives in its own file.
 const Command kCommands[] = {
     {"calc", CalcCommand, "calc [FILE.vtl] [--set NAME=TEXT]... [--json]"},
+    {"batch", BatchCommand, "batch IN.csv [-o OUT.csv]"},
     {"search", SearchCommand,
      "search [FILE.vtl] [--set NAME=TEXT]... [--no-doublers] [--no-continuity] [--limit N] "
      "[--json|--csv]"},
@@ -31,7 +32,9 @@ void PrintUsage(std::ostream& out) {
     out << "Usage: vantrel-cli COMMAND ...\n";
     for (const Command& command : kCommands) out << "  vantrel-cli " << command.usage << '\n';
     out << "Input names for --set are the project-file keys (Beam, Column, Grade, A, B, C,\n"
-           "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... PointLoadLocation3).\n";
+           "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... "
+           "PointLoadLocation3,\n"
+           "ColumnAxialLoad, ColumnAbove).\n";
 }
 
 }  // namespace

@@ -3,14 +3,18 @@
 //
 //   vantrel-cli calc [FILE.vtl] [--set NAME=TEXT]... [--json]
 //       Calculates one design: a new design (the window's defaults) or a saved
-//       project, with any of the 28 inputs replaced by name, and prints the
-//       three result grids as text, or everything as JSON.
-//       Exit status: 0 every verdict passes, 1 a check fails, 3 a calculation
-//       error was reported, 2 usage error (4 a project file cannot be read).
+//       project, with any of the 30 inputs replaced by name, and prints the
+//       three result grids and the current-code items (AISC 358-16 with
+//       341-16 and 360-16: value, limits, ratio, status, unit, by group) as
+//       text, or everything as JSON ("aisc358": the items, or null after a
+//       calculation error).
+//       Exit status: 0 every FEMA 350 verdict passes and the design meets the
+//       current code, 1 a check of either code fails, 3 a calculation error
+//       was reported, 2 usage error (4 a project file cannot be read).
 //
 //   vantrel-cli save OUT.vtl [FILE.vtl] [--set NAME=TEXT]...
 //       Writes a project file: a new design's inputs or FILE's (as opening it
-//       would show them), with any of the 28 inputs replaced by name. An
+//       would show them), with any of the 30 inputs replaced by name. An
 //       existing OUT is replaced only once the new file is complete.
 //       Exit status: 0 written, 2 usage error, 4 a file cannot be read or written.
 //
@@ -44,9 +48,23 @@
 //       inputs make every pair fail with a calculation error (with aisc358
 //       or both also: the column axial load is not a number), 4 file error.
 //
+//   vantrel-cli batch IN.csv [-o OUT.csv]
+//       Calculates one design per row of a CSV file (RFC 4180) whose header
+//       names the columns by the input names; an input without a column takes
+//       the new-design default. Writes one CSV line per row to standard output
+//       or OUT: Line, Beam, Column, Fema350, Fema350Failing, Aisc358,
+//       Aisc358Failing, MfRatio, ShearRatio, StrongColumnRatio,
+//       PanelZoneRatio, Errors. A row with a calculation error is reported on
+//       its line and the others go on; a file that is not CSV, or whose header
+//       names an unknown or repeated input, is refused with its line number.
+//       Exit status: 0 every row passes both codes, 1 a row fails a check,
+//       3 a row reported an error, 2 usage error, 4 IN cannot be read or is
+//       refused, or OUT cannot be written.
+//
 // Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
 // ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,
-// PointDL1..3, PointLL1..3, PointLoadLocation1..3.
+// PointDL1..3, PointLL1..3, PointLoadLocation1..3, ColumnAxialLoad (Puc, kip),
+// ColumnAbove ("Yes": the column continues above the joint).
 
 #include <iosfwd>
 #include <string>

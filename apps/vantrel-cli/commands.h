@@ -10,6 +10,7 @@ namespace vantrel::cli {
 
 using Args = std::vector<std::string>;
 
+int BatchCommand(const Args& args, Streams streams);
 int CalcCommand(const Args& args, Streams streams);
 int ReportCommand(const Args& args, Streams streams);
 int SaveCommand(const Args& args, Streams streams);

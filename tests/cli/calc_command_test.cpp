@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "checks/design.h"
 #include "cli.h"
 #include "cli_runner.h"
+#include "current/aisc358.h"
 
 namespace vantrel::cli {
 namespace {
@@ -56,18 +58,34 @@ INSTANTIATE_TEST_SUITE_P(
     Outcomes, CalcStatusTest,
     ::testing::Values(
         StatusCase{"SomeChecksFail", WorkedExample(), kExitCheckFails,
-                   "Summary: 12 of 14 checks pass; failing: Flange moment share, Continuity plates"},
-        StatusCase{"CalculationError", WorkedExample({"--set", "ORA=abc"}),
-                   kExitCalculationError, "Error 13 (Type mismatch) in CalculateCutout of Tab1"},
-        StatusCase{"UnknownInputName", {"calc", "--set", "Span=30"}, kExitUsage,
+                   "Summary: 12 of 14 checks pass; failing: Flange moment share, Continuity plates"
+                   "; AISC 358-16 fails: column_flange_slenderness\n"},
+        StatusCase{"CurrentCodeTable", WorkedExample(), kExitCheckFails,
+                   "  column_flange_slenderness  10.211  "},
+        StatusCase{"CurrentCodeFailsAlone",
+                   {"calc", "--set", "Beam=W 18x97", "--set", "Column=W 14x311", "--set",
+                    "Length=30", "--set", "ColumnAxialLoad=4000"},
+                   kExitCheckFails,
+                   "14 of 14 checks pass; AISC 358-16 fails: strong_column\n"},
+        StatusCase{"CurrentCodeNotChecked", WorkedExample({"--set", "ColumnAxialLoad=x"}),
+                   kExitCheckFails, "; AISC 358-16 not checked\n"},
+        StatusCase{"CurrentCodeNotCheckedWhy", WorkedExample({"--set", "ColumnAxialLoad=x"}),
+                   kExitCheckFails, "Not checked: ColumnAxialLoad is not a number"},
+        StatusCase{"CalculationError", WorkedExample({"--set", "ORA=abc"}), kExitCalculationError,
+                   "Error 13 (Type mismatch) in CalculateCutout of Tab1"},
+        StatusCase{"UnknownInputName",
+                   {"calc", "--set", "Span=30"},
+                   kExitUsage,
                    "unknown input name 'Span'"},
         StatusCase{"SetWithoutValue", {"calc", "--set"}, kExitUsage, "--set needs NAME=TEXT"},
-        StatusCase{"SetWithoutEquals", {"calc", "--set", "Length"}, kExitUsage,
-                   "--set needs NAME=TEXT"},
+        StatusCase{
+            "SetWithoutEquals", {"calc", "--set", "Length"}, kExitUsage, "--set needs NAME=TEXT"},
         StatusCase{"UnknownOption", {"calc", "--xml"}, kExitUsage, "unknown option '--xml'"},
         StatusCase{"UnknownCommand", {"draw"}, kExitUsage, "unknown command 'draw'"},
         StatusCase{"NoCommand", {}, kExitUsage, "Usage: vantrel-cli"},
-        StatusCase{"MissingFile", {"calc", "/nonexistent/design.vtl"}, kExitFileError,
+        StatusCase{"MissingFile",
+                   {"calc", "/nonexistent/design.vtl"},
+                   kExitFileError,
                    "Unable to open and read \"/nonexistent/design.vtl\" "}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -79,12 +97,56 @@ TEST(CalcCommandTest, EveryCheckPassingExitsWithZero) {
                                       "Column=W 14x311", "--set", "Length=30"});
         if (result.status == kExitPass) {
             ++passing;
-            EXPECT_NE(result.out.find("Summary: 14 of 14 checks pass\n"), std::string::npos);
+            EXPECT_NE(result.out.find("Summary: 14 of 14 checks pass; AISC 358-16 passes\n"),
+                      std::string::npos);
         } else {
             EXPECT_EQ(result.status, kExitCheckFails);
         }
     }
     EXPECT_GT(passing, 0);
+}
+
+// The current-code object: every number reads back as the core's double.
+TEST(CalcCommandTest, JsonHoldsTheCurrentCodeItemsExactly) {
+    const Result result = RunCli(WorkedExample({"--json"}));
+    const auto json = nlohmann::json::parse(result.out);
+    const auto& section = json["aisc358"];
+    DesignInputs inputs = NewDesignInputs();
+    inputs.Beam = "W 21x44";
+    inputs.Column = "W 14x90";
+    inputs.Length = "30.00";
+    DesignState state;
+    CollectingErrorSink errors;
+    Calculate(state, inputs, errors);
+    const auto core = current::EvaluateAisc358(inputs, state.record, false);
+    ASSERT_TRUE(core);
+    EXPECT_EQ(section["basis"], "AISC 358-16, AISC 341-16, AISC 360-16 (LRFD)");
+    EXPECT_EQ(section["system"], "SMF");
+    EXPECT_EQ(section["pass"], false);
+    EXPECT_EQ(section["sumMpc"].get<double>(), core->sumMpc);
+    EXPECT_EQ(section["sumMpb"].get<double>(), core->sumMpb);
+    ASSERT_EQ(section["items"].size(), core->items.size());
+    for (size_t i = 0; i < core->items.size(); ++i) {
+        const current::Item& item = core->items[i];
+        const auto& j = section["items"][i];
+        EXPECT_EQ(j["id"], std::string(item.id));
+        EXPECT_EQ(j["status"], std::string(current::StatusText(item.status)));
+        EXPECT_EQ(j["unit"], std::string(item.unit));
+        const std::pair<const char*, std::optional<double>> numbers[] = {
+            {"value", item.value}, {"min", item.min}, {"max", item.max}, {"ratio", item.ratio}};
+        for (const auto& [name, value] : numbers) {
+            if (value)
+                EXPECT_EQ(j[name].get<double>(), *value) << item.id << ' ' << name;
+            else
+                EXPECT_TRUE(j[name].is_null()) << item.id << ' ' << name;
+        }
+    }
+    EXPECT_NE(result.out.find("\"value\": 4,"), std::string::npos);  // cut_a, shortest text
+}
+
+TEST(CalcCommandTest, JsonSectionIsNullAfterAnError) {
+    const Result result = RunCli(WorkedExample({"--json", "--set", "ORA=abc"}));
+    EXPECT_TRUE(nlohmann::json::parse(result.out)["aisc358"].is_null());
 }
 
 TEST(CalcCommandTest, TextOutputMarksVerdictsWithoutATerminal) {

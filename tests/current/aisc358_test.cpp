@@ -1,0 +1,271 @@
+// The current-code items against hand calculations from AISC 358-16, 341-16
+// and 360-16 for the worked example and its variants.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "current/aisc358.h"
+#include "support/design_fixture.h"
+
+namespace vantrel::current {
+namespace {
+
+using Opt = std::optional<double>;
+using Sets = std::vector<std::pair<const char*, const char*>>;
+constexpr std::nullopt_t none = std::nullopt;
+
+// The hand values are rounded to 4 decimals.
+constexpr double kHandTolerance = 0.00005 + 1e-12;
+
+struct Evaluated {
+    test::Calculated calc;
+    DesignInputs inputs;
+    std::optional<Aisc358Result> result;
+};
+
+Evaluated Evaluate(const Sets& sets) {
+    Evaluated run;
+    run.inputs = test::WorkedExample();
+    for (const auto& [name, text] : sets) *run.inputs.Find(name) = text;
+    test::Run(run.calc, run.inputs);
+    run.result = EvaluateAisc358(run.inputs, run.calc.record(), !run.calc.errors.errors.empty());
+    return run;
+}
+
+const Item* FindItem(const Aisc358Result& result, std::string_view id) {
+    for (const Item& item : result.items)
+        if (item.id == id) return &item;
+    return nullptr;
+}
+
+void ExpectNear(const Opt& actual, const Opt& expected, const char* what) {
+    ASSERT_EQ(actual.has_value(), expected.has_value()) << what;
+    if (expected) {
+        EXPECT_NEAR(*actual, *expected, kHandTolerance) << what;
+    }
+}
+
+// An expected item: every field compared, absent ones must be absent.
+struct ItemCase {
+    const char* id;
+    Opt value, min, max, ratio;
+    ItemStatus status;
+};
+
+void ExpectItem(const Aisc358Result& result, const ItemCase& c) {
+    const Item* item = FindItem(result, c.id);
+    ASSERT_NE(item, nullptr) << c.id;
+    ExpectNear(item->value, c.value, "value");
+    ExpectNear(item->min, c.min, "min");
+    ExpectNear(item->max, c.max, "max");
+    ExpectNear(item->ratio, c.ratio, "ratio");
+    EXPECT_EQ(StatusText(item->status), StatusText(c.status));
+}
+
+using enum ItemStatus;
+
+// W 21x44 / W 14x90, 30 ft, SMF, A992 (Ry 1.1), Puc 0, roof joint.
+// λs = sqrt(29000 / 55); cut a 4, b 15.5, c 1.25, R 24.65; Mpr 382.8, Vp 28.48, Mf 410.7.
+const ItemCase kWorkedExample[] = {
+    {"cut_a", 4, 3.25, 4.875, none, Pass},
+    {"cut_b", 15.5, 13.455, 17.595, none, Pass},
+    {"cut_c", 1.25, 0.65, 1.625, none, Pass},
+    {"beam_depth", 21, none, 36, none, Pass},
+    {"beam_weight", 44, none, 302, none, Pass},
+    {"beam_flange_thickness", 0.45, none, 1.75, none, Pass},
+    {"beam_span_depth", 16.7150, 7, none, none, Pass},  // (360 - 14) / 20.7
+    {"column_depth", 14, none, 36, none, Pass},
+    {"flexure_face", 410.7, none, 437.25, 0.9393, Pass},            // 1.1 50 95.4 / 12
+    {"beam_shear", 28.48, none, 217.35, 0.1310, Pass},              // 0.6 50 20.7 0.35
+    {"beam_flange_slenderness", 5.6612, none, 7.3480, none, Pass},  // wr 5.0951 / 0.9
+    {"beam_web_slenderness", 53.6, none, 59.0134, none, Pass},
+    {"column_flange_slenderness", 10.2113, none, 7.3480, none, Fail},
+    {"column_web_slenderness", 25.9, none, 59.0134, none, Pass},
+    {"continuity_plates", 0.71, 1.0833, none, none, Required},  // bf / 6 governs
+    {"panel_zone_shear", 243.3778, none, 184.8, 1.3170, Required},
+    {"doubler_thickness", 0.1395, none, none, none, Info},     // 58.578 / 420
+    {"panel_zone_thickness", 0.44, 0.3598, none, none, Pass},  // (19.8 + 12.58) / 90
+    {"strong_column", 1.5309, 1, none, none, Exempt},          // 654.1667 / 427.3
+    {"bracing_spacing", 5.2595, none, none, none, Info},
+    {"supplemental_brace", 29.85, none, none, none, Info},
+    {"protected_zone", 19.5, none, none, none, Info},
+    {"brace_strength", 11.8052, none, none, none, Info},  // 0.06 55 Zrbs / 20.3
+    {"drift_factor", 1.0769, none, none, none, Info},
+};
+
+class WorkedExampleTest : public ::testing::TestWithParam<ItemCase> {};
+
+TEST_P(WorkedExampleTest, ItemMatchesTheHandCalculation) {
+    const Evaluated run = Evaluate({});
+    ASSERT_TRUE(run.result);
+    ExpectItem(*run.result, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, WorkedExampleTest, ::testing::ValuesIn(kWorkedExample),
+                         [](const auto& p) { return std::string(p.param.id); });
+
+TEST(WorkedExampleTest, ItemsInOrderAndTheColumnFlangeFailsTheDesign) {
+    const Evaluated run = Evaluate({});
+    ASSERT_TRUE(run.result);
+    ASSERT_EQ(run.result->items.size(), std::size(kWorkedExample));
+    for (size_t i = 0; i < std::size(kWorkedExample); ++i)
+        EXPECT_EQ(run.result->items[i].id, kWorkedExample[i].id);
+    EXPECT_EQ(run.result->system, SeismicSystem::SMF);
+    EXPECT_FALSE(run.result->pass);
+    EXPECT_NEAR(run.result->sumMpc, 654.1667, kHandTolerance);  // 157 50 / 12
+    EXPECT_NEAR(run.result->sumMpb, 427.3, kHandTolerance);     // 382.8 + 28.48 18.75 / 12
+}
+
+// One item of a variant of the worked example.
+struct VariantCase {
+    const char* name;
+    Sets sets;
+    ItemCase item;
+};
+
+class VariantTest : public ::testing::TestWithParam<VariantCase> {};
+
+TEST_P(VariantTest, ItemMatchesTheHandCalculation) {
+    const Evaluated run = Evaluate(GetParam().sets);
+    ASSERT_TRUE(run.calc.errors.errors.empty());
+    ASSERT_TRUE(run.result);
+    ExpectItem(*run.result, GetParam().item);
+}
+
+const Sets kImf = {{"FRAMETYPE", "OMRF"}};
+const Sets kAbove500 = {{"ColumnAbove", "Yes"}, {"ColumnAxialLoad", "500.000"}};
+// Pc = 50 26.5 = 1325: 800 > 0.4 Pc gives kp = 1.4 - 800 / 1325.
+const Sets kPuc800 = {{"ColumnAxialLoad", "800.000"}};
+// 2000 > 1.4 Pc: kp < 0.
+const Sets kPuc2000 = {{"ColumnAxialLoad", "2000.000"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Variants, VariantTest,
+    ::testing::Values(
+        // IMF: span/depth 5, flange 0.40 λs, web 3.96 λs, φ 0.9 panel zone, no SCWB or 90 rule.
+        VariantCase{"ImfSpanDepth", kImf, {"beam_span_depth", 16.7150, 5, none, none, Pass}},
+        VariantCase{"ImfColumnFlange",
+                    kImf,
+                    {"column_flange_slenderness", 10.2113, none, 9.1850, none, Fail}},
+        VariantCase{"ImfBeamWeb", kImf, {"beam_web_slenderness", 53.6, none, 90.9312, none, Pass}},
+        VariantCase{
+            "ImfPanelZone", kImf, {"panel_zone_shear", 243.3778, none, 166.32, 1.4633, Required}},
+        VariantCase{"ImfDoubler", kImf, {"doubler_thickness", 0.2039, none, none, none, Info}},
+        VariantCase{"ImfPanelThickness",
+                    kImf,
+                    {"panel_zone_thickness", 0.44, 0.3598, none, none, NotApplicable}},
+        VariantCase{
+            "ImfStrongColumn", kImf, {"strong_column", 1.5309, 1, none, none, NotApplicable}},
+        VariantCase{"ImfBracing", kImf, {"bracing_spacing", 10.5191, none, none, none, Info}},
+        // Column above with Puc 500: n = 2, 2 157 (50 - 500 / 26.5) / 12 over 427.3.
+        VariantCase{"AboveStrongColumn", kAbove500, {"strong_column", 1.9064, 1, none, none, Pass}},
+        // Ca = 500 / (0.9 1325) > 0.114: 0.88 λs (2.68 - Ca).
+        VariantCase{"AboveColumnWeb",
+                    kAbove500,
+                    {"column_web_slenderness", 25.9, none, 45.6821, none, Pass}},
+        VariantCase{"AbovePanelZoneKpOne",
+                    kAbove500,
+                    {"panel_zone_shear", 243.3778, none, 184.8, 1.3170, Required}},
+        // A roof joint with Puc 500 > 0.3 Fy Ag is no longer exempt, and fails.
+        VariantCase{"RoofPuc500StrongColumn",
+                    {{"ColumnAxialLoad", "500.000"}},
+                    {"strong_column", 0.9532, 1, none, none, Fail}},
+        VariantCase{"RoofPucAtExemptionLimit",
+                    {{"ColumnAxialLoad", "397.500"}},
+                    {"strong_column", 1.0717, 1, none, none, Pass}},
+        VariantCase{"RoofPucBelowExemptionLimit",
+                    {{"ColumnAxialLoad", "397.499"}},
+                    {"strong_column", 1.0717, 1, none, none, Exempt}},
+        VariantCase{"KpBelowOne",
+                    kPuc800,
+                    {"panel_zone_shear", 243.3778, none, 147.1426, 1.6540, Required}},
+        VariantCase{
+            "KpBelowOneDoubler", kPuc800, {"doubler_thickness", 0.2878, none, none, none, Info}},
+        VariantCase{
+            "KpNotPositive", kPuc2000, {"panel_zone_shear", 243.3778, none, 0, none, Required}},
+        VariantCase{
+            "KpNotPositiveDoubler", kPuc2000, {"doubler_thickness", none, none, none, none, Info}},
+        // c overridden to 2 in > 0.25 bf = 1.625.
+        VariantCase{"CutCOverride", {{"ORC", "2.000"}}, {"cut_c", 2, 0.65, 1.625, none, Fail}},
+        VariantCase{
+            "DeepColumn", {{"Column", "W 40x149"}}, {"column_depth", 40, none, 36, none, Fail}},
+        VariantCase{
+            "HeavyBeamWeight", {{"Beam", "W 36x328"}}, {"beam_weight", 328, none, 302, none, Fail}},
+        VariantCase{"HeavyBeamFlange",
+                    {{"Beam", "W 36x328"}},
+                    {"beam_flange_thickness", 1.85, none, 1.75, none, Fail}},
+        // W 30x90: h/tw 57.5 > 2.24 sqrt(E / Fy) = 53.95, below 1.10 sqrt(5.34 E / Fy):
+        // φv 0.9, Cv1 1, Aw = 29.5 0.47.
+        VariantCase{"SlenderWebShear",
+                    {{"Beam", "W 30x90"}},
+                    {"beam_shear", 86.36, none, 374.355, 0.2307, Pass}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// The cut limits pass within 0.0005 in of either end and fail beyond.
+struct CutBoundaryCase {
+    const char* name;
+    double Aisc358Basis::*cut;
+    double limit;  // in, of the worked beam: bf 6.5, d 20.7
+    double offset;
+    bool beyond;  // one double further out
+    ItemStatus status;
+};
+
+class CutBoundaryTest : public ::testing::TestWithParam<CutBoundaryCase> {};
+
+TEST_P(CutBoundaryTest, ToleranceOfTheStoredCut) {
+    const Evaluated run = Evaluate({});
+    const auto basis = BasisFrom(run.inputs, run.calc.record());
+    ASSERT_TRUE(basis);
+    Aisc358Basis changed = *basis;
+    const CutBoundaryCase& c = GetParam();
+    double value = c.limit + c.offset;
+    if (c.beyond) value = std::nextafter(value, c.offset < 0 ? -1e9 : 1e9);
+    changed.*c.cut = value;
+    const Aisc358Result result = EvaluateAisc358(changed);
+    const std::string id = c.cut == &Aisc358Basis::a   ? "cut_a"
+                           : c.cut == &Aisc358Basis::b ? "cut_b"
+                                                       : "cut_c";
+    const Item* item = FindItem(result, id);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(StatusText(item->status), StatusText(c.status));
+    EXPECT_EQ(result.pass, false);  // the column flange still fails
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, CutBoundaryTest,
+    ::testing::Values(
+        CutBoundaryCase{"AMinEdge", &Aisc358Basis::a, 0.5 * 6.5, -0.0005, false, Pass},
+        CutBoundaryCase{"AMinBeyond", &Aisc358Basis::a, 0.5 * 6.5, -0.0005, true, Fail},
+        CutBoundaryCase{"AMaxEdge", &Aisc358Basis::a, 0.75 * 6.5, 0.0005, false, Pass},
+        CutBoundaryCase{"AMaxBeyond", &Aisc358Basis::a, 0.75 * 6.5, 0.0005, true, Fail},
+        CutBoundaryCase{"BMinEdge", &Aisc358Basis::b, 0.65 * double{20.7f}, -0.0005, false, Pass},
+        CutBoundaryCase{"BMinBeyond", &Aisc358Basis::b, 0.65 * double{20.7f}, -0.0005, true, Fail},
+        CutBoundaryCase{"BMaxEdge", &Aisc358Basis::b, 0.85 * double{20.7f}, 0.0005, false, Pass},
+        CutBoundaryCase{"BMaxBeyond", &Aisc358Basis::b, 0.85 * double{20.7f}, 0.0005, true, Fail},
+        CutBoundaryCase{"CMinEdge", &Aisc358Basis::c, 0.1 * 6.5, -0.0005, false, Pass},
+        CutBoundaryCase{"CMinBeyond", &Aisc358Basis::c, 0.1 * 6.5, -0.0005, true, Fail},
+        CutBoundaryCase{"CMaxEdge", &Aisc358Basis::c, 0.25 * 6.5, 0.0005, false, Pass},
+        CutBoundaryCase{"CMaxBeyond", &Aisc358Basis::c, 0.25 * 6.5, 0.0005, true, Fail}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// No section from an errored run or an axial load that is not a number.
+class NoSectionTest : public ::testing::TestWithParam<std::pair<const char*, Sets>> {};
+
+TEST_P(NoSectionTest, GivesNoItems) {
+    EXPECT_FALSE(Evaluate(GetParam().second).result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NoSectionTest,
+    ::testing::Values(std::pair{"ErroredRun", Sets{{"ORA", "abc"}}},
+                      std::pair{"AxialLoadNotANumber", Sets{{"ColumnAxialLoad", "5 kip"}}},
+                      std::pair{"AxialLoadBeyondSingle", Sets{{"ColumnAxialLoad", "1e39"}}}),
+    [](const auto& p) { return std::string(p.param.first); });
+
+}  // namespace
+}  // namespace vantrel::current
