@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/number_text.h"
+#include "model/shape_table.h"
 
 namespace vantrel {
 namespace {
@@ -52,10 +53,14 @@ Aisc358Section EvaluateSection(const DesignInputs& inputs, const DesignRecord& r
                                bool femaRunErrored) {
     Aisc358Section section;
     section.result = current::EvaluateAisc358(inputs, record, femaRunErrored);
-    if (!section.result) {
-        section.absence = femaRunErrored
-                              ? "No current-code results: the calculation reported an error."
-                              : "No current-code results: the column axial load is not a number.";
+    if (section.result) return section;
+    if (femaRunErrored) {
+        section.absence = "No current-code results: the calculation reported an error.";
+    } else if (ShapeIndex(inputs.Beam) < 0 || ShapeIndex(inputs.Column) < 0) {
+        section.absence =
+            "No current-code results: the beam or the column is not in the shape table.";
+    } else {
+        section.absence = "No current-code results: the column axial load is not a number.";
     }
     return section;
 }
