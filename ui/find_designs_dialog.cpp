@@ -45,7 +45,10 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
         "Every beam on every column, with this design's grade, coefficients or overrides, "
         "length, height, frame type and loads. Listed are the pairs that pass the beam and "
         "column parameter checks, the Mf ratio, flange and web slenderness and shear, lightest "
-        "frame first (beam weight x length + 2 x column weight x height).",
+        "frame first (beam weight x length + 2 x column weight x height). A listed pair has "
+        "passed these checks only: the beam's moment capacity under the gravity loads alone "
+        "and strong-column/weak-beam proportions are not checked; confirm them with your frame "
+        "analysis.",
         this);
     intro->setWordWrap(true);
 

@@ -86,9 +86,9 @@ bool Form1::OpenFile(const QString& path) {
 
 void Form1::NewCommand() {
     if (!SavePrompt(QString::fromLatin1(kNewFileConfirmation))) return;
-    ClearResults(state_.grids);
     ClearValues(state_.record);
     InitializeView();
+    ResetSketchLabels();
     ShowResults();
     SetModified(false);
     SetCurrentFileName(QString());
