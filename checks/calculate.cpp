@@ -2,19 +2,41 @@
 #include "model/calculations.h"
 
 namespace vantrel {
+namespace {
+
+// Passes every error on and remembers that the run had one.
+class ErrorWitness final : public ErrorSink {
+  public:
+    explicit ErrorWitness(ErrorSink& next) : next_(next) {}
+    void ReportError(const ChainError& error) override {
+        reported = true;
+        next_.ReportError(error);
+    }
+    bool reported = false;
+
+  private:
+    ErrorSink& next_;
+};
+
+}  // namespace
 
 void Calculate(CalcContext& ctx) {
-    RunCalculations(ctx);
-    CheckBeamParameters(ctx);
-    CheckMf(ctx);
-    CheckPanelZone(ctx);
-    CheckContPlates(ctx);
-    CheckBeamFlangeStability(ctx);
-    CheckBeamWebStability(ctx);
-    CheckBeamShearCapacity(ctx);
-    CheckBeamMomentCapacity(ctx);
-    CheckRBSMomentCapacity(ctx);
-    UpdateDiagramLabels(ctx);
+    ErrorWitness witness(ctx.errors);
+    CalcContext run{ctx.record, ctx.inputs, ctx.grids, ctx.labels, witness};
+    RunCalculations(run);
+    CheckBeamParameters(run);
+    CheckMf(run);
+    CheckPanelZone(run);
+    CheckContPlates(run);
+    CheckBeamFlangeStability(run);
+    CheckBeamWebStability(run);
+    CheckBeamShearCapacity(run);
+    CheckBeamMomentCapacity(run);
+    CheckRBSMomentCapacity(run);
+    // After an error the later steps have filled cells from the placeholders
+    // of the failed ones: show nothing rather than numbers nobody may trust.
+    if (witness.reported) ResetGrids(run.grids);
+    UpdateDiagramLabels(run);
 }
 
 }  // namespace vantrel

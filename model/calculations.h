@@ -35,6 +35,12 @@ void CalculateDrift(CalcContext& ctx);  // ds
 // Steps 1 to 12 of the chain: Modified, ClearValues, the lookup and the calculations.
 void RunCalculations(CalcContext& ctx);
 
+// Whether the span between the hinges and the stored loads can be calculated:
+// L' greater than 0 (the hinges neither meet nor pass each other), no
+// negative load, every point-load location from 0 to L. CalculateVP refuses
+// the rest with "Invalid procedure call or argument".
+bool HingesAndLoadsUsable(const DesignRecord& record);
+
 // The factored uniform load w = 1.2 (dead) + 0.5 (live), kip/ft.
 double FactoredDistributedLoad(const DesignRecord& record);
 

@@ -48,6 +48,17 @@ double MomentLoadFirst(const std::array<PointLoad, 3>& loads, Arm arm) {
 
 }  // namespace
 
+bool HingesAndLoadsUsable(const DesignRecord& r) {
+    if (!(r.Lprime > 0.0f)) return false;
+    const float loads[] = {r.DistDL1,  r.DistDL2,  r.DistDL3,  r.DistLL1,  r.DistLL2,  r.DistLL3,
+                           r.PointDL1, r.PointDL2, r.PointDL3, r.PointLL1, r.PointLL2, r.PointLL3};
+    for (float load : loads)
+        if (load < 0.0f) return false;
+    for (float location : {r.PointLoadLocation1, r.PointLoadLocation2, r.PointLoadLocation3})
+        if (location < 0.0f || location > r.L) return false;
+    return true;
+}
+
 double FactoredDistributedLoad(const DesignRecord& r) {
     return kDeadFactor * (double{r.DistDL1} + r.DistDL2 + r.DistDL3) +
            kLiveFactor * (double{r.DistLL1} + r.DistLL2 + r.DistLL3);
@@ -83,6 +94,7 @@ void CalculateVP(CalcContext& ctx) {
             {in.PointLoadLocation3, r.PointLoadLocation3},
         };
         for (const auto& [text, value] : loads) value = SingleFromText(text);
+        if (!HingesAndLoadsUsable(r)) RaiseFault(kErrInvalidArgument);
 
         const double w = FactoredDistributedLoad(r);
         const double lprime = r.Lprime;

@@ -194,6 +194,10 @@ void InitializeGrids(ResultGrids& grids) {
     InitializeParameters(grids.parameters);
 }
 
+void ResetGrids(ResultGrids& grids) {
+    grids = ResultGrids{};
+}
+
 void ClearResults(ResultGrids& grids) {
     grids.summary.ClearTexts(1, 1, 22, 2);
     grids.checks.ClearTexts(1, 2, 53, 2);

@@ -79,6 +79,10 @@ void InitializeGrids(ResultGrids& grids);
 // 2, 5, 27, 28, 31 and 32), the parameters' values and notes. Colours stay.
 void ClearResults(ResultGrids& grids);
 
+// The grids as a freshly started window shows them: the layout's row counts,
+// fixed texts and colours, every value and verdict cell empty.
+void ResetGrids(ResultGrids& grids);
+
 // The grids' widths and heights in twips, and the scroll limit of each view.
 inline constexpr int kGridWidthTwips = 9600;
 inline constexpr int kGridHeightTwips = 4000;

@@ -34,6 +34,9 @@ class CheckedMath {
     // FormatRound(x, "0.0"), "0.00" or "0.000" for decimals 1, 2 or 3.
     float FormatRound(double x, int decimals);
 
+    // A value the chain refuses outright ("Invalid procedure call or argument").
+    void Refuse() { failed_ = true; }
+
     bool failed() const { return failed_; }
 
   private:

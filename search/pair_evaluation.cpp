@@ -56,6 +56,7 @@ PairOutcome PairEvaluator::Evaluate(int beamIndex, int columnIndex) const {
 
     // CalculateVP
     o.Lprime = m.FormatRound(shared_.L - (2.0 * beam.hingeOffset + column.d) / 12.0, 2);
+    if (!(o.Lprime > 0.0f)) m.Refuse();  // the hinges meet or pass each other
     const double w = shared_.w;
     const double lprime = o.Lprime;
     const float mw = m.Single(w * lprime * lprime / 2.0);

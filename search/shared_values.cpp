@@ -37,6 +37,11 @@ SharedValues ReadSharedValues(const DesignInputs& in) {
                           {loads.PointDL2, loads.PointLL2, loads.PointLoadLocation2},
                           {loads.PointDL3, loads.PointLL3, loads.PointLoadLocation3}}};
         shared.h = Single(DoubleFromText(in.Height) * 12.0);
+        // CalculateVP refuses negative loads and locations off the span for
+        // every pair; its test of L' is the pair's own.
+        loads.L = shared.L;
+        loads.Lprime = 1.0f;
+        if (!HingesAndLoadsUsable(loads)) shared.error = true;
     } catch (const ChainFault&) {
         shared.error = true;
     }

@@ -55,7 +55,10 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
         "length, height, frame type, loads and column axial load. Listed are the pairs that "
         "meet the chosen code, lightest frame first (beam weight x length + 2 x column weight "
         "x height). FEMA 350: the beam and column parameter checks, the Mf ratio, flange and "
-        "web slenderness and shear pass. AISC 358-16: no current-code item fails.",
+        "web slenderness and shear pass. AISC 358-16: no current-code item fails. A listed pair "
+        "has passed these checks only: under FEMA 350 the beam's moment capacity under the "
+        "gravity loads alone and strong-column/weak-beam proportions are not checked; confirm "
+        "them with your frame analysis.",
         this);
     intro->setWordWrap(true);
 

@@ -92,17 +92,46 @@ void FocusGuard::Refuse(QLineEdit* field, const QString& message) {
     HighlightTextbox(*field);
 }
 
+void FocusGuard::SelectOnEntry(QLineEdit* field) {
+    selectOnly_.append(field);
+    connect(field, &QObject::destroyed, this, [this, field] { selectOnly_.removeAll(field); });
+}
+
+void FocusGuard::Enter(QLineEdit* field, Qt::FocusReason reason) {
+    const bool windowShown =
+        reason == Qt::ActiveWindowFocusReason && shownWindow_ == field->window();
+    if (field->window() == shownWindow_) shownWindow_ = nullptr;
+    if (!MovesFocusAway(reason) && !windowShown) return;
+    HighlightTextbox(*field);
+    // The press that gave the focus goes on to place the cursor.
+    if (reason == Qt::MouseFocusReason) clickedInto_ = field;
+}
+
+void FocusGuard::FinishClickEntry(QObject* watched) {
+    if (clickedInto_.isNull() || watched != clickedInto_) return;
+    QLineEdit* field = clickedInto_;
+    clickedInto_ = nullptr;
+    if (field->hasFocus() && !field->hasSelectedText()) HighlightTextbox(*field);
+}
+
 bool FocusGuard::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::Show:
+            if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+                shownWindow_ = static_cast<QWidget*>(watched);
+            break;
         case QEvent::KeyPress:
         case QEvent::FocusIn:
         case QEvent::FocusOut:
             if (fields_.contains(watched))
                 return FilterFieldEvent(static_cast<QLineEdit*>(watched), event);
+            if (event->type() == QEvent::FocusIn && selectOnly_.contains(watched))
+                Enter(static_cast<QLineEdit*>(watched), static_cast<QFocusEvent*>(event)->reason());
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseButtonRelease:
+            if (event->type() == QEvent::MouseButtonRelease) FinishClickEntry(watched);
             if (SwallowMouse(watched, event)) return true;
             if (IsMousePress(event) && watched->isWindowType())
                 return FilterWindowMouse(static_cast<QWindow*>(watched), event);
@@ -118,7 +147,7 @@ bool FocusGuard::eventFilter(QObject* watched, QEvent* event) {
 
 bool FocusGuard::FilterFieldEvent(QLineEdit* field, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        if (MovesFocusAway(static_cast<QFocusEvent*>(event)->reason())) HighlightTextbox(*field);
+        Enter(field, static_cast<QFocusEvent*>(event)->reason());
         return false;
     }
     if (event->type() == QEvent::FocusOut) {

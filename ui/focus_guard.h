@@ -8,7 +8,10 @@
 // have moved the focus has no other effect.
 //
 // The guarded fields also filter typed characters and select their whole
-// text when they gain the focus.
+// text whenever they gain the focus: by Tab, by an access key, by a click
+// (once the click has placed the cursor, unless it dragged a selection) and
+// when their window is shown. Coming back from another window or a menu
+// leaves the selection as it was.
 
 #include <QHash>
 #include <QObject>
@@ -36,6 +39,8 @@ class FocusGuard : public QObject {
     ~FocusGuard() override;
 
     void Guard(QLineEdit* field, Check check, Commit commit);
+    // A field without a check that selects its text on entry all the same.
+    void SelectOnEntry(QLineEdit* field);
 
     // Runs the check of the guarded field that has the focus, as a move of
     // the focus would. True when there is none or its text passes.
@@ -59,6 +64,8 @@ class FocusGuard : public QObject {
     bool TryLeave(QLineEdit* field);
     void Refuse(QLineEdit* field, const QString& message);
     bool FilterFieldEvent(QLineEdit* field, QEvent* event);
+    void Enter(QLineEdit* field, Qt::FocusReason reason);
+    void FinishClickEntry(QObject* watched);
     bool FilterWindowMouse(QWindow* window, QEvent* event);
     bool FilterShortcut(QWidget* target);
     bool SwallowMouse(QObject* watched, QEvent* event);
@@ -66,6 +73,9 @@ class FocusGuard : public QObject {
 
     Show show_;
     QHash<const QObject*, Entry> fields_;
+    QList<const QObject*> selectOnly_;
+    QPointer<QWidget> shownWindow_;    // shown, and no field of it entered since
+    QPointer<QLineEdit> clickedInto_;  // entered by a press whose release is to come
     QPointer<QLineEdit> approved_;   // checked; its next loss of focus only commits
     QPointer<QLineEdit> lateField_;  // refused after the focus had already gone
     QString lateMessage_;

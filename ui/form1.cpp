@@ -27,11 +27,7 @@ Form1::Form1(Prompts* prompts, QWidget* parent)
       ownedPrompts_(prompts == nullptr ? std::make_unique<DesktopPrompts>() : nullptr),
       prompts_(prompts == nullptr ? ownedPrompts_.get() : prompts) {
     setObjectName(QStringLiteral("Form1"));
-    state_.labels.LblBeamWidth = state_.labels.LblColumnWidth = "Fl. Width =";
-    state_.labels.Labela = state_.labels.Labelb = state_.labels.Labelc = state_.labels.Labelr =
-        "0.0 in.";
-    state_.labels.LabelLength = "0.0 ft.";
-    state_.labels.Labelbeam = state_.labels.Labelcolumn1 = state_.labels.Labelcolumn2 = "W";
+    ResetSketchLabels();
 
     BuildControls();
     BuildMenus();
@@ -86,25 +82,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     for (QDialog* dialog : findChildren<QDialog*>(QString(), Qt::FindDirectChildrenOnly))
         dialog->close();
     event->accept();
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // Entering a coefficient list gives that dimension back to the list.
-    if (event->type() == QEvent::FocusIn) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        const bool entered = reason != Qt::ActiveWindowFocusReason &&
-                             reason != Qt::PopupFocusReason && !guard_->Refusing();
-        QLineEdit* override = watched == ComboA   ? TxtAoverride
-                              : watched == ComboB ? TxtBoverride
-                              : watched == ComboC ? TxtCoverride
-                                                  : nullptr;
-        if (entered && watched == TxtDescription) HighlightTextbox(*TxtDescription);
-        if (entered && override != nullptr && override->text() != QLatin1String(kZeroOverride)) {
-            override->setText(QString::fromLatin1(kZeroOverride));
-            SetModified(true);
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace vantrel

@@ -75,7 +75,6 @@ class Form1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Building (form1_layout.cpp).
@@ -107,9 +106,16 @@ class Form1 : public QMainWindow {
     void SetCurrentFileName(const QString& path);
 
     // Calculation and results (form1_calculate.cpp).
-    void RunCalculate();
+    // Runs the chain on the current inputs; false when it reported an error.
+    bool RunCalculate();
     void ColumnAboveToggled();
+    // The Calculate command before a report, which must never show results
+    // of other inputs: true when the inputs are present and the run reported
+    // no error. Leaves Modified as it was.
+    bool CalculateForReport();
     void ShowResults();
+    // The sketch and width labels of a window that has just started.
+    void ResetSketchLabels();
     void ReportChainError(const ChainError& error);
 
     // The loads dialog (form1_loads.cpp).

@@ -57,17 +57,25 @@ void Form1::CalculateCommand() {
     if (RequiredInputsPresent()) RunCalculate();
 }
 
-void Form1::RunCalculate() {
-    bool errored = false;
-    MessageBoxSink sink([this, &errored](const ChainError& error) {
-        errored = true;
+bool Form1::CalculateForReport() {
+    const bool modified = Modified();
+    const bool calculated = RequiredInputsPresent() && RunCalculate();
+    SetModified(modified);
+    return calculated;
+}
+
+bool Form1::RunCalculate() {
+    bool reported = false;
+    MessageBoxSink sink([this, &reported](const ChainError& error) {
+        reported = true;
         ReportChainError(error);
     });
     const DesignInputs inputs = CurrentInputs();
     Calculate(state_, inputs, sink);
-    aisc358_ = EvaluateSection(inputs, state_.record, errored);
-    resultsShown_ = !errored;
+    aisc358_ = EvaluateSection(inputs, state_.record, reported);
+    resultsShown_ = !reported;
     ShowResults();
+    return !reported;
 }
 
 // The column above changes only the current-code items, which are quick to
@@ -83,6 +91,14 @@ void Form1::ColumnAboveToggled() {
 void Form1::ReportChainError(const ChainError& error) {
     prompts_->Message(this, QMessageBox::Critical, QString::fromStdString(ErrorTitle(error)),
                       QString::fromStdString(ErrorPrompt(error)), QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void Form1::ResetSketchLabels() {
+    SketchLabels& labels = state_.labels;
+    labels.LblBeamWidth = labels.LblColumnWidth = "Fl. Width =";
+    labels.Labela = labels.Labelb = labels.Labelc = labels.Labelr = "0.0 in.";
+    labels.LabelLength = "0.0 ft.";
+    labels.Labelbeam = labels.Labelcolumn1 = labels.Labelcolumn2 = "W";
 }
 
 void Form1::ShowResults() {

@@ -86,11 +86,11 @@ bool Form1::OpenFile(const QString& path) {
 
 void Form1::NewCommand() {
     if (!SavePrompt(QString::fromLatin1(kNewFileConfirmation))) return;
-    ClearResults(state_.grids);
     ClearValues(state_.record);
     aisc358_ = {};
     resultsShown_ = false;
     InitializeView();
+    ResetSketchLabels();
     ShowResults();
     SetModified(false);
     SetCurrentFileName(QString());

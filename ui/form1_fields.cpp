@@ -65,7 +65,8 @@ void Form1::SetDefaultSelections() {
 
 void Form1::InitializeView() {
     SetDefaultSelections();
-    InitializeGrids(state_.grids);
+    // As at start-up: also no green or red left on emptied cells.
+    ResetGrids(state_.grids);
     for (ResultGridView* grid : {MSFlexGrid2, MSFlexGrid3, MSFlexGrid4}) grid->Refresh();
 }
 
@@ -111,7 +112,7 @@ void Form1::GuardNumericFields() {
         "0.000");
     guard(
         TxtColumnAxialLoad, [](std::string& text) { return CheckAxialLoadText(text); }, "0.000");
-    TxtDescription->installEventFilter(this);  // selects its text on entry, checks nothing
+    guard_->SelectOnEntry(TxtDescription);  // checks nothing
 }
 
 void Form1::ConnectEditsToModified() {
@@ -122,6 +123,16 @@ void Form1::ConnectEditsToModified() {
     for (QComboBox* list : {ComboBeam, ComboColumn, ComboGrade, ComboA, ComboB, ComboC}) {
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
             if (!showingInputs_) SetModified(true);
+        });
+    }
+    // Choosing another coefficient gives that dimension back to the list;
+    // merely passing through the list keeps the override. Opening a file
+    // and New set the lists without discarding anything.
+    const std::pair<QComboBox*, QLineEdit*> coefficients[] = {
+        {ComboA, TxtAoverride}, {ComboB, TxtBoverride}, {ComboC, TxtCoverride}};
+    for (const auto& [list, override] : coefficients) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, override] {
+            if (!showingInputs_) override->setText(QString::fromLatin1(kZeroOverride));
         });
     }
     connect(OptSMRF, &QRadioButton::toggled, this, [this] {

@@ -133,7 +133,6 @@ QGroupBox* Form1::BuildBeamInformation() {
     TxtAoverride = NumericField("TxtAoverride", QStringLiteral("0.000"), Frame2);
     TxtBoverride = NumericField("TxtBoverride", QStringLiteral("0.000"), Frame2);
     TxtCoverride = NumericField("TxtCoverride", QStringLiteral("0.000"), Frame2);
-    for (QComboBox* list : {ComboA, ComboB, ComboC}) list->installEventFilter(this);
 
     auto* grid = new QGridLayout(Frame2);
     grid->addWidget(ComboBeam, 0, 0, 1, 2);

@@ -17,9 +17,10 @@ constexpr const char* kPdfFilter = "PDF File (*.pdf)|*.pdf";
 
 }  // namespace
 
-// Prints what the record, the fields and the grids hold now: Print does not
-// calculate. Cancel in the print dialog is silent.
+// Prints the report of the current inputs, calculated afresh, so that it
+// never shows results of other inputs. Cancel in the print dialog is silent.
 void Form1::PrintCommand() {
+    if (!CalculateForReport()) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Reduced Beam Section Connection"));
     if (!prompts_->ChoosePrinter(this, printer, QString::fromLatin1(kPrintDialogTitle))) return;
@@ -31,6 +32,7 @@ void Form1::PrintCommand() {
 
 // The same four pages as a PDF file, for engineers without a printer at hand.
 void Form1::ExportPdfCommand() {
+    if (!CalculateForReport()) return;
     QString path = prompts_->SaveFileName(this, QString::fromLatin1(kExportDialogTitle),
                                           QtFileFilter(QString::fromLatin1(kPdfFilter)));
     if (path.isEmpty()) return;

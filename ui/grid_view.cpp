@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QFont>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <cstdlib>
 
 namespace vantrel {
 namespace {
@@ -93,7 +95,10 @@ ResultGridView::ResultGridView(ResultGrid& grid, int scrollLimit, QWidget* paren
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab and Shift+Tab leave the grid; the arrow keys move within it.
+    setTabKeyNavigation(false);
     setWordWrap(false);
+    viewport()->setMouseTracking(true);  // the resize cursor over a heading's edge
     // The widths in twips were chosen for a small sans-serif face.
     QFont gridFont = font();
     gridFont.setFamilies(
@@ -128,10 +133,63 @@ int ResultGridView::TwipsToPixels(int twips, const QWidget& widget) {
 
 void ResultGridView::ApplyColumnWidths() {
     const ResultGrid& grid = model_.Grid();
+    std::vector<int> widths;
+    for (int column = 0; column < grid.ColumnCount(); ++column)
+        widths.push_back(grid.ColumnWidth(column));
+    if (widths == appliedWidths_) return;  // keeps what the user dragged
+    appliedWidths_ = widths;
     for (int column = 0; column < grid.ColumnCount(); ++column) {
-        const int twips = grid.ColumnWidth(column);
+        const int twips = widths[static_cast<size_t>(column)];
         setColumnWidth(column, TwipsToPixels(twips > 0 ? twips : kDefaultColumnTwips, *this));
     }
+}
+
+int ResultGridView::HeadingEdgeAt(QPoint point) const {
+    constexpr int kGrip = 3;
+    const int top = rowViewportPosition(0);
+    if (model_.rowCount() == 0 || point.y() < top || point.y() >= top + rowHeight(0)) return -1;
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        const int edge = columnViewportPosition(column) + columnWidth(column);
+        if (std::abs(point.x() - edge) <= kGrip) return column;
+    }
+    return -1;
+}
+
+void ResultGridView::mousePressEvent(QMouseEvent* event) {
+    const int column = HeadingEdgeAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || column < 0) {
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    resizing_ = column;
+    dragStartX_ = event->position().toPoint().x();
+    dragStartWidth_ = columnWidth(column);
+    event->accept();
+}
+
+void ResultGridView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (resizing_ >= 0) {
+        constexpr int kNarrowest = 8;
+        setColumnWidth(resizing_, std::max(kNarrowest, dragStartWidth_ + point.x() - dragStartX_));
+        event->accept();
+        return;
+    }
+    if (HeadingEdgeAt(point) >= 0) {
+        viewport()->setCursor(Qt::SplitHCursor);
+    } else {
+        viewport()->unsetCursor();
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void ResultGridView::mouseReleaseEvent(QMouseEvent* event) {
+    if (resizing_ < 0) {
+        QTableView::mouseReleaseEvent(event);
+        return;
+    }
+    resizing_ = -1;
+    event->accept();
 }
 
 void ResultGridView::Refresh() {

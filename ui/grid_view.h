@@ -7,9 +7,13 @@
 // one row; any other wheel input does nothing. The vertical scroll range is
 // the grid's limit N whatever Qt would make of it, and whenever the grid
 // scrolls with its last row in view, one empty row is appended to the model.
+//
+// A column is widened or narrowed by dragging the right edge of its heading
+// cell (row 0); the grid keeps that width while its layout stays the same.
 
 #include <QAbstractTableModel>
 #include <QTableView>
+#include <vector>
 
 #include "model/result_grids.h"
 
@@ -51,6 +55,9 @@ class ResultGridView final : public QTableView {
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void updateGeometries() override;
 
   private:
@@ -59,10 +66,16 @@ class ResultGridView final : public QTableView {
     void KeepTopRow();
     bool LastRowVisible() const;
     void ApplyColumnWidths();
+    // The column whose heading's right edge is under the point, or -1.
+    int HeadingEdgeAt(QPoint point) const;
 
     ResultGridModel model_;
     int scrollLimit_;
     bool appending_ = false;
+    std::vector<int> appliedWidths_;  // the grid's widths in twips, as last applied
+    int resizing_ = -1;               // the column being dragged
+    int dragStartX_ = 0;
+    int dragStartWidth_ = 0;
 };
 
 }  // namespace vantrel

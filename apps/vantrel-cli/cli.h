@@ -23,9 +23,10 @@
 //       paper), after calculating it as opening the file does. The footers
 //       name the file without its folder ("New Untitled" without a file).
 //       An existing OUT is replaced only once the report is complete.
-//       Exit status: 0 written, 3 written but a calculation error was
-//       reported, 2 usage error, 4 a file cannot be read or the report
-//       cannot be written ("Unable to print report. ..." on stderr).
+//       Exit status: 0 written, 3 a calculation error was reported (the
+//       errors on stderr, no file written), 2 usage error, 4 a file cannot be
+//       read or the report cannot be written ("Unable to print report. ..."
+//       on stderr).
 //       Built only with the GUI libraries (Qt Gui; runs offscreen).
 //
 //   vantrel-cli search [FILE.vtl] [--set NAME=TEXT]... [--code fema350|aisc358|both]

@@ -59,9 +59,14 @@ int ReportCommand(const Args& args, Streams s) {
     DesignState state;
     CollectingErrorSink errors;
     Calculate(state, *inputs, errors);
-    for (const ChainError& e : errors.errors) {
-        s.err << "vantrel-cli: error " << e.number << " (" << e.description << ") in "
-              << e.procedure << " of " << e.module << '\n';
+    // A report beside emptied grids would be signed as a result: write none.
+    if (!errors.errors.empty()) {
+        for (const ChainError& e : errors.errors) {
+            s.err << "vantrel-cli: error " << e.number << " (" << e.description << ") in "
+                  << e.procedure << " of " << e.module << '\n';
+        }
+        s.err << "vantrel-cli: no report written: the calculation reported an error\n";
+        return kExitCalculationError;
     }
 
     const auto app = StartGui();
@@ -76,7 +81,7 @@ int ReportCommand(const Args& args, Streams s) {
               << ReportFailureTitle(result) << ")\n";
         return kExitFileError;
     }
-    return errors.errors.empty() ? kExitPass : kExitCalculationError;
+    return kExitPass;
 }
 
 }  // namespace vantrel::cli

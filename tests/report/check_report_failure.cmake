@@ -1,16 +1,19 @@
-# A report whose a-override is not a number is not written: vantrel-cli
-# reports the printing error and leaves no file.
+# A design whose calculation reports an error gets no report: vantrel-cli
+# names the errors, writes no file (nor touches an existing one) and ends
+# with status 3.
 #   cmake -DCLI=... -DOUT=... -P check_report_failure.cmake
 
-file(REMOVE "${OUT}")
-execute_process(COMMAND "${CLI}" report --set ORA=abc -o "${OUT}"
+file(WRITE "${OUT}" "earlier report")
+execute_process(COMMAND "${CLI}" report --set ORA=abc --set DistDL1=-1 -o "${OUT}"
                 RESULT_VARIABLE status ERROR_VARIABLE errors)
-if(NOT status EQUAL 4)
-  message(FATAL_ERROR "expected exit status 4, got ${status}: ${errors}")
+if(NOT status EQUAL 3)
+  message(FATAL_ERROR "expected exit status 3, got ${status}: ${errors}")
 endif()
-if(NOT errors MATCHES "Unable to print report\\. Type mismatch \\(Error: 13\\)")
-  message(FATAL_ERROR "no printing error reported: ${errors}")
+if(NOT errors MATCHES "error 13 \\(Type mismatch\\) in CalculateCutout of Tab1\n.*error 5 \\(Invalid procedure call or argument\\) in CalculateVP of Tab1\n")
+  message(FATAL_ERROR "the errors are not named in chain order: ${errors}")
 endif()
-if(EXISTS "${OUT}")
-  message(FATAL_ERROR "a failed report left ${OUT}")
+file(READ "${OUT}" kept)
+if(NOT kept STREQUAL "earlier report")
+  message(FATAL_ERROR "an errored design changed ${OUT}")
 endif()
+file(REMOVE "${OUT}")

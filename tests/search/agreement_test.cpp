@@ -254,6 +254,7 @@ TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
                 EXPECT_EQ(m.panelZoneRatio, core.panelZone);
                 if (code != 0) continue;  // the FEMA 350 values need not pass then
                 ASSERT_TRUE(PassesSearch(o, s == 1, s == 2));
+                EXPECT_GT(o.Lprime, 0.0f) << "hinges that meet or pass each other";
                 EXPECT_EQ(m.mfRatio, o.mfRatio);
                 EXPECT_EQ(m.shearUnity, o.shearUnity);
                 EXPECT_EQ(m.flangeRatio, o.flangeSlenderness);
@@ -284,7 +285,7 @@ const InputSet kInputSets[] = {
       {"PointDL2", "3.25"},
       {"PointLoadLocation2", "14.5"},
       {"PointLL3", "2"},
-      {"PointLoadLocation3", "17"}},
+      {"PointLoadLocation3", "20"}},  // at the far end: allowed
      false,
      true},
     // Typed dimensions govern; the coefficient texts are then never read.
@@ -303,6 +304,13 @@ const InputSet kInputSets[] = {
     // So short that L' rounds to zero for some pairs and turns negative for others.
     {"ShortSpanSomePairsInError",
      {{"Length", "3.5"}, {"FRAMETYPE", "OMRF"}, {"DistDL1", "2"}},
+     true,
+     false},
+    // The hinges meet or pass each other for most pairs: refused, never listed.
+    {"ShortSpan3ft", {{"Length", "3"}, {"FRAMETYPE", "OMRF"}}, true, false},
+    {"NegativeLoadEveryPairInError", {{"Length", "30"}, {"DistLL3", "-0.5"}}, true, false},
+    {"PointLoadOffTheSpanEveryPairInError",
+     {{"Length", "15"}, {"PointDL1", "10"}, {"PointLoadLocation1", "15.01"}},
      true,
      false},
     // A column axial load that is not a number leaves no current-code items.

@@ -2,6 +2,7 @@
 // As, closing, Calculate and the results it shows.
 #include <QAction>
 #include <QCheckBox>
+#include <QColor>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "../support/fresh_grids.h"
 #include "files/project_file.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
@@ -67,6 +69,8 @@ class Form1Test : public QObject {
     void calculateNeedsLengthAndHeight();
     void failingProceduresShowOneBoxEach();
     void diagramFollowsCalculation();
+    void tabLeavesEachGrid_data();
+    void tabLeavesEachGrid();
     void editsMarkTheDesignModified_data();
     void editsMarkTheDesignModified();
     void currentCodeTabAfterWorkedExample_data();
@@ -349,9 +353,19 @@ void Form1Test::newKeepsFieldsAndResetsLists() {
     const QString path = PathOf("sample.vtl");
     QCOMPARE(WriteProjectFile(path.toStdString(), inputs), 0);
     QVERIFY(window_->OpenFile(path));
+    QVERIFY(window_->State().grids.checks.Cell(3, 2).color != kWhite);  // a verdict to clear
 
     window_->NewCommand();
     const DesignInputs after = window_->CurrentInputs();
+    // The window looks as at start-up: no values, no green or red, no
+    // dimensions of the last design, the width labels of no shape yet.
+    QCOMPARE(FirstDifferenceFromFreshGrids(window_->State().grids), std::string());
+    QCOMPARE(window_->MSFlexGrid3->model()->index(3, 2).data(Qt::BackgroundRole).value<QColor>(),
+             QColor(Qt::white));
+    QCOMPARE(Child<QLabel>(*window_, "Labela")->text(), QStringLiteral("0.0 in."));
+    QCOMPARE(Child<QLabel>(*window_, "LabelLength")->text(), QStringLiteral("0.0 ft."));
+    QCOMPARE(Child<QLabel>(*window_, "Labelbeam")->text(), QStringLiteral("W"));
+    QCOMPARE(window_->LblBeamWidth->text(), QStringLiteral("Fl. Width ="));
     const DesignInputs defaults = NewDesignInputs();
     // The six lists are back on their defaults ...
     QCOMPARE(after.Beam, defaults.Beam);
@@ -370,9 +384,6 @@ void Form1Test::newKeepsFieldsAndResetsLists() {
     QCOMPARE(after, inputs);
     QVERIFY(!window_->Modified());
     QVERIFY(window_->CurrentFileName().isEmpty());
-    // The values of the last calculation are gone, the layout is back.
-    QCOMPARE(window_->State().grids.summary.Text(8, 1), std::string());
-    QCOMPARE(window_->State().grids.summary.Text(8, 0), std::string("Mpr"));
 }
 
 void Form1Test::openFillsEveryFieldAndCalculates() {
@@ -571,12 +582,38 @@ void Form1Test::failingProceduresShowOneBoxEach() {
                             "of \"Tab1\".\r\n(ERROR: \"Type mismatch\" ). \r\n\r\n"));
     QCOMPARE(shown[1].title, QString::fromStdString(ErrorTitle(errors.errors[1])));
     QCOMPARE(shown[1].text, QString::fromStdString(ErrorPrompt(errors.errors[1])));
-    // The cut's cells were emptied and not written again.
+    // Nothing computed from the failed steps' placeholders is shown.
+    QCOMPARE(FirstDifferenceFromFreshGrids(window_->State().grids), std::string());
     const QAbstractItemModel* grid = window_->MSFlexGrid2->model();
-    for (int row = 1; row <= 4; ++row) QCOMPARE(grid->index(row, 1).data().toString(), QString());
-    QCOMPARE(window_->State().grids.summary.Text(8, 1), expected.grids.summary.Text(8, 1));
+    for (int row = 1; row <= 16; ++row) QCOMPARE(grid->index(row, 1).data().toString(), QString());
+    QCOMPARE(Child<QLabel>(*window_, "Labela")->text(), QString());
     // No current-code item is computed from an errored run.
     QCOMPARE(window_->Aisc358Tab->Table()->rowCount(), 0);
+}
+
+void Form1Test::tabLeavesEachGrid_data() {
+    QTest::addColumn<int>("which");
+    QTest::newRow("calculated values") << 0;
+    QTest::newRow("parameters") << 1;
+    QTest::newRow("design checks") << 2;
+}
+
+void Form1Test::tabLeavesEachGrid() {
+    QFETCH(int, which);
+    ResultGridView* grid = which == 0   ? window_->MSFlexGrid2
+                           : which == 1 ? window_->MSFlexGrid4
+                                        : window_->MSFlexGrid3;
+    window_->SSTab1->setCurrentWidget(grid);
+    const int rows = grid->model()->rowCount();
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        grid->setFocus(Qt::OtherFocusReason);
+        grid->setCurrentIndex(grid->model()->index(1, 0));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->currentIndex().row(), 2);  // arrows move within the grid
+        QTest::keyClick(grid, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QVERIFY(!grid->hasFocus());
+    }
+    QCOMPARE(grid->model()->rowCount(), rows);
 }
 
 void Form1Test::diagramFollowsCalculation() {

@@ -46,6 +46,7 @@ class FormLoadsTest : public QObject {
     void cancelDiscardsTypedTexts();
     void calculationReadsTheDialog();
     void projectFileLoadsShowFormatted();
+    void firstFieldTypedOverOnOpen();
 };
 
 void FormLoadsTest::init() {
@@ -290,6 +291,15 @@ void FormLoadsTest::projectFileLoadsShowFormatted() {
     const ProjectReadResult saved = ReadProjectFile(path.toStdString());
     QVERIFY(saved.ok());
     QCOMPARE(saved.inputs.DistDL2, std::string("3.000"));
+}
+
+void FormLoadsTest::firstFieldTypedOverOnOpen() {
+    FormLoads* loads = OpenLoads();
+    QLineEdit* first = Field(loads, "TxtWdl1");
+    QVERIFY(first->hasFocus());
+    QTest::keyClicks(first, QStringLiteral("7"));
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(first->text(), QStringLiteral("7.000"));
 }
 
 }  // namespace vantrel::test

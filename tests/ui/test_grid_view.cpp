@@ -48,6 +48,7 @@ class GridViewTest : public QObject {
     void lastRowInViewAppendsOne_data();
     void lastRowInViewAppendsOne();
     void lastRowOutOfReachAddsNothing();
+    void headingEdgeDragResizesColumn();
 };
 
 void GridViewTest::init() {
@@ -237,6 +238,26 @@ void GridViewTest::lastRowOutOfReachAddsNothing() {
     QCOMPARE(Bar()->value(), kChecksScrollLimit);
     QCOMPARE(grids_.checks.RowCount(), 55);
     QVERIFY(view_->rowAt(view_->viewport()->height() - 1) >= 32);  // the last row with text
+}
+
+// The Notes column is too narrow for "From 15.525   in.": the user widens it.
+void GridViewTest::headingEdgeDragResizesColumn() {
+    Show(Which::Summary);
+    const int before = view_->columnWidth(2);
+    const int y = view_->rowViewportPosition(0) + view_->rowHeight(0) / 2;
+    const int edge = view_->columnViewportPosition(2) + before;
+    QWidget* viewport = view_->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(edge, y));
+    QTest::mouseMove(viewport, QPoint(edge + 40, y));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(edge + 40, y));
+    QCOMPARE(view_->columnWidth(2), before + 40);
+    view_->Refresh();  // a calculation keeps the user's width
+    QCOMPARE(view_->columnWidth(2), before + 40);
+    // Away from an edge a press selects a cell as before.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(view_->columnViewportPosition(3) + 20, y));
+    QCOMPARE(view_->currentIndex().column(), 3);
+    QCOMPARE(view_->columnWidth(3), ResultGridView::TwipsToPixels(4000, *view_));
 }
 
 }  // namespace vantrel::test

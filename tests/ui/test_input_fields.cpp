@@ -1,8 +1,10 @@
 // The main window's numeric fields with real keys and mouse clicks: the key
 // filter, the check before the focus may leave, the refusal that keeps the
-// focus, the formatting afterwards, and the coefficient lists that reset
-// their override.
+// focus, the formatting afterwards, and the coefficient lists whose choice
+// discards their override.
 #include <QPushButton>
+#include <QRadioButton>
+#include <QWheelEvent>
 #include <memory>
 
 #include "model/number_text.h"
@@ -45,9 +47,11 @@ class InputFieldsTest : public QObject {
     void acceptedTextLeaves();
     void limits_data();
     void limits();
-    void enteringListResetsOverride_data();
-    void enteringListResetsOverride();
+    void overrideKeptUntilAnotherCoefficientIsChosen_data();
+    void overrideKeptUntilAnotherCoefficientIsChosen();
     void descriptionSelectedOnEntry();
+    void fieldSelectsItsTextOnEntry_data();
+    void fieldSelectsItsTextOnEntry();
 };
 
 void InputFieldsTest::init() {
@@ -284,44 +288,59 @@ void InputFieldsTest::limits() {
     }
 }
 
-void InputFieldsTest::enteringListResetsOverride_data() {
+void InputFieldsTest::overrideKeptUntilAnotherCoefficientIsChosen_data() {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("before");  // the control before the list in the tab order
     QTest::addColumn<QString>("override");
-    QTest::newRow("a") << "ComboA"
-                       << "ComboBeam"
-                       << "TxtAoverride";
-    QTest::newRow("b") << "ComboB"
-                       << "TxtAoverride"
-                       << "TxtBoverride";
-    QTest::newRow("c") << "ComboC"
-                       << "TxtBoverride"
-                       << "TxtCoverride";
+    QTest::addColumn<bool>("byWheel");
+    QTest::newRow("a by key") << "ComboA"
+                              << "ComboBeam"
+                              << "TxtAoverride" << false;
+    QTest::newRow("b by wheel") << "ComboB"
+                                << "TxtAoverride"
+                                << "TxtBoverride" << true;
+    QTest::newRow("c by key") << "ComboC"
+                              << "TxtBoverride"
+                              << "TxtCoverride" << false;
+    QTest::newRow("c by wheel") << "ComboC"
+                                << "TxtBoverride"
+                                << "TxtCoverride" << true;
 }
 
-void InputFieldsTest::enteringListResetsOverride() {
+void InputFieldsTest::overrideKeptUntilAnotherCoefficientIsChosen() {
     QFETCH(QString, list);
     QFETCH(QString, before);
     QFETCH(QString, override);
+    QFETCH(bool, byWheel);
     QLineEdit* edit = Field(override);
-    edit->setText(QStringLiteral("2.500"));
     auto* combo = window_->findChild<QComboBox*>(list);
-    const int entry = combo->currentIndex();
+    Retype(edit, QStringLiteral("1.5"));
 
-    // By the keyboard, without choosing another entry.
+    // Tab through the list, and click into it, without choosing.
     QWidget* previous = window_->findChild<QWidget*>(before);
     previous->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(previous, Qt::Key_Tab);
     QVERIFY(combo->hasFocus());
-    QCOMPARE(edit->text(), QStringLiteral("0.000"));
-    QCOMPARE(combo->currentIndex(), entry);
-
-    // By the mouse, from the override field itself.
-    Retype(edit, QStringLiteral("1.5"));
+    QTest::keyClick(combo, Qt::Key_Tab);
+    QVERIFY(!combo->hasFocus());
     QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       combo->mapTo(window_.get(), combo->rect().center()));
-    QTRY_COMPARE(edit->text(), QStringLiteral("0.000"));
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    QCOMPARE(edit->text(), QStringLiteral("1.500"));
+
+    // Choosing another entry gives the dimension back to the list.
+    combo->setFocus(Qt::OtherFocusReason);
+    const int entry = combo->currentIndex();
+    if (byWheel) {
+        const QPointF local = combo->rect().center();
+        QWheelEvent wheel(local, combo->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    } else {
+        QTest::keyClick(combo, Qt::Key_Down);
+    }
+    QCOMPARE(combo->currentIndex(), entry + 1);
+    QCOMPARE(edit->text(), QStringLiteral("0.000"));
 }
 
 void InputFieldsTest::descriptionSelectedOnEntry() {
@@ -332,6 +351,33 @@ void InputFieldsTest::descriptionSelectedOnEntry() {
     QCOMPARE(window_->TxtDescription->selectedText(), QStringLiteral("Bay 3"));
     QTest::keyClicks(window_->TxtDescription, QStringLiteral("x-1 ,a"));  // no key filter here
     QCOMPARE(window_->TxtDescription->text(), QStringLiteral("x-1 ,a"));
+}
+
+// Typing into a field that was just entered replaces its text, however the
+// focus came.
+void InputFieldsTest::fieldSelectsItsTextOnEntry_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"window shown", "tab", "backtab", "click"}) QTest::newRow(way) << way;
+}
+
+void InputFieldsTest::fieldSelectsItsTextOnEntry() {
+    QFETCH(QString, way);
+    QLineEdit* field = window_->TxtHeight;
+    if (way == QLatin1String("window shown")) {
+        field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(field != nullptr);
+    } else if (way == QLatin1String("tab")) {
+        window_->TxtLength->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(window_->TxtLength, Qt::Key_Tab);
+    } else if (way == QLatin1String("backtab")) {
+        window_->OptSMRF->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(window_->OptSMRF, Qt::Key_Backtab, Qt::ShiftModifier);
+    } else {
+        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(4, field->height() / 2));
+    }
+    QVERIFY(field->hasFocus());
+    QTest::keyClicks(field, QStringLiteral("7"));
+    QCOMPARE(field->text(), QStringLiteral("7"));
 }
 
 }  // namespace vantrel::test

@@ -72,38 +72,79 @@ class ReportCommandsTest : public QObject {
         QCOMPARE(prompts_.calls[0].title, QStringLiteral("Print Reduced Beam Section Connection"));
     }
 
-    void printWritesFourPagesWithoutCalculating() {
+    // Each report command runs Calculate on the inputs as they stand first,
+    // and leaves Modified as it was.
+    void reportsCalculateTheCurrentInputs_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Print") << "mnuFile_Print";
+        QTest::newRow("toolbar") << "TLB_PRINT";
+        QTest::newRow("Export PDF") << "mnuFile_ExportPdf";
+    }
+    void reportsCalculateTheCurrentInputs() {
+        QFETCH(QString, command);
         CalculateWorkedExample();
-        const std::string lprime = window_->State().grids.summary.Text(10, 1);
+        prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("saved.vtl")));
+        window_->SaveAsCommand();
+        QVERIFY(!window_->Modified());
         window_->TxtLength->setText(QStringLiteral("20.00"));  // typed, not calculated
-        const QString pdf = dir_.filePath(QStringLiteral("printed.pdf"));
-        prompts_.ExpectPrinter(pdf);
-        window_->PrintCommand();
+        const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
+        if (command == QLatin1String("mnuFile_ExportPdf")) {
+            prompts_.ExpectSaveFile(pdf);
+        } else {
+            prompts_.ExpectPrinter(pdf);
+        }
+        QAction* action = command == QLatin1String("TLB_PRINT")
+                              ? Child<QAction>(*window_, "TLB_PRINT")
+                          : command == QLatin1String("mnuFile_Print") ? window_->mnuFile_Print
+                                                                      : window_->mnuFile_ExportPdf;
+        action->trigger();
         QCOMPARE(PdfPages(pdf), 4);
-        QCOMPARE(window_->State().grids.summary.Text(10, 1), lprime);
-        QCOMPARE(window_->State().record.L, 30.0f);
+        QCOMPARE(window_->State().record.L, 20.0f);
+        QCOMPARE(window_->State().grids.summary.Text(10, 1), std::string("16.88   ft"));
+        QVERIFY(!window_->Modified());
     }
 
-    void printTriggeredFromTheToolbar() {
-        const QString pdf = dir_.filePath(QStringLiteral("toolbar.pdf"));
-        prompts_.ExpectPrinter(pdf);
-        Child<QAction>(*window_, "TLB_PRINT")->trigger();
-        QCOMPARE(PdfPages(pdf), 4);
+    // Missing inputs or an errored run: the user has seen the messages, and
+    // no print dialog, no file and no report follow.
+    void noReportWithoutAGoodRun_data() {
+        QTest::addColumn<bool>("toPdf");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("override");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("print after New, length missing") << false << ""
+                                                         << "0.000" << int(QMessageBox::Warning);
+        QTest::newRow("export, length missing") << true << ""
+                                                << "0.000" << int(QMessageBox::Warning);
+        QTest::newRow("print, override not a number") << false << "30.00"
+                                                      << "1.2.3" << int(QMessageBox::Critical);
+        QTest::newRow("export, span shorter than the hinges")
+            << true << "1.00"
+            << "0.000" << int(QMessageBox::Critical);
     }
-
-    void printFailureIsReportedAndAborted() {
+    void noReportWithoutAGoodRun() {
+        QFETCH(bool, toPdf);
+        QFETCH(QString, length);
+        QFETCH(QString, override);
+        QFETCH(int, icon);
         CalculateWorkedExample();
-        window_->TxtAoverride->setText(
-            QStringLiteral("1.2.3"));  // as a damaged file could leave it
-        const QString pdf = dir_.filePath(QStringLiteral("failed.pdf"));
-        prompts_.ExpectPrinter(pdf);
+        prompts_.ExpectMessage(QMessageBox::No);  // the save prompt
+        window_->NewCommand();
+        prompts_.Reset();
+        Choose(window_->ComboColumn, QStringLiteral("W 14x90"));
+        window_->TxtLength->setText(length);  // as a project file may leave it
+        window_->TxtAoverride->setText(override);
+        const bool modified = window_->Modified();
+        const QStringList files = QDir(dir_.path()).entryList(QDir::Files);
         prompts_.ExpectMessage();
-        window_->PrintCommand();
-        const QList<PromptCall> messages = Messages(prompts_);
-        QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].icon, QMessageBox::Warning);
-        QCOMPARE(messages[0].title, QStringLiteral("Error: 13"));
-        QCOMPARE(messages[0].text, QStringLiteral("Unable to print report. Type mismatch"));
+        if (toPdf) {
+            window_->ExportPdfCommand();
+        } else {
+            window_->PrintCommand();
+        }
+        QCOMPARE(prompts_.calls.size(), qsizetype{1});
+        QCOMPARE(int(prompts_.calls[0].icon), icon);
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), files);
+        QCOMPARE(window_->Modified(), modified);
     }
 
     void exportPdfWritesTheReport() {
