@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <string>
 
 #include "checks/design.h"
 #include "model/design_inputs.h"
@@ -40,6 +41,9 @@ class Form1 : public QMainWindow {
     // shows its inputs, calculates and clears Modified. False on cancel or
     // failure; a failure has shown its message and changed nothing.
     bool OpenFile(const QString& path);
+    // The same with the path as the file system's bytes, used exactly (a
+    // name that is not UTF-8 included): the command line's "/open".
+    bool OpenNativeFile(const std::string& nativePath);
 
     void NewCommand();
     void OpenCommand();
@@ -97,9 +101,10 @@ class Form1 : public QMainWindow {
 
     // Documents (form1_document.cpp).
     bool SavePrompt(const QString& title);
-    bool SaveFile(const QString& path);
+    bool OpenPath(const std::string& nativePath);
+    bool SaveFile(const std::string& nativePath);
     void SetTitle(const char* prefix);
-    void SetCurrentFileName(const QString& path);
+    void SetCurrentFileName(const std::string& nativePath);
 
     // Calculation and results (form1_calculate.cpp).
     void RunCalculate();
@@ -118,6 +123,7 @@ class Form1 : public QMainWindow {
     std::unique_ptr<Prompts> ownedPrompts_;
     Prompts* prompts_;
     DesignState state_;
+    std::string currentFilePath_;  // the file system's bytes; currentFileName_ shows them
     QString currentFileName_;
     QString documentName_;
     FocusGuard* guard_ = nullptr;

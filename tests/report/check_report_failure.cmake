@@ -1,9 +1,10 @@
-# A report whose a-override is not a number is not written: vantrel-cli
-# reports the printing error and leaves no file.
-#   cmake -DCLI=... -DOUT=... -P check_report_failure.cmake
+# A report whose a-override is not a number (a project file may hold one;
+# --set refuses it) is not written: vantrel-cli reports the printing error
+# and leaves no file.
+#   cmake -DCLI=... -DDESIGN=....vtl -DOUT=... -P check_report_failure.cmake
 
 file(REMOVE "${OUT}")
-execute_process(COMMAND "${CLI}" report --set ORA=abc -o "${OUT}"
+execute_process(COMMAND "${CLI}" report "${DESIGN}" -o "${OUT}"
                 RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL 4)
   message(FATAL_ERROR "expected exit status 4, got ${status}: ${errors}")
