@@ -17,8 +17,9 @@ enum ProjectFileError : int {
     kFileOk = 0,
 
     // Opening: reaching the bytes.
-    kOpenCannotOpen = 1001,  // missing, no permission
-    kOpenReadFailed = 1002,  // an I/O error while reading (also: the path is a folder)
+    kOpenCannotOpen = 1001,      // missing, no permission
+    kOpenReadFailed = 1002,      // an I/O error while reading
+    kOpenNotRegularFile = 1003,  // a folder, FIFO, device or socket: never opened for reading
 
     // Opening: the 12-byte header.
     kOpenHeaderTruncated = 1101,  // fewer than 12 bytes
@@ -47,7 +48,10 @@ enum ProjectFileError : int {
     kSaveCannotCreate = 2101,    // the temporary file cannot be created
     kSaveWriteFailed = 2102,     // writing or flushing the temporary file failed
     kSaveReplaceFailed = 2103,   // renaming it over the target failed
-    kSaveTargetReadOnly = 2104,  // the file to replace is marked read-only
+    kSaveTargetReadOnly = 2104,  // the file to replace is read-only or not writable
+    kSaveNotRegularFile = 2105,  // the target is a folder, FIFO, device or socket
+    kSaveLinkLoop = 2106,        // the target is a link that never reaches a file
+    kSaveOwnerNotKept = 2107,    // the target's owner or group cannot be kept
 };
 
 // Limits of the format. A reader refuses anything beyond them before it
@@ -81,17 +85,15 @@ ProjectReadResult DecodeProject(std::span<const uint8_t> content);
 // at most 12 + N bytes, whatever the file's size.
 ProjectReadResult ReadProjectFile(const std::string& path);
 
-// Writes the file through a temporary file in the same folder renamed over
-// the target, so a failure leaves any previous file intact. Returns 0 or an
-// error number.
+// Writes the file as ReplaceFileContent does (safe_file.h): whole or not at
+// all, never over anything but a regular file. Returns 0 or an error number.
 int WriteProjectFile(const std::string& path, const DesignInputs& inputs);
-
-// The temporary file WriteProjectFile writes before renaming it over path.
-std::string SaveTemporaryPath(const std::string& path);
 
 // The message box texts of a failure.
 std::string OpenFailurePrompt(const std::string& path);  // "Unable to open and read \"p\" "
 std::string SaveFailurePrompt(const std::string& path);  // "Unable to save file to \"p\" "
 std::string FailureTitle(int error);                     // "Error: " + number
+// What went wrong, in a few words ("the target is not a regular file").
+std::string FailureReason(int error);
 
 }  // namespace vantrel

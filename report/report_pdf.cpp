@@ -1,12 +1,14 @@
 #include "report_pdf.h"
 
+#include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
+#include "files/project_file.h"
+#include "files/safe_file.h"
 #include "page_frame.h"
 #include "painter_canvas.h"
 #include "print_report.h"
@@ -17,7 +19,9 @@ namespace {
 constexpr int kPdfDotsPerInch = 600;
 constexpr double kPdfMarginInches = 0.25;
 
-const ReportResult kFileAccessError{kReportErrFileAccess, "Path/File access error"};
+ReportResult FileAccessError(int fileError) {
+    return {kReportErrFileAccess, "Path/File access error (" + FailureReason(fileError) + ")"};
+}
 
 }  // namespace
 
@@ -32,11 +36,13 @@ ReportResult PaintReport(QPagedPaintDevice& device, const ReportSource& source,
     return WriteReport(canvas, source);
 }
 
+// The pages are painted into memory and the file is written as a project
+// file is: whole or not at all, never over anything but a regular file.
 ReportResult WriteReportPdf(const std::string& path, const ReportSource& source) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return kFileAccessError;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setResolution(kPdfDotsPerInch);
         writer.setPageLayout(QPageLayout(
             QPageSize(QPageSize::Letter), QPageLayout::Portrait,
@@ -45,10 +51,14 @@ ReportResult WriteReportPdf(const std::string& path, const ReportSource& source)
         writer.setTitle(QString::fromStdString(ReportTitle(source.inputs.IsSMRF())));
         writer.setCreator(
             QString::fromUtf8(kVersionLine.data(), static_cast<qsizetype>(kVersionLine.size())));
-        ReportResult result = PaintReport(writer, source, [&file] { file.cancelWriting(); });
+        ReportResult result = PaintReport(writer, source);
         if (!result.ok()) return result;
     }
-    if (!file.commit()) return kFileAccessError;
+    const QByteArray& bytes = pdf.data();
+    const int error =
+        ReplaceFileContent(path, std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                           static_cast<size_t>(bytes.size())));
+    if (error != 0) return FileAccessError(error);
     return {};
 }
 

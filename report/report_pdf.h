@@ -20,7 +20,8 @@ ReportResult PaintReport(QPagedPaintDevice& device, const ReportSource& source,
                          const std::function<void()>& abortJob = {});
 
 // Writes the report as a PDF file on Letter paper. The file is replaced only
-// when the whole report has been written.
+// when the whole report has been written, and only when it is a regular file
+// (safe_file.h: ReplaceFileContent). The path is used byte for byte.
 ReportResult WriteReportPdf(const std::string& path, const ReportSource& source);
 
 }  // namespace vantrel

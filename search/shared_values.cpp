@@ -9,8 +9,8 @@ SharedValues ReadSharedValues(const DesignInputs& in) {
     SharedValues shared;
     shared.smrf = in.IsSMRF();
     // Every calculation reads these texts: CalculateVP the length and the
-    // loads, CheckPanelZone the height. A text that fails there fails for
-    // every pair.
+    // loads, CheckPanelZone the height, CalculateCutout the cut's. A text that fails there fails
+    // for every pair.
     try {
         shared.L = SingleFromText(in.Length);
         DesignRecord loads;
@@ -37,6 +37,12 @@ SharedValues ReadSharedValues(const DesignInputs& in) {
                           {loads.PointDL2, loads.PointLL2, loads.PointLoadLocation2},
                           {loads.PointDL3, loads.PointLL3, loads.PointLoadLocation3}}};
         shared.h = Single(DoubleFromText(in.Height) * 12.0);
+        // CalculateCutout reads each override, and the coefficient where the
+        // override is 0, before it looks at the beam.
+        const std::pair<const std::string&, const std::string&> cut[] = {
+            {in.ORA, in.A}, {in.ORB, in.B}, {in.ORC, in.C}};
+        for (const auto& [overrideText, coefficientText] : cut)
+            if (SingleFromText(overrideText) == 0.0f) DoubleFromText(coefficientText);
         // CalculateVP refuses negative loads and locations off the span for
         // every pair; its test of L' is the pair's own.
         loads.L = shared.L;

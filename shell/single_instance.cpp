@@ -1,16 +1,20 @@
 #include "shell/single_instance.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocalSocket>
 #include <QTimer>
 #include <QtGlobal>
 
 #include <memory>
 
-#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
-#endif
+
+#include <cerrno>
+#include <cstdio>
 
 #include "shell/shell_messages.h"
 
@@ -23,25 +27,64 @@ constexpr int kWriteMs = 2000;
 // client cannot hold the running copy's resources.
 constexpr int kIdleConnectionMs = 5000;
 
-QString UserTag() {
-#ifdef Q_OS_UNIX
-    return QString::number(getuid());
-#else
-    const QString user = qEnvironmentVariable("USERNAME");
-    return user.isEmpty() ? QStringLiteral("user") : user;
-#endif
+// A socket address holds at most this many bytes of path, its end included.
+constexpr size_t kSocketPathBytes = sizeof(sockaddr_un::sun_path);
+const QString kSocketFile = QStringLiteral("vantrel.socket");
+
+bool FitsSocketAddress(const QString& path) {
+    return static_cast<size_t>(QFile::encodeName(path).size()) < kSocketPathBytes;
+}
+
+// A real folder (not a link) of this user's that nobody else may enter.
+bool IsPrivateFolder(const QByteArray& folder) {
+    struct stat status {};
+    if (lstat(folder.constData(), &status) != 0) return false;
+    return S_ISDIR(status.st_mode) && status.st_uid == geteuid() && (status.st_mode & 077) == 0;
+}
+
+// A QLocalSocket name that is not a path lives in the temporary folder.
+QString SocketPath(const QString& name) {
+    if (name.startsWith(QLatin1Char('/'))) return name;
+    return QDir::tempPath() + QLatin1Char('/') + name;
+}
+
+// Connected to a copy of this user's, not to somebody's listener planted at the name.
+bool ConnectToOwnCopy(QLocalSocket& socket, const QString& serverName) {
+    socket.connectToServer(SocketPath(serverName));
+    if (!socket.waitForConnected(kConnectMs)) return false;
+    if (PeerIsThisUser(socket.socketDescriptor())) return true;
+    socket.abort();
+    return false;
 }
 
 }  // namespace
+
+QString PrivateRuntimeFolder(const QString& base) {
+    const QString folder = base + QStringLiteral("/vantrel-runtime-") + QString::number(geteuid());
+    const QByteArray bytes = QFile::encodeName(folder);
+    if (mkdir(bytes.constData(), 0700) != 0 && errno != EEXIST) return {};
+    return IsPrivateFolder(bytes) ? folder : QString();
+}
 
 QString DefaultInstanceName() {
     const QString chosen = qEnvironmentVariable("VANTREL_INSTANCE_NAME");
     if (!chosen.isEmpty()) return chosen;
     const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtimeDir.isEmpty() && QFileInfo(runtimeDir).isDir()) {
-        return QDir(runtimeDir).filePath(QStringLiteral("vantrel.socket"));
+    if (!runtimeDir.isEmpty() && IsPrivateFolder(QFile::encodeName(runtimeDir))) {
+        const QString path = QDir(runtimeDir).filePath(kSocketFile);
+        if (FitsSocketAddress(path)) return path;
     }
-    return QStringLiteral("vantrel-") + UserTag();
+    for (const QString& base : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        const QString folder = PrivateRuntimeFolder(base);
+        if (folder.isEmpty()) continue;
+        const QString path = folder + QLatin1Char('/') + kSocketFile;
+        if (FitsSocketAddress(path)) return path;
+    }
+    std::fprintf(stderr,
+                 "vantrel: no private folder for the single-instance socket ($XDG_RUNTIME_DIR "
+                 "and the temporary folder do not serve); a second start will open a second "
+                 "window\n");
+    return {};
 }
 
 QByteArray RaiseRequest() {
@@ -50,8 +93,7 @@ QByteArray RaiseRequest() {
 
 bool SendRaiseRequest(const QString& serverName) {
     QLocalSocket socket;
-    socket.connectToServer(serverName);
-    if (!socket.waitForConnected(kConnectMs)) return false;
+    if (!ConnectToOwnCopy(socket, serverName)) return false;
     socket.write(RaiseRequest());
     const bool written = socket.waitForBytesWritten(kWriteMs);
     socket.disconnectFromServer();
@@ -61,8 +103,7 @@ bool SendRaiseRequest(const QString& serverName) {
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
     : QObject(parent), serverName_(std::move(serverName)) {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::AcceptConnections);
+    connect(&server_, &InstanceListener::Connected, this, &SingleInstance::AcceptConnection);
 }
 
 bool SingleInstance::CheckPrevInstance(ShellMessages& messages) {
@@ -80,23 +121,24 @@ bool SingleInstance::CheckPrevInstance(ShellMessages& messages) {
 
 bool SingleInstance::AnotherCopyAnswers() const {
     QLocalSocket probe;
-    probe.connectToServer(serverName_);
-    if (!probe.waitForConnected(kConnectMs)) return false;
+    if (!ConnectToOwnCopy(probe, serverName_)) return false;
     probe.disconnectFromServer();
     return true;
 }
 
 bool SingleInstance::Listen() {
-    if (server_.listen(serverName_)) return true;
-    if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
+    const QString path = SocketPath(serverName_);
+    const InstanceListener::Result result = server_.Listen(path);
+    if (result != InstanceListener::Result::AddressInUse)
+        return result == InstanceListener::Result::Listening;
     // Nobody answered but the name is taken: a crashed copy left its socket,
     // or a copy started at the same moment. Only the crashed one has no listener.
     if (AnotherCopyAnswers()) return false;
-    QLocalServer::removeServer(serverName_);
-    return server_.listen(serverName_);
+    QFile::remove(path);
+    return server_.Listen(path) == InstanceListener::Result::Listening;
 }
 
-void SingleInstance::AcceptConnections() {
+void SingleInstance::AcceptConnection(QLocalSocket* socket) {
     // A later copy sends the request and closes the connection; only exactly
     // those bytes, then the end, count. Anything else drops the connection.
     struct Connection {
@@ -105,30 +147,29 @@ void SingleInstance::AcceptConnections() {
     };
     const QByteArray request = RaiseRequest();
     const qint64 limit = request.size() + 1;  // one byte more shows a longer message
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        auto connection = std::make_shared<Connection>();
-        const auto drop = [socket, connection] {
-            connection->dropped = true;
-            socket->abort();
-            socket->deleteLater();
-        };
-        const auto receive = [socket, connection, request, limit, drop] {
-            if (connection->dropped) return;
-            connection->received.append(socket->read(limit - connection->received.size()));
-            if (!request.startsWith(connection->received)) drop();
-        };
-        socket->setReadBufferSize(limit);
-        connect(socket, &QLocalSocket::readyRead, this, receive);
-        connect(socket, &QLocalSocket::disconnected, this,
-                [this, socket, connection, request, receive] {
-                    receive();
-                    if (!connection->dropped && connection->received == request)
-                        emit RaiseRequested();
-                    connection->dropped = true;
-                    socket->deleteLater();
-                });
-        QTimer::singleShot(kIdleConnectionMs, socket, drop);
-    }
+    auto connection = std::make_shared<Connection>();
+    const auto drop = [socket, connection] {
+        connection->dropped = true;
+        socket->abort();
+        socket->deleteLater();
+    };
+    const auto receive = [socket, connection, request, limit, drop] {
+        if (connection->dropped) return;
+        connection->received.append(socket->read(limit - connection->received.size()));
+        if (!request.startsWith(connection->received)) drop();
+    };
+    socket->setReadBufferSize(limit);
+    connect(socket, &QLocalSocket::readyRead, this, receive);
+    connect(socket, &QLocalSocket::disconnected, this,
+            [this, socket, connection, request, receive] {
+                receive();
+                if (!connection->dropped && connection->received == request) emit RaiseRequested();
+                connection->dropped = true;
+                socket->deleteLater();
+            });
+    QTimer::singleShot(kIdleConnectionMs, socket, drop);
+    // Bytes that came with the connection already.
+    if (socket->bytesAvailable() > 0) receive();
 }
 
 }  // namespace vantrel::shell

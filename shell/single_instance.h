@@ -5,18 +5,30 @@
 // there, tells the user, asks it to come to the front and ends. The running
 // copy accepts exactly one fixed request and drops anything else it is sent.
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
+
+#include "shell/instance_listener.h"
+
+class QLocalSocket;
 
 namespace vantrel::shell {
 
 class ShellMessages;
 
 // The socket the copies meet on: $VANTREL_INSTANCE_NAME when set (tests give
-// every run its own), else "vantrel.socket" in $XDG_RUNTIME_DIR, else
-// "vantrel-<uid>" in the temporary folder.
+// every run its own), else "vantrel.socket" in $XDG_RUNTIME_DIR when that is
+// this user's private folder and the path fits a socket address, else
+// "vantrel.socket" in a private folder "vantrel-runtime-<uid>" of the
+// temporary folder (or of /tmp). The private folder is created with mode
+// 0700 and used only while it is a real folder of this user's that nobody
+// else may enter. Empty when no path works, after saying so on stderr: the
+// program then runs without the single-instance check.
 QString DefaultInstanceName();
+
+// The private folder of the fallback under base ("vantrel-runtime-<uid>"),
+// created when missing; empty when it cannot be had safely.
+QString PrivateRuntimeFolder(const QString& base);
 
 // The request a later copy sends: "come to the front".
 QByteArray RaiseRequest();
@@ -35,7 +47,7 @@ class SingleInstance final : public QObject {
     bool CheckPrevInstance(ShellMessages& messages);
 
     // The socket's path once listening (empty before).
-    QString FullServerName() const { return server_.fullServerName(); }
+    QString FullServerName() const { return server_.Path(); }
 
   signals:
     // A later copy asked this one to come to the front.
@@ -44,10 +56,10 @@ class SingleInstance final : public QObject {
   private:
     bool AnotherCopyAnswers() const;
     bool Listen();
-    void AcceptConnections();
+    void AcceptConnection(QLocalSocket* socket);
 
     QString serverName_;
-    QLocalServer server_;
+    InstanceListener server_;
 };
 
 }  // namespace vantrel::shell

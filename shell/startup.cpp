@@ -13,18 +13,18 @@ namespace {
 int Print(const StartupAction& action, ShellEnvironment& env) {
     // Printing is no interactive session: no single-instance check.
     const std::unique_ptr<MainWindow> window = env.loadWindow();
-    const bool opened = window->OpenFile(QString::fromStdString(action.path));
+    const bool opened = window->OpenFile(action.path);
     if (opened) window->Print();
     window->Close();
     return opened ? kExitOk : kExitFailed;
 }
 
 int Interactive(const StartupAction& action, ShellEnvironment& env) {
+    // No name: no socket path could be had (DefaultInstanceName has said so).
     SingleInstance instance(env.instanceName);
-    if (instance.CheckPrevInstance(*env.messages)) return kExitOk;
+    if (!env.instanceName.isEmpty() && instance.CheckPrevInstance(*env.messages)) return kExitOk;
     const std::unique_ptr<MainWindow> window = env.loadWindow();
-    if (action.kind == StartupKind::Open &&
-        !window->OpenFile(QString::fromStdString(action.path))) {
+    if (action.kind == StartupKind::Open && !window->OpenFile(action.path)) {
         return kExitFailed;
     }
     QObject::connect(&instance, &SingleInstance::RaiseRequested,

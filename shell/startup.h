@@ -16,8 +16,9 @@ namespace vantrel::shell {
 class MainWindow {
   public:
     virtual ~MainWindow() = default;
-    // Opens a project file; false on cancel or failure (after its own message).
-    virtual bool OpenFile(const QString& path) = 0;
+    // Opens a project file, the path as the file system's bytes; false on
+    // cancel or failure (after its own message).
+    virtual bool OpenFile(const std::string& path) = 0;
     // Prints the report through the print dialog.
     virtual void Print() = 0;
     virtual void Show() = 0;

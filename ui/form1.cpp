@@ -75,6 +75,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     ClearValues(state_.record);
+    currentFilePath_.clear();
     currentFileName_.clear();
     documentName_.clear();
     // The dialogs go with the window.

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <string>
 
 #include "checks/design.h"
 #include "model/design_inputs.h"
@@ -43,6 +44,9 @@ class Form1 : public QMainWindow {
     // shows its inputs, calculates and clears Modified. False on cancel or
     // failure; a failure has shown its message and changed nothing.
     bool OpenFile(const QString& path);
+    // The same with the path as the file system's bytes, used exactly (a
+    // name that is not UTF-8 included): the command line's "/open".
+    bool OpenNativeFile(const std::string& nativePath);
 
     void NewCommand();
     void OpenCommand();
@@ -101,9 +105,10 @@ class Form1 : public QMainWindow {
 
     // Documents (form1_document.cpp).
     bool SavePrompt(const QString& title);
-    bool SaveFile(const QString& path);
+    bool OpenPath(const std::string& nativePath);
+    bool SaveFile(const std::string& nativePath);
     void SetTitle(const char* prefix);
-    void SetCurrentFileName(const QString& path);
+    void SetCurrentFileName(const std::string& nativePath);
 
     // Calculation and results (form1_calculate.cpp).
     // Runs the chain on the current inputs; false when it reported an error.
@@ -132,6 +137,7 @@ class Form1 : public QMainWindow {
     DesignState state_;
     Aisc358Section aisc358_;
     bool resultsShown_ = false;  // the last calculation ran without an error
+    std::string currentFilePath_;  // the file system's bytes; currentFileName_ shows them
     QString currentFileName_;
     QString documentName_;
     FocusGuard* guard_ = nullptr;

@@ -11,8 +11,19 @@
 namespace vantrel {
 namespace {
 
+// Paths are kept as the file system's bytes, so a name that is not UTF-8
+// is opened and saved exactly; the texts shown decode them.
 std::string FileSystemPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+QString ShownPath(const std::string& nativePath) {
+    return QFile::decodeName(QByteArray::fromStdString(nativePath));
+}
+
+// A path shorter than 4 characters asks for the file.
+bool AsksForFile(const std::string& nativePath) {
+    return ShownPath(nativePath).size() < 4;
 }
 
 }  // namespace
@@ -21,9 +32,10 @@ void Form1::SetTitle(const char* prefix) {
     setWindowTitle(QString::fromLatin1(prefix) + documentName_);
 }
 
-void Form1::SetCurrentFileName(const QString& path) {
-    currentFileName_ = path;
-    documentName_ = DocumentNameOf(path);
+void Form1::SetCurrentFileName(const std::string& nativePath) {
+    currentFilePath_ = nativePath;
+    currentFileName_ = nativePath.empty() ? QString() : ShownPath(nativePath);
+    documentName_ = DocumentNameOf(currentFileName_);
 }
 
 // Asks whether to save a modified design. False abandons the command: the
@@ -37,23 +49,26 @@ bool Form1::SavePrompt(const QString& title) {
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::No) return true;
     if (answer != QMessageBox::Yes) return false;
-    if (!SaveFile(currentFileName_)) return false;
+    if (!SaveFile(currentFilePath_)) return false;
     SetTitle(kTitleNoBlank);
     return true;
 }
 
-bool Form1::SaveFile(const QString& path) {
-    QString target = path;
-    if (target.size() < 4) {
-        target = prompts_->SaveFileName(this, QString::fromLatin1(kSaveDialogTitle),
-                                        QtFileFilter(QString::fromLatin1(kSaveFilter)));
-        if (target.isEmpty()) return false;
+bool Form1::SaveFile(const std::string& nativePath) {
+    std::string target = nativePath;
+    if (AsksForFile(target)) {
+        const QString chosen =
+            prompts_->SaveFileName(this, QString::fromLatin1(kSaveDialogTitle),
+                                   QtFileFilter(QString::fromLatin1(kSaveFilter)));
+        if (chosen.isEmpty()) return false;
+        target = FileSystemPath(chosen);
     }
-    const int error = WriteProjectFile(FileSystemPath(target), CurrentInputs());
+    const int error = WriteProjectFile(target, CurrentInputs());
     if (error != 0) {
-        prompts_->Message(this, QMessageBox::Warning, QString::fromStdString(FailureTitle(error)),
-                          QString::fromStdString(SaveFailurePrompt(target.toStdString())),
-                          QMessageBox::Ok, QMessageBox::Ok);
+        prompts_->Message(
+            this, QMessageBox::Warning, QString::fromStdString(FailureTitle(error)),
+            QString::fromStdString(SaveFailurePrompt(ShownPath(target).toStdString())),
+            QMessageBox::Ok, QMessageBox::Ok);
         return false;
     }
     SetCurrentFileName(target);
@@ -62,19 +77,26 @@ bool Form1::SaveFile(const QString& path) {
 }
 
 bool Form1::OpenFile(const QString& path) {
-    QString source = path;
-    if (source.size() < 4) {
-        source = prompts_->OpenFileName(this, QString::fromLatin1(kOpenDialogTitle),
-                                        QtFileFilter(QString::fromLatin1(kOpenFilter)));
-        if (source.isEmpty()) return false;
-    }
+    return OpenNativeFile(FileSystemPath(path));
+}
+
+bool Form1::OpenNativeFile(const std::string& nativePath) {
+    if (!AsksForFile(nativePath)) return OpenPath(nativePath);
+    const QString chosen = prompts_->OpenFileName(this, QString::fromLatin1(kOpenDialogTitle),
+                                                  QtFileFilter(QString::fromLatin1(kOpenFilter)));
+    if (chosen.isEmpty()) return false;
+    return OpenPath(FileSystemPath(chosen));
+}
+
+bool Form1::OpenPath(const std::string& source) {
     // The whole file is read and checked before any control changes.
-    const ProjectReadResult read = ReadProjectFile(FileSystemPath(source));
+    const ProjectReadResult read = ReadProjectFile(source);
     const int error = read.ok() ? CheckListTexts(read.inputs) : read.error;
     if (error != 0) {
-        prompts_->Message(this, QMessageBox::Warning, QString::fromStdString(FailureTitle(error)),
-                          QString::fromStdString(OpenFailurePrompt(source.toStdString())),
-                          QMessageBox::Ok, QMessageBox::Ok);
+        prompts_->Message(
+            this, QMessageBox::Warning, QString::fromStdString(FailureTitle(error)),
+            QString::fromStdString(OpenFailurePrompt(ShownPath(source).toStdString())),
+            QMessageBox::Ok, QMessageBox::Ok);
         return false;
     }
     SetCurrentFileName(source);
@@ -93,24 +115,24 @@ void Form1::NewCommand() {
     ResetSketchLabels();
     ShowResults();
     SetModified(false);
-    SetCurrentFileName(QString());
+    SetCurrentFileName({});
     SetTitle(kTitleOneBlank);
 }
 
 void Form1::OpenCommand() {
     if (!SavePrompt(QString::fromLatin1(kOpenFileConfirmation))) return;
-    if (!OpenFile(QString())) return;
+    if (!OpenNativeFile({})) return;
     SetTitle(kTitleOneBlank);
     RunCalculate();
     SetModified(false);
 }
 
 void Form1::SaveCommand() {
-    if (SaveFile(currentFileName_)) SetTitle(kTitleNoBlank);
+    if (SaveFile(currentFilePath_)) SetTitle(kTitleNoBlank);
 }
 
 void Form1::SaveAsCommand() {
-    if (SaveFile(QString())) SetTitle(kTitleOneBlank);
+    if (SaveFile({})) SetTitle(kTitleOneBlank);
 }
 
 }  // namespace vantrel

@@ -19,6 +19,7 @@
 
 #include "aisc358_page.h"
 #include "connection_sketch.h"
+#include "files/project_file.h"
 #include "form1.h"
 #include "grid_view.h"
 
@@ -32,8 +33,16 @@ W* Named(const char* name, Args&&... args) {
     return widget;
 }
 
-QLineEdit* NumericField(const char* name, const QString& text, QWidget* parent) {
+// A field holds every text a project file can hold (Qt's default stops at
+// 32767 characters), so opening and saving never cuts a text.
+QLineEdit* WholeTextField(const char* name, const QString& text, QWidget* parent) {
     auto* field = Named<QLineEdit>(name, text, parent);
+    field->setMaxLength(static_cast<int>(kMaxValueBytes));
+    return field;
+}
+
+QLineEdit* NumericField(const char* name, const QString& text, QWidget* parent) {
+    auto* field = WholeTextField(name, text, parent);
     field->setAlignment(Qt::AlignRight);
     field->setMaximumWidth(90);
     return field;
@@ -60,7 +69,7 @@ void Form1::BuildControls() {
     inputs->addLayout(right);
 
     Label6 = Named<QLabel>("Label6", QStringLiteral("Description:"), central);
-    TxtDescription = Named<QLineEdit>("TxtDescription", central);
+    TxtDescription = WholeTextField("TxtDescription", QString(), central);
     CmdCalc = Named<QPushButton>("CmdCalc", QStringLiteral("&Calculate"), central);
     CmdCalc->setMinimumWidth(120);
     QFont calcFont = CmdCalc->font();

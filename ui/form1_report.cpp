@@ -1,5 +1,6 @@
 // The report commands (Print, Export PDF) and the design search.
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -39,7 +40,7 @@ void Form1::ExportPdfCommand() {
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     const DesignInputs inputs = CurrentInputs();
     const ReportSource source{inputs, state_, DocumentName().toStdString(), {}, aisc358_};
-    const ReportResult result = WriteReportPdf(path.toStdString(), source);
+    const ReportResult result = WriteReportPdf(QFile::encodeName(path).toStdString(), source);
     if (!result.ok()) ShowReportFailure(result.number, QString::fromStdString(result.description));
 }
 

@@ -8,8 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/field_rules.h"
+#include "files/project_file.h"
 #include "focus_guard.h"
+#include "model/field_rules.h"
 #include "model/number_text.h"
 #include "prompts.h"
 
@@ -116,6 +117,8 @@ void FormLoads::BuildLayout() {
         field.edit->setObjectName(QLatin1String(field.objectName));
         field.edit->setAlignment(Qt::AlignRight);
         field.edit->setMaximumWidth(110);
+        // Every text a project file can hold, not Qt's default 32767.
+        field.edit->setMaxLength(static_cast<int>(kMaxValueBytes));
     }
     const auto heading = [this](const QString& text) {
         auto* label = new QLabel(text, this);

@@ -37,9 +37,7 @@ void PrintUsage(std::ostream& out) {
            "ColumnAxialLoad, ColumnAbove).\n";
 }
 
-}  // namespace
-
-int Run(const std::vector<std::string>& args, Streams streams) {
+int Dispatch(const std::vector<std::string>& args, Streams streams) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(args.empty() ? streams.err : streams.out);
         return args.empty() ? kExitUsage : kExitPass;
@@ -52,6 +50,22 @@ int Run(const std::vector<std::string>& args, Streams streams) {
     streams.err << "vantrel-cli: unknown command '" << args[0] << "'\n";
     PrintUsage(streams.err);
     return kExitUsage;
+}
+
+}  // namespace
+
+int FinishOutput(std::ostream& out, std::ostream& err, int status) {
+    if (out.flush()) return status;
+    err << "vantrel-cli: cannot write to standard output (a full disk or a closed pipe); "
+           "the output is incomplete\n";
+    err.flush();
+    return kExitFileError;
+}
+
+// Every command's output ends here, so none can report success over output
+// that never arrived.
+int Run(const std::vector<std::string>& args, Streams streams) {
+    return FinishOutput(streams.out, streams.err, Dispatch(args, streams));
 }
 
 }  // namespace vantrel::cli

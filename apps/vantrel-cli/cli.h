@@ -10,7 +10,8 @@
 //       calculation error).
 //       Exit status: 0 every FEMA 350 verdict passes and the design meets the
 //       current code, 1 a check of either code fails, 3 a calculation error
-//       was reported, 2 usage error (4 a project file cannot be read).
+//       was reported, 2 usage error (4 a project file cannot be read, or
+//       standard output cannot be written, for every command).
 //
 //   vantrel-cli save OUT.vtl [FILE.vtl] [--set NAME=TEXT]...
 //       Writes a project file: a new design's inputs or FILE's (as opening it
@@ -65,7 +66,12 @@
 // Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
 // ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,
 // PointDL1..3, PointLL1..3, PointLoadLocation1..3, ColumnAxialLoad (Puc, kip),
-// ColumnAbove ("Yes": the column continues above the joint).
+// ColumnAbove ("Yes": the column continues above the joint). A value must be
+// what the window's control could hold: an entry of its list (Beam, Column,
+// Grade, A, B, C, FRAMETYPE "SMRF"/"OMRF", ColumnAbove "Yes"/"No"), or for a
+// numeric field digits and "." only within the field's limits (a location not
+// beyond the length, an override within its share of the length or the beam's
+// flange); else exit status 2.
 
 #include <iosfwd>
 #include <string>
@@ -87,7 +93,13 @@ struct Streams {
     bool colour = false;  // standard output is a terminal
 };
 
-// Runs the command line args (without the program name); returns the exit status.
+// Runs the command line args (without the program name); returns the exit
+// status. Output that could not be written to streams.out (a full disk, a
+// closed pipe) turns any status into kExitFileError, with a message on err.
 int Run(const std::vector<std::string>& args, Streams streams);
+
+// Flushes out; status when everything reached it, else kExitFileError after
+// a message on err.
+int FinishOutput(std::ostream& out, std::ostream& err, int status);
 
 }  // namespace vantrel::cli

@@ -7,8 +7,10 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A float's exact value as a JSON number.
-double Exact(float value) { return static_cast<double>(value); }
+// A float's exact value as a JSON number; a negative zero is written as 0.
+double Exact(float value) {
+    return value == 0.0f ? 0.0 : static_cast<double>(value);
+}
 
 Json ShapeJson(const WShape& s) {
     return Json{{"Name", s.Name},   {"A", Exact(s.A)},   {"d", Exact(s.d)},

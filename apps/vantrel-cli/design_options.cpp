@@ -6,6 +6,7 @@
 #ifdef VANTREL_HAVE_FILES
 #include "files/project_file.h"
 #endif
+#include "set_rules.h"
 
 namespace vantrel::cli {
 namespace {
@@ -69,7 +70,7 @@ std::optional<DesignInputs> LoadDesignInputs(const DesignOptions& options, std::
         ProjectReadResult read = ReadProjectFile(*options.file);
         if (!read.ok()) {
             err << "vantrel-cli: " << OpenFailurePrompt(*options.file) << "("
-                << FailureTitle(read.error) << ")\n";
+                << FailureTitle(read.error) << "): " << FailureReason(read.error) << '\n';
             status = 4;
             return std::nullopt;
         }
@@ -91,6 +92,11 @@ std::optional<DesignInputs> LoadDesignInputs(const DesignOptions& options, std::
             return std::nullopt;
         }
         *field = text;
+    }
+    if (const auto refusal = CheckSetValues(inputs, options.replacements)) {
+        err << "vantrel-cli: " << *refusal << '\n';
+        status = 2;
+        return std::nullopt;
     }
     status = 0;
     return inputs;

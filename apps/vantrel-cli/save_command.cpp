@@ -40,7 +40,8 @@ int SaveCommand(const Args& given, Streams s) {
     if (!inputs) return status;
 
     if (const int error = WriteProjectFile(*out, *inputs)) {
-        s.err << "vantrel-cli: " << SaveFailurePrompt(*out) << "(" << FailureTitle(error) << ")\n";
+        s.err << "vantrel-cli: " << SaveFailurePrompt(*out) << "(" << FailureTitle(error)
+              << "): " << FailureReason(error) << '\n';
         return kExitFileError;
     }
     return kExitPass;

@@ -24,8 +24,8 @@ class Form1Window final : public MainWindow {
 
     // Opened before the window shows: its title names the file, as a window
     // loaded with it would.
-    bool OpenFile(const QString& path) override {
-        const bool opened = form_->OpenFile(path);
+    bool OpenFile(const std::string& path) override {
+        const bool opened = form_->OpenNativeFile(path);
         if (opened) form_->ShowTitleAsLoaded();
         return opened;
     }
@@ -41,6 +41,18 @@ class Form1Window final : public MainWindow {
 void Name(QCoreApplication& app) {
     app.setApplicationName(QStringLiteral("Vantrel"));
     app.setApplicationVersion(QStringLiteral(VANTREL_VERSION_TEXT));
+}
+
+// The command line as the file system's bytes: a path after "/open " that
+// is not UTF-8 must reach the file exactly, which a QString cannot carry.
+std::string CommandLine(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    (void)argc;
+    (void)argv;
+    return CommandLineFromArguments(QCoreApplication::arguments());
+#else
+    return JoinArguments(std::vector<std::string>(argv + 1, argv + argc));
+#endif
 }
 
 }  // namespace
@@ -63,5 +75,5 @@ int main(int argc, char** argv) {
     MessageBoxes messages;
     ShellEnvironment environment =
         StandardEnvironment(messages, [] { return std::make_unique<Form1Window>(); });
-    return Main(CommandLineFromArguments(QCoreApplication::arguments()), environment);
+    return Main(CommandLine(argc, argv), environment);
 }

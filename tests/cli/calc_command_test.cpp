@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -16,6 +17,11 @@ namespace vantrel::cli {
 namespace {
 
 using namespace cli_test;
+
+// A project file of tests/data: texts the fields refuse, as old files hold them.
+std::string Data(const char* name) {
+    return std::string(VANTREL_SOURCE_DIR) + "/tests/data/" + name;
+}
 
 std::vector<std::string> WorkedExample(std::vector<std::string> more = {}) {
     std::vector<std::string> args = {"calc",           "--set", "Beam=W 21x44", "--set",
@@ -97,16 +103,81 @@ INSTANTIATE_TEST_SUITE_P(
                     "Length=30", "--set", "ColumnAxialLoad=4000"},
                    kExitCheckFails,
                    "14 of 14 checks pass; AISC 358-16 fails: strong_column\n"},
-        StatusCase{"CurrentCodeNotChecked", WorkedExample({"--set", "ColumnAxialLoad=x"}),
+        StatusCase{"CurrentCodeNotChecked", {"calc", Data("axial-load-not-a-number.vtl")},
                    kExitCheckFails, "; AISC 358-16 not checked\n"},
-        StatusCase{"CurrentCodeNotCheckedWhy", WorkedExample({"--set", "ColumnAxialLoad=x"}),
+        StatusCase{"CurrentCodeNotCheckedWhy", {"calc", Data("axial-load-not-a-number.vtl")},
                    kExitCheckFails, "Not checked: ColumnAxialLoad is not a number"},
-        StatusCase{"CalculationError", WorkedExample({"--set", "ORA=abc"}), kExitCalculationError,
+        StatusCase{"CalculationError",
+                   {"calc", Data("override-not-a-number.vtl")},
+                   kExitCalculationError,
                    "Error 13 (Type mismatch) in CalculateCutout of Tab1"},
         StatusCase{"UnknownInputName",
                    {"calc", "--set", "Span=30"},
                    kExitUsage,
                    "unknown input name 'Span'"},
+        // --set takes only what the window's controls could hold.
+        StatusCase{"GradeNotAnEntry",
+                   {"calc", "--set", "Grade=A992"},
+                   kExitUsage,
+                   "--set Grade: \"A992\" is not an entry of the Grade list; use one of "
+                   "\"A992   Fy=50 ksi   Fu=65 ksi\", \"A572   Fy=50 ksi   Fu=60 ksi\""},
+        StatusCase{"CoefficientNotAnEntry",
+                   {"calc", "--set", "A=0.6"},
+                   kExitUsage,
+                   "--set A: \"0.6\" is not an entry of the A list"},
+        StatusCase{"ShapeNotAnEntry",
+                   {"calc", "--set", "Beam=W 21X44"},
+                   kExitUsage,
+                   "--set Beam: \"W 21X44\" is not an entry"},
+        StatusCase{"FrameTypeNotAnEntry",
+                   {"calc", "--set", "FRAMETYPE=smrf"},
+                   kExitUsage,
+                   "use one of SMRF, OMRF"},
+        StatusCase{"ColumnAboveNotAnEntry",
+                   {"calc", "--set", "ColumnAbove=yes"},
+                   kExitUsage,
+                   "use one of Yes, No"},
+        StatusCase{"NegativeLoad",
+                   {"calc", "--set", "DistDL1=-1000000"},
+                   kExitUsage,
+                   "--set DistDL1: \"-1000000\" has a character its field does not accept"},
+        StatusCase{"Exponent",
+                   {"calc", "--set", "Length=1e-300"},
+                   kExitUsage,
+                   "--set Length: \"1e-300\" has a character"},
+        StatusCase{"LoadOverLimit",
+                   {"calc", "--set", "PointLL3=100.5"},
+                   kExitUsage,
+                   "--set PointLL3: Dead Load cannot be greater than 100 k/ft."},
+        StatusCase{"AxialLoadOverLimit",
+                   {"calc", "--set", "ColumnAxialLoad=10000.01"},
+                   kExitUsage,
+                   "cannot be greater than 10000 kip."},
+        StatusCase{"LengthOverLimit",
+                   {"calc", "--set", "Length=50.01"},
+                   kExitUsage,
+                   "\"Beam Length\" cannot be greater than 50 ft."},
+        StatusCase{"LocationBeyondLength",
+                   {"calc", "--set", "PointLoadLocation2=15.01"},
+                   kExitUsage,
+                   "--set PointLoadLocation2: Point load can not occur outside"},
+        // Limits that depend on other inputs are applied after every --set.
+        StatusCase{"LocationWithinALaterLength",
+                   {"calc", "--set", "PointLoadLocation1=20", "--set", "Length=30"},
+                   kExitCheckFails,
+                   "Summary:"},
+        StatusCase{"OverrideBeyondALaterLength",
+                   {"calc", "--set", "ORA=20", "--set", "Length=10"},
+                   kExitUsage,
+                   "The a dimension cannot be greater than 15% of the beam's length."},
+        StatusCase{"OverrideCOfALaterBeam",
+                   {"calc", "--set", "ORC=3", "--set", "Beam=W 21x44"},
+                   kExitCheckFails,
+                   "Summary:"},
+        StatusCase{"OverrideCBeyondTheBeam",
+                   {"calc", "--set", "ORC=3"},
+                   kExitUsage,
+                   "The c dimension cannot be greater than 1/2 of the beam's flange."},
         StatusCase{"SetWithoutValue", {"calc", "--set"}, kExitUsage, "--set needs NAME=TEXT"},
         StatusCase{
             "SetWithoutEquals", {"calc", "--set", "Length"}, kExitUsage, "--set needs NAME=TEXT"},
@@ -118,6 +189,20 @@ INSTANTIATE_TEST_SUITE_P(
                    kExitFileError,
                    "Unable to open and read \"/nonexistent/design.vtl\" "}),
     [](const auto& p) { return std::string(p.param.name); });
+
+bool HoldsNegativeZero(const nlohmann::json& j) {
+    if (j.is_number_float()) return j.get<double>() == 0.0 && std::signbit(j.get<double>());
+    if (!j.is_structured()) return false;
+    for (const auto& item : j)
+        if (HoldsNegativeZero(item)) return true;
+    return false;
+}
+
+// A length of -1e-300 in a file makes L a negative zero; JSON shows 0.
+TEST(CalcCommandTest, JsonNeverHoldsANegativeZero) {
+    const Result result = RunCli({"calc", Data("length-negative-tiny.vtl"), "--json"});
+    EXPECT_FALSE(HoldsNegativeZero(nlohmann::json::parse(result.out))) << result.out;
+}
 
 TEST(CalcCommandTest, EveryCheckPassingExitsWithZero) {
     // Find a passing pair with the search-free way: the CLI over a few candidates.

@@ -1,5 +1,6 @@
 // vantrel-cli save, and calc on the files it writes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <sstream>
@@ -175,16 +176,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "(Error: 2001)"}),
     [](const auto& p) { return std::string(p.param.label); });
 
-// Tests may run as root, for whom permission bits stop no write; a folder
-// where the temporary file must go stops it for everyone.
-TEST_F(SaveCommandTest, AFailedSaveKeepsThePreviousFile) {
-    ASSERT_EQ(RunCli({"save", out_, "--set", "Beam=W 21x44"}).status, kExitPass);
-    const std::vector<uint8_t> before = test::ReadBytes(out_);
-    fs::create_directory(SaveTemporaryPath(out_));
-    const Result result = RunCli({"save", out_, "--set", "Beam=W 24x55"});
+// A target that is not a regular file is refused before anything is
+// written, and the message says why.
+TEST_F(SaveCommandTest, AFifoTargetIsRefusedAndKept) {
+    const std::string fifo = out_ + ".fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const Result result = RunCli({"save", fifo});
     EXPECT_EQ(result.status, kExitFileError);
-    EXPECT_EQ(result.err, "vantrel-cli: Unable to save file to \"" + out_ + "\" (Error: 2101)\n");
-    EXPECT_EQ(test::ReadBytes(out_), before);
+    EXPECT_EQ(result.err, "vantrel-cli: Unable to save file to \"" + fifo +
+                              "\" (Error: 2105): the target exists and is not a regular file\n");
+    struct stat status {};
+    ASSERT_EQ(lstat(fifo.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 }  // namespace

@@ -205,11 +205,5 @@ TEST(ReadProjectFile, RefusesAMissingFile) {
     EXPECT_EQ(ReadProjectFile(folder.File("absent.vtl")).error, kOpenCannotOpen);
 }
 
-TEST(ReadProjectFile, RefusesAFolder) {
-    test::TempFolder folder;
-    const ProjectReadResult read = ReadProjectFile(folder.path().string());
-    EXPECT_TRUE(read.error == kOpenCannotOpen || read.error == kOpenReadFailed) << read.error;
-}
-
 }  // namespace
 }  // namespace vantrel

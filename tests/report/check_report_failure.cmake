@@ -1,10 +1,10 @@
 # A design whose calculation reports an error gets no report: vantrel-cli
 # names the errors, writes no file (nor touches an existing one) and ends
 # with status 3.
-#   cmake -DCLI=... -DOUT=... -P check_report_failure.cmake
+#   cmake -DCLI=... -DDESIGN=....vtl -DOUT=... -P check_report_failure.cmake
 
 file(WRITE "${OUT}" "earlier report")
-execute_process(COMMAND "${CLI}" report --set ORA=abc --set DistDL1=-1 -o "${OUT}"
+execute_process(COMMAND "${CLI}" report "${DESIGN}" -o "${OUT}"
                 RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL 3)
   message(FATAL_ERROR "expected exit status 3, got ${status}: ${errors}")

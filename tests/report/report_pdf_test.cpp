@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QFile>
@@ -7,6 +9,7 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <string>
 
 #include "report/painter_canvas.h"
@@ -63,8 +66,41 @@ TEST(ReportPdfTest, UnwritablePathIsAFileAccessError) {
     const Design design(test::WorkedExample());
     const ReportResult result = WriteReportPdf(path, design.Source());
     EXPECT_EQ(result.number, 75);
-    EXPECT_EQ(result.description, "Path/File access error");
+    EXPECT_EQ(result.description.rfind("Path/File access error", 0), 0u) << result.description;
     EXPECT_EQ(ReportFailureTitle(result), "Error: 75");
+}
+
+// The report goes to its target as a saved project does (files/safe_file.h):
+// never over a FIFO, never over a read-only file, to a name's exact bytes.
+TEST(ReportPdfTest, TargetsAreTreatedAsSavingTreatsThem) {
+    QTemporaryDir dir;
+    const std::string folder = QFile::encodeName(dir.path()).toStdString();
+    const std::string fifo = folder + "/fifo.pdf";
+    const std::string readOnly = folder + "/read-only.pdf";
+    const std::string bytes = folder + "/report-\xFF.pdf";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    {
+        QFile old(QString::fromStdString(readOnly));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("kept");
+    }
+    ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+    const Design design(test::WorkedExample());
+
+    EXPECT_EQ(WriteReportPdf(fifo, design.Source()).number, 75);
+    struct stat status {};
+    ASSERT_EQ(lstat(fifo.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+
+    EXPECT_EQ(WriteReportPdf(readOnly, design.Source()).number, 75);
+    ASSERT_EQ(stat(readOnly.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0444u);
+    EXPECT_EQ(ReadAll(QString::fromStdString(readOnly)), QByteArray("kept"));
+
+    ASSERT_TRUE(WriteReportPdf(bytes, design.Source()).ok());
+    EXPECT_EQ(access(bytes.c_str(), R_OK), 0);
+    const auto entries = std::filesystem::directory_iterator(folder);
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), 3);
 }
 
 TEST(ReportPdfTest, FailureOnADeviceRunsTheAbortOfItsJob) {

@@ -20,8 +20,8 @@ using Log = std::vector<std::string>;
 class FakeWindow final : public MainWindow {
   public:
     FakeWindow(Log& log, bool openSucceeds) : log_(log), openSucceeds_(openSucceeds) {}
-    bool OpenFile(const QString& path) override {
-        log_.push_back("open:" + path.toStdString());
+    bool OpenFile(const std::string& path) override {
+        log_.push_back("open:" + path);
         return openSucceeds_;
     }
     void Print() override { log_.push_back("print"); }
@@ -101,6 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
         MainCase{
             "/open /jobs/a b.vtl", Load::Works, {"load", "open:/jobs/a b.vtl", "show", "loop"}, 0},
         MainCase{"/open ", Load::Works, {"load", "open:", "show", "loop"}, 0},
+        // A name that is not UTF-8 reaches the window byte for byte.
+        MainCase{"/open /jobs/\xFF.vtl",
+                 Load::Works,
+                 {"load", "open:/jobs/\xFF.vtl", "show", "loop"},
+                 0},
         MainCase{"/open /jobs/a.vtl", Load::OpenFails, {"load", "open:/jobs/a.vtl"}, 1},
         MainCase{"/print /jobs/a b.vtl",
                  Load::Works,

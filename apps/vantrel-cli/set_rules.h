@@ -1,0 +1,22 @@
+#pragma once
+// What --set accepts: exactly what the window's controls would hold. A list
+// input takes one of its list's entries; a numeric input only the keys its
+// field accepts and a value its field's check lets through.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/design_inputs.h"
+
+namespace vantrel::cli {
+
+// Checks the --set values as they stand in inputs, after every replacement
+// has been made (an override's or a location's limit depends on the length
+// and the beam). Returns the message of the first refused value. An empty
+// numeric text becomes the text the window's field puts in.
+std::optional<std::string> CheckSetValues(
+    DesignInputs& inputs, const std::vector<std::pair<std::string, std::string>>& replacements);
+
+}  // namespace vantrel::cli
