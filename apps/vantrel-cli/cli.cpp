@@ -4,6 +4,10 @@
 
 #include "commands.h"
 
+#ifndef VANTREL_VERSION_TEXT
+#error "VANTREL_VERSION_TEXT must come from the build"
+#endif
+
 namespace vantrel::cli {
 namespace {
 
@@ -27,22 +31,45 @@ const Command kCommands[] = {
 #endif
 };
 
+constexpr const char* kInputNames =
+    "Input names for --set are the project-file keys (Beam, Column, Grade, A, B, C,\n"
+    "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... PointLoadLocation3,\n"
+    "ColumnAxialLoad, ColumnAbove).\n";
+
 void PrintUsage(std::ostream& out) {
     out << "Usage: vantrel-cli COMMAND ...\n";
     for (const Command& command : kCommands) out << "  vantrel-cli " << command.usage << '\n';
-    out << "Input names for --set are the project-file keys (Beam, Column, Grade, A, B, C,\n"
-           "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... PointLoadLocation3).\n";
+    out << "  vantrel-cli [COMMAND] --help\n"
+           "  vantrel-cli --version\n"
+        << kInputNames << "See vantrel-cli(1) for the options, exit statuses and examples.\n";
+}
+
+void PrintCommandUsage(const Command& command, std::ostream& out) {
+    out << "Usage: vantrel-cli " << command.usage << '\n'
+        << kInputNames << "See vantrel-cli(1) for the options, exit statuses and examples.\n";
+}
+
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
 }
 
 }  // namespace
 
 int Run(const std::vector<std::string>& args, Streams streams) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty() || IsHelp(args[0]) || args[0] == "help") {
         PrintUsage(args.empty() ? streams.err : streams.out);
         return args.empty() ? kExitUsage : kExitPass;
     }
+    if (args[0] == "--version") {
+        streams.out << "vantrel-cli " VANTREL_VERSION_TEXT "\n";
+        return kExitPass;
+    }
     for (const Command& command : kCommands) {
         if (args[0] == command.name) {
+            if (args.size() > 1 && IsHelp(args[1])) {
+                PrintCommandUsage(command, streams.out);
+                return kExitPass;
+            }
             return command.run(Args(args.begin() + 1, args.end()), streams);
         }
     }

@@ -35,9 +35,12 @@
 //       Exit status: 0 designs found, 1 none passes, 2 usage error, 3 the
 //       inputs make every pair fail with a calculation error, 4 file error.
 //
+//   vantrel-cli [COMMAND] --help     the usage (of one command); exit status 0
+//   vantrel-cli --version            the program's name and version; exit status 0
+//
 // Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
 // ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,
-// PointDL1..3, PointLL1..3, PointLoadLocation1..3.
+// PointDL1..3, PointLL1..3, PointLoadLocation1..3, ColumnAxialLoad, ColumnAbove.
 
 #include <iosfwd>
 #include <string>
