@@ -18,9 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation"
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, shared-mime-info, desktop-file-utils")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Reduced Beam Section moment connection calculator (FEMA 350)")
+# CPack puts the summary above it as the synopsis line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Reduced Beam Section moment connection calculator (FEMA 350)
-Vantrel designs a Reduced Beam Section (RBS) beam-to-column moment
+    "Vantrel designs a Reduced Beam Section (RBS) beam-to-column moment
 connection for a single-bay steel moment frame, following FEMA 350
 (July 2000), for special (SMRF) and ordinary (OMRF) moment resisting
 frames.

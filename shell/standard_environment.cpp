@@ -14,11 +14,11 @@ namespace vantrel::shell {
 namespace {
 
 const char* const kInstalledRegisterNote =
-    "Vantrel is installed here, and its installation associates .vtl files with it for "
+    "This copy is installed, and its installation associates .vtl files with it for "
     "every user: /reg wrote nothing. /reg is for a copy run from its build folder.";
 const char* const kInstalledUnregisterNote =
-    "Removed this user's association of .vtl files, if there was one. Vantrel is installed "
-    "here: the association its installation made for every user stays until it is removed.";
+    "Removed this user's association of .vtl files, if there was one. This copy is installed: "
+    "the association its installation made for every user stays until it is removed.";
 
 bool RunsInstalled() {
     return install::RunsFromInstalledLocation(
