@@ -9,7 +9,7 @@ function(expect condition what)
   cmake_language(EVAL CODE "if(NOT (${condition}))\n message(FATAL_ERROR [==[${what}]==])\nendif()")
 endfunction()
 
-foreach(tool dpkg-deb dpkg-shlibdeps desktop-file-validate)
+foreach(tool dpkg-deb dpkg-shlibdeps file desktop-file-validate)
   find_program(${tool}_path ${tool})
   if(NOT ${tool}_path)
     message("SKIPPED: ${tool} is not installed (make deps installs it)")
