@@ -92,5 +92,17 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"DesktopEntryFolder", {}, {kDesktopEntry}, {}, {}, false}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// An unknown program folder must not turn into the working folder.
+TEST(InstallLayoutTest, AnEmptyProgramFolderFindsNothing) {
+    const test::TempFolder root;
+    std::ofstream(root.path() / kSampleReportName) << "x";
+    fs::create_directory(root.path() / kExamplesFolderName);
+    const fs::path before = fs::current_path();
+    fs::current_path(root.path());
+    EXPECT_EQ(FindSampleReport({}), fs::path());
+    EXPECT_EQ(FindExamples({}), fs::path());
+    fs::current_path(before);
+}
+
 }  // namespace
 }  // namespace vantrel::install
