@@ -1,8 +1,9 @@
 # Vantrel: the two commands a newcomer needs.
 #   make run    install what is missing, build, start the program
 #   make test   install what is missing, build, run every test
-# Other targets: build, sanitize-test (address + undefined-behaviour build of
-# the core and CLI), fuzz (the project-file decoder, FUZZ_SECONDS), bench, clean.
+# Other targets: build, package (the Debian package vantrel_VERSION_ARCH.deb),
+# sanitize-test (address + undefined-behaviour build of the core and CLI),
+# fuzz (the project-file decoder, FUZZ_SECONDS), bench, clean.
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build-sanitize
@@ -16,14 +17,15 @@ PACKAGES := cmake make g++ pkg-config \
             nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev \
             fonts-liberation poppler-utils xvfb xauth \
-            desktop-file-utils shared-mime-info
+            desktop-file-utils shared-mime-info \
+            dpkg-dev file gzip
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # ccache, where installed, makes rebuilds of other checkouts cheap; it is optional.
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test build deps configure sanitize-test fuzz bench clean
+.PHONY: run test build package deps configure sanitize-test fuzz bench clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -54,6 +56,13 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The package lands in this folder, ready for "sudo apt install ./vantrel_VERSION_ARCH.deb".
+package: build
+	rm -f $(BUILD_DIR)/vantrel_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	cp $(BUILD_DIR)/vantrel_*.deb .
+	@ls -1 vantrel_*.deb
 
 sanitize-test: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_SANITIZE=ON \

@@ -6,6 +6,8 @@
 //   vantrel /print PATH        open PATH and print its report through the print dialog
 //   vantrel /reg               associate .vtl files with this program, then end
 //   vantrel /unreg             remove that association, then end
+//   vantrel --version          print the version, then end (answered in main,
+//                              before anything needs a display)
 //
 // The keys compare case-sensitively against the first six characters of the
 // command line. Everything after "/open " or "/print" and one more character is

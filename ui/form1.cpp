@@ -60,7 +60,7 @@ void Form1::ShowTitleAsLoaded() {
 }
 
 void Form1::ContentsCommand() {
-    auto* help = new FrmHelp(this);
+    auto* help = new FrmHelp(*prompts_, QCoreApplication::applicationDirPath(), this);
     prompts_->ShowDialog(*help);
 }
 

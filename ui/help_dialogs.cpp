@@ -1,5 +1,7 @@
 #include "help_dialogs.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,6 +12,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <filesystem>
+#include <utility>
+
+#include "packaging/install_layout.h"
 #include "prompts.h"
 
 #ifndef VANTREL_VERSION_TEXT
@@ -18,6 +24,17 @@
 
 namespace vantrel {
 namespace {
+
+namespace fs = std::filesystem;
+
+// File names are bytes: the local encoding carries them both ways unchanged.
+fs::path LocalPath(const QString& path) {
+    return fs::path(QFile::encodeName(path).toStdString());
+}
+
+QString Shown(const fs::path& path) {
+    return QDir::toNativeSeparators(QFile::decodeName(path.c_str()));
+}
 
 const char* const kDisclaimer =
     "DISCLAIMER:\n"
@@ -66,7 +83,8 @@ void CentreOnScreen(QWidget& window) {
                 area.y() + (area.height() - size.height()) / 2);
 }
 
-FrmHelp::FrmHelp(QWidget* parent) : QDialog(parent) {
+FrmHelp::FrmHelp(Prompts& prompts, QString programDir, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("FrmHelp"));
     setWindowTitle(QStringLiteral("Vantrel Help"));
     setModal(true);
@@ -81,12 +99,23 @@ FrmHelp::FrmHelp(QWidget* parent) : QDialog(parent) {
     label->setWordWrap(true);
     label->setMinimumWidth(360);
 
+    auto* sample = new QPushButton(QStringLiteral("&Sample Report"), this);
+    sample->setObjectName(QStringLiteral("cmdSampleReport"));
+    sample->setAutoDefault(false);
+    connect(sample, &QPushButton::clicked, this, &FrmHelp::OpenSampleReport);
+    auto* examples = new QPushButton(QStringLiteral("&Examples"), this);
+    examples->setObjectName(QStringLiteral("cmdExamples"));
+    examples->setAutoDefault(false);
+    connect(examples, &QPushButton::clicked, this, &FrmHelp::OpenExamples);
+
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(sample);
+    buttons->addWidget(examples);
     buttons->addStretch();
     buttons->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
@@ -97,6 +126,37 @@ FrmHelp::FrmHelp(QWidget* parent) : QDialog(parent) {
 void FrmHelp::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnScreen(*this);
+}
+
+void FrmHelp::OpenSampleReport() {
+    const fs::path programDir = LocalPath(programDir_);
+    Open(Shown(install::FindSampleReport(programDir)),
+         QStringLiteral("The sample report %1 was not found, neither beside the program (%2) "
+                        "nor in its documentation folder (%3).")
+             .arg(QString::fromLatin1(install::kSampleReportName), Shown(programDir),
+                  Shown(install::InstalledDocFolder(programDir))));
+}
+
+void FrmHelp::OpenExamples() {
+    const fs::path programDir = LocalPath(programDir_);
+    Open(Shown(install::FindExamples(programDir)),
+         QStringLiteral("The folder of example designs, %1, was not found, neither beside the "
+                        "program (%2) nor in its documentation folder (%3).")
+             .arg(QString::fromLatin1(install::kExamplesFolderName), Shown(programDir),
+                  Shown(install::InstalledDocFolder(programDir))));
+}
+
+void FrmHelp::Open(const QString& found, const QString& missingText) {
+    if (found.isEmpty()) {
+        prompts_.Message(this, QMessageBox::Warning, windowTitle(), missingText, QMessageBox::Ok,
+                         QMessageBox::Ok);
+        return;
+    }
+    if (!prompts_.OpenUrl(QUrl::fromLocalFile(found))) {
+        prompts_.Message(this, QMessageBox::Warning, windowTitle(),
+                         QStringLiteral("The desktop has no program that opens %1.").arg(found),
+                         QMessageBox::Ok, QMessageBox::Ok);
+    }
 }
 
 QString FrmAbout::WebAddress() {

@@ -3,19 +3,31 @@
 // screen, and deletes itself when its button closes it.
 
 #include <QDialog>
+#include <QString>
 
 namespace vantrel {
 
 class Prompts;
 
-// "Vantrel Help": where to find the sample calculation.
+// "Vantrel Help": where to find the sample calculation, with buttons that
+// open the sample report and the folder of example designs. Both are looked
+// for from `programDir`, the running program's folder: beside it in a build
+// folder, in the documentation folder of an installed program.
 class FrmHelp final : public QDialog {
     Q_OBJECT
   public:
-    explicit FrmHelp(QWidget* parent = nullptr);
+    FrmHelp(Prompts& prompts, QString programDir, QWidget* parent = nullptr);
 
   protected:
     void showEvent(QShowEvent* event) override;
+
+  private:
+    void OpenSampleReport();
+    void OpenExamples();
+    void Open(const QString& found, const QString& missingText);
+
+    Prompts& prompts_;
+    QString programDir_;
 };
 
 // "About Vantrel": version, the maker's links and the disclaimer.

@@ -39,8 +39,8 @@ void DesktopPrompts::ShowDialog(QDialog& dialog) {
     dialog.exec();
 }
 
-void DesktopPrompts::OpenUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool DesktopPrompts::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 QString QtFileFilter(const QString& barSeparated) {

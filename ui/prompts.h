@@ -29,8 +29,9 @@ class Prompts {
     // Shows the dialog as a modal window. Callers react to its finished()
     // signal rather than to the return of this call.
     virtual void ShowDialog(QDialog& dialog) = 0;
-    // Hands an address (web page, mail link) to the desktop's handler.
-    virtual void OpenUrl(const QUrl& url) = 0;
+    // Hands an address (web page, mail link, local file) to the desktop's
+    // handler; false when the desktop has none for it.
+    virtual bool OpenUrl(const QUrl& url) = 0;
 };
 
 // Real message boxes, file dialogs, print dialog and desktop services.
@@ -44,7 +45,7 @@ class DesktopPrompts final : public Prompts {
     QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
     void ShowDialog(QDialog& dialog) override;
-    void OpenUrl(const QUrl& url) override;
+    bool OpenUrl(const QUrl& url) override;
 };
 
 // "desc|pattern|desc|pattern" as Qt's ";;"-separated filter list. Qt takes

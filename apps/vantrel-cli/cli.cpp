@@ -4,6 +4,10 @@
 
 #include "commands.h"
 
+#ifndef VANTREL_VERSION_TEXT
+#error "VANTREL_VERSION_TEXT must come from the build"
+#endif
+
 namespace vantrel::cli {
 namespace {
 
@@ -18,8 +22,8 @@ const Command kCommands[] = {
     {"calc", CalcCommand, "calc [FILE.vtl] [--set NAME=TEXT]... [--json]"},
     {"batch", BatchCommand, "batch IN.csv [-o OUT.csv]"},
     {"search", SearchCommand,
-     "search [FILE.vtl] [--set NAME=TEXT]... [--no-doublers] [--no-continuity] [--limit N] "
-     "[--json|--csv]"},
+     "search [FILE.vtl] [--set NAME=TEXT]... [--code fema350|aisc358|both] [--no-doublers] "
+     "[--no-continuity] [--limit N] [--json|--csv]"},
 #ifdef VANTREL_HAVE_FILES
     {"save", SaveCommand, "save OUT.vtl [FILE.vtl] [--set NAME=TEXT]..."},
 #endif
@@ -28,22 +32,43 @@ const Command kCommands[] = {
 #endif
 };
 
+constexpr const char* kInputNames =
+    "Input names for --set are the project-file keys (Beam, Column, Grade, A, B, C,\n"
+    "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... PointLoadLocation3,\n"
+    "ColumnAxialLoad, ColumnAbove).\n";
+
 void PrintUsage(std::ostream& out) {
     out << "Usage: vantrel-cli COMMAND ...\n";
     for (const Command& command : kCommands) out << "  vantrel-cli " << command.usage << '\n';
-    out << "Input names for --set are the project-file keys (Beam, Column, Grade, A, B, C,\n"
-           "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... "
-           "PointLoadLocation3,\n"
-           "ColumnAxialLoad, ColumnAbove).\n";
+    out << "  vantrel-cli [COMMAND] --help\n"
+           "  vantrel-cli --version\n"
+        << kInputNames << "See vantrel-cli(1) for the options, exit statuses and examples.\n";
+}
+
+void PrintCommandUsage(const Command& command, std::ostream& out) {
+    out << "Usage: vantrel-cli " << command.usage << '\n'
+        << kInputNames << "See vantrel-cli(1) for the options, exit statuses and examples.\n";
+}
+
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
 }
 
 int Dispatch(const std::vector<std::string>& args, Streams streams) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty() || IsHelp(args[0]) || args[0] == "help") {
         PrintUsage(args.empty() ? streams.err : streams.out);
         return args.empty() ? kExitUsage : kExitPass;
     }
+    if (args[0] == "--version") {
+        streams.out << "vantrel-cli " VANTREL_VERSION_TEXT "\n";
+        return kExitPass;
+    }
     for (const Command& command : kCommands) {
         if (args[0] == command.name) {
+            if (args.size() > 1 && IsHelp(args[1])) {
+                PrintCommandUsage(command, streams.out);
+                return kExitPass;
+            }
             return command.run(Args(args.begin() + 1, args.end()), streams);
         }
     }

@@ -63,6 +63,9 @@
 //       3 a row reported an error, 2 usage error, 4 IN cannot be read or is
 //       refused, or OUT cannot be written.
 //
+//   vantrel-cli [COMMAND] --help     the usage (of one command); exit status 0
+//   vantrel-cli --version            the program's name and version; exit status 0
+//
 // Input names are the project-file keys: Column, Grade, Beam, A, B, C, ORA,
 // ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1..3, DistLL1..3,
 // PointDL1..3, PointLL1..3, PointLoadLocation1..3, ColumnAxialLoad (Puc, kip),

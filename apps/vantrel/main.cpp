@@ -1,11 +1,14 @@
-// vantrel: the window program. See shell/command_line.h for its command line.
+// vantrel: the window program. See shell/command_line.h for its command line;
+// "vantrel --version" prints the version.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QPointer>
 
+#include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/shell_messages.h"
@@ -58,6 +61,11 @@ std::string CommandLine(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any application object, so it needs no display.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << "vantrel " VANTREL_VERSION_TEXT "\n";
+        return std::cout.flush() ? 0 : 1;
+    }
     // Registering needs no display, so that set-up scripts can run it on a
     // machine without one; everything else needs widgets.
     if (IsAssociationCommand(JoinArguments(std::vector<std::string>(argv + 1, argv + argc)))) {

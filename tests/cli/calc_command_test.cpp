@@ -184,9 +184,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"UnknownOption", {"calc", "--xml"}, kExitUsage, "unknown option '--xml'"},
         StatusCase{"UnknownCommand", {"draw"}, kExitUsage, "unknown command 'draw'"},
         StatusCase{"NoCommand", {}, kExitUsage, "Usage: vantrel-cli"},
-        StatusCase{"MissingFile",
-                   {"calc", "/nonexistent/design.vtl"},
-                   kExitFileError,
+        StatusCase{"Help", {"--help"}, kExitPass, "Usage: vantrel-cli"},
+        StatusCase{"CommandHelp", {"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
+        StatusCase{"Version", {"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
+        StatusCase{"MissingFile", {"calc", "/nonexistent/design.vtl"}, kExitFileError,
                    "Unable to open and read \"/nonexistent/design.vtl\" "}),
     [](const auto& p) { return std::string(p.param.name); });
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <string>
 
 namespace vantrel::shell {
@@ -77,6 +79,23 @@ TEST(XdgAssociationTest, MimePackageEscapesItsTexts) {
     const QString text = MimePackageText(names, QStringLiteral("Beams & <Columns>"));
     EXPECT_TRUE(text.contains(QStringLiteral("<comment>Beams &amp; &lt;Columns&gt;</comment>")))
         << text.toStdString();
+}
+
+// The installation ships the association as files of its own: they must say
+// what "/reg" writes, with the program found on the PATH.
+TEST(XdgAssociationTest, PackagedFilesMatchWhatRegisteringWrites) {
+    const auto read = [](const char* name) {
+        QFile file(QStringLiteral(VANTREL_SOURCE_DIR "/packaging/") + QLatin1String(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return file.readAll().toStdString();
+    };
+    const XdgAssociation names =
+        XdgAssociationFor(QStringLiteral("Vantrel"), QStringLiteral(".vtl"));
+    EXPECT_EQ(read("vantrel.desktop"),
+              DesktopEntryText(names, QStringLiteral("Vantrel"), QStringLiteral("vantrel"))
+                  .toStdString());
+    EXPECT_EQ(read("vantrel.xml"),
+              MimePackageText(names, QStringLiteral("Vantrel Calculator Files.")).toStdString());
 }
 
 }  // namespace

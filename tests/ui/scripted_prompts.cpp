@@ -44,8 +44,8 @@ void ScriptedPrompts::ExpectPrinter(const QString& pdfPath) {
 void ScriptedPrompts::ExpectDialog() {
     replies_.append({PromptCall::Dialog, QMessageBox::NoButton, {}});
 }
-void ScriptedPrompts::ExpectUrl() {
-    replies_.append({PromptCall::Url, QMessageBox::NoButton, {}});
+void ScriptedPrompts::ExpectUrl(bool opened) {
+    replies_.append({PromptCall::Url, QMessageBox::NoButton, {}, opened});
 }
 
 bool ScriptedPrompts::AllUsed() {
@@ -126,10 +126,10 @@ void ScriptedPrompts::ShowDialog(QDialog& dialog) {
     dialog.show();
 }
 
-void ScriptedPrompts::OpenUrl(const QUrl& url) {
+bool ScriptedPrompts::OpenUrl(const QUrl& url) {
     calls.append({PromptCall::Url, QMessageBox::NoIcon, {}, url.toString(), {}, {}, {}});
     Reply reply;
-    Take(PromptCall::Url, url.toString(), reply);
+    return Take(PromptCall::Url, url.toString(), reply) && reply.opened;
 }
 
 QList<PromptCall> Messages(const ScriptedPrompts& prompts) {

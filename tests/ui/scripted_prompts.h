@@ -33,8 +33,8 @@ class ScriptedPrompts final : public Prompts {
     // The print dialog: accepted with a printer that writes a PDF file to
     // pdfPath, or cancelled when pdfPath is empty.
     void ExpectPrinter(const QString& pdfPath);
-    void ExpectDialog();  // shown without blocking; the test drives it
-    void ExpectUrl();
+    void ExpectDialog();                 // shown without blocking; the test drives it
+    void ExpectUrl(bool opened = true);  // false: the desktop has no handler
 
     // Fails the test when announced replies were not used, and clears them.
     bool AllUsed();
@@ -51,13 +51,14 @@ class ScriptedPrompts final : public Prompts {
     QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
     void ShowDialog(QDialog& dialog) override;
-    void OpenUrl(const QUrl& url) override;
+    bool OpenUrl(const QUrl& url) override;
 
   private:
     struct Reply {
         PromptCall::Kind kind;
         QMessageBox::StandardButton button = QMessageBox::NoButton;
         QString path;
+        bool opened = true;
     };
     bool Take(PromptCall::Kind kind, const QString& what, Reply& reply);
 

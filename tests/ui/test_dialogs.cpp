@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "scripted_prompts.h"
@@ -28,6 +29,8 @@ class DialogsTest : public QObject {
     void cleanup();
 
     void help();
+    void helpOpensCompanions_data();
+    void helpOpensCompanions();
     void about();
     void aboutLinks_data();
     void aboutLinks();
@@ -43,7 +46,7 @@ void DialogsTest::cleanup() {
 }
 
 void DialogsTest::help() {
-    QPointer<FrmHelp> dialog = new FrmHelp;
+    QPointer<FrmHelp> dialog = new FrmHelp(prompts_, QString());
     QVERIFY(ShowActive(*dialog));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Vantrel Help"));
     const QString text = Child<QLabel>(*dialog, "Label1")->text();
@@ -56,6 +59,54 @@ void DialogsTest::help() {
     QCOMPARE(ok->text(), QStringLiteral("&Ok"));
     QTest::mouseClick(ok, Qt::LeftButton);
     QTRY_VERIFY(dialog.isNull());  // closed and discarded
+}
+
+void DialogsTest::helpOpensCompanions_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("companion");  // what lies beside the program; empty: nothing
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<bool>("viewer");      // the desktop has a program for it
+    QTest::addColumn<QString>("message");  // expected in the warning; empty: none
+    QTest::newRow("sample report") << "cmdSampleReport"
+                                   << "Vantrel_Sample.pdf" << false << true << "";
+    QTest::newRow("sample report missing") << "cmdSampleReport"
+                                           << "" << false << true << "Vantrel_Sample.pdf";
+    QTest::newRow("no PDF viewer") << "cmdSampleReport"
+                                   << "Vantrel_Sample.pdf" << false << false << "no program";
+    QTest::newRow("examples") << "cmdExamples"
+                              << "examples" << true << true << "";
+    QTest::newRow("examples missing") << "cmdExamples"
+                                      << "" << false << true << "examples";
+}
+
+void DialogsTest::helpOpensCompanions() {
+    QFETCH(QString, button);
+    QFETCH(QString, companion);
+    QFETCH(bool, folder);
+    QFETCH(bool, viewer);
+    QFETCH(QString, message);
+    QTemporaryDir programDir;
+    const QString path = programDir.filePath(companion);
+    if (folder) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (!companion.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    FrmHelp dialog(prompts_, programDir.path());
+    QVERIFY(ShowActive(dialog));
+    if (!companion.isEmpty()) prompts_.ExpectUrl(viewer);
+    if (!message.isEmpty()) prompts_.ExpectMessage();
+    QTest::mouseClick(Child<QPushButton>(dialog, button.toLatin1().constData()), Qt::LeftButton);
+    QVERIFY(prompts_.AllUsed());
+    if (!companion.isEmpty()) {
+        QCOMPARE(prompts_.calls.first().text, QUrl::fromLocalFile(path).toString());
+    }
+    if (!message.isEmpty()) {
+        QCOMPARE(Messages(prompts_).size(), qsizetype{1});
+        QVERIFY(Messages(prompts_).first().text.contains(message));
+    }
+    QVERIFY(dialog.isVisible());
 }
 
 void DialogsTest::about() {

@@ -1,0 +1,39 @@
+# The Debian package of "make package" (cpack -G DEB). Name and version come
+# from the project; the shared-library dependencies from dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vantrel)
+set(CPACK_PACKAGE_VENDOR "Vantrel")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # vantrel_VERSION_ARCH.deb
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vantrel maintainers <support@vantrel.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so invisible to dpkg-shlibdeps: Qt's display plugins,
+# its SVG support for the icons, and the fonts the report is measured in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
+# Opening the sample report and project files from the desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, shared-mime-info, desktop-file-utils")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Reduced Beam Section moment connection calculator (FEMA 350)")
+# CPack puts the summary above it as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Vantrel designs a Reduced Beam Section (RBS) beam-to-column moment
+connection for a single-bay steel moment frame, following FEMA 350
+(July 2000), for special (SMRF) and ordinary (OMRF) moment resisting
+frames.
+.
+From a beam and a column of the built-in table of 267 W-shapes, the steel
+grade, the RBS cut, the span, the frame height and the gravity loads, it
+calculates the cut geometry, the reduced section moduli, the probable
+moments and shears and the drift factor, and checks the prequalification
+limits, the moment at the column face, doubler and continuity plates,
+slenderness, shear and the allowable moments. Designs are saved as .vtl
+project files and printed as a three-page report.
+.
+The package holds the window program (vantrel) and the command-line
+calculator (vantrel-cli) for scripts, which calculates, saves, reports and
+searches every beam/column pair of the table.")
+include(CPack)

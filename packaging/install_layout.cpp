@@ -1,0 +1,54 @@
+#include "packaging/install_layout.h"
+
+#include <system_error>
+
+#ifndef VANTREL_BIN_TO_DOC
+#error "VANTREL_BIN_TO_DOC must come from the build"
+#endif
+#ifndef VANTREL_BIN_TO_DATA
+#error "VANTREL_BIN_TO_DATA must come from the build"
+#endif
+
+namespace vantrel::install {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Kind { File, Folder };
+
+bool Holds(const fs::path& path, Kind kind) {
+    std::error_code error;  // an unreadable place counts as not holding it
+    const fs::file_status status = fs::status(path, error);
+    if (error) return false;
+    return kind == Kind::File ? fs::is_regular_file(status) : fs::is_directory(status);
+}
+
+fs::path Find(const fs::path& programDir, const std::string& name, Kind kind) {
+    if (programDir.empty()) return {};  // never the working folder by accident
+    for (const fs::path& folder : {programDir, InstalledDocFolder(programDir)}) {
+        const fs::path candidate = folder / name;
+        if (Holds(candidate, kind)) return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
+fs::path InstalledDocFolder(const fs::path& programDir) {
+    return (programDir / VANTREL_BIN_TO_DOC).lexically_normal();
+}
+
+fs::path FindSampleReport(const fs::path& programDir) {
+    return Find(programDir, kSampleReportName, Kind::File);
+}
+
+fs::path FindExamples(const fs::path& programDir) {
+    return Find(programDir, kExamplesFolderName, Kind::Folder);
+}
+
+bool RunsFromInstalledLocation(const fs::path& programDir) {
+    const fs::path entry = programDir / VANTREL_BIN_TO_DATA / "applications" / "vantrel.desktop";
+    return Holds(entry.lexically_normal(), Kind::File);
+}
+
+}  // namespace vantrel::install

@@ -1,0 +1,30 @@
+#pragma once
+// Where the program finds its companion files: the sample report and the
+// example designs. A program run from its build folder has them beside it; an
+// installed program (cmake --install, the Debian package) has them in its
+// documentation folder, found relative to the program's own folder so that
+// any installation prefix works.
+
+#include <filesystem>
+#include <string>
+
+namespace vantrel::install {
+
+inline constexpr char kSampleReportName[] = "Vantrel_Sample.pdf";
+inline constexpr char kExamplesFolderName[] = "examples";
+
+// The documentation folder of a program installed in `programDir`.
+std::filesystem::path InstalledDocFolder(const std::filesystem::path& programDir);
+
+// The sample report beside the program, else in the installed documentation
+// folder; the empty path when neither holds it as a regular file.
+std::filesystem::path FindSampleReport(const std::filesystem::path& programDir);
+
+// The folder of example designs, looked for the same way.
+std::filesystem::path FindExamples(const std::filesystem::path& programDir);
+
+// True when the program runs from an installed location, whose installation
+// ships the desktop entry (and so the file-type association) itself.
+bool RunsFromInstalledLocation(const std::filesystem::path& programDir);
+
+}  // namespace vantrel::install
