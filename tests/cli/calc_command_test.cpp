@@ -261,7 +261,7 @@ TEST(CalcCommandTest, JsonHoldsTheCurrentCodeItemsExactly) {
 }
 
 TEST(CalcCommandTest, JsonSectionIsNullAfterAnError) {
-    const Result result = RunCli(WorkedExample({"--json", "--set", "ORA=abc"}));
+    const Result result = RunCli({"calc", Data("override-not-a-number.vtl"), "--json"});
     EXPECT_TRUE(nlohmann::json::parse(result.out)["aisc358"].is_null());
 }
 
