@@ -46,11 +46,6 @@ class FocusGuard : public QObject {
     // the focus would. True when there is none or its text passes.
     bool ReleaseFocus();
 
-    // True between a late refusal and the moment the focus is back in the
-    // refused field: a control that gained the focus meanwhile did not
-    // really get it.
-    bool Refusing() const { return !lateField_.isNull(); }
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
-#include <QFocusEvent>
 #include <QLineEdit>
 
 #include "focus_guard.h"

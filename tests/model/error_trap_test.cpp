@@ -25,6 +25,7 @@ struct ErroredRun {
     const char* name;
     std::vector<std::pair<const char*, const char*>> changes;  // to the worked example
     std::vector<std::string> errors;
+    float lprime;  // as CalculateVP stored it (1: not stored)
 };
 
 void PrintTo(const ErroredRun& run, std::ostream* out) {
@@ -46,6 +47,13 @@ TEST_P(ErroredRunTest, LeavesTheGridsOfAFreshWindow) {
         errors.push_back(e.module + "." + e.procedure + " " + std::to_string(e.number));
     EXPECT_EQ(errors, GetParam().errors);
     EXPECT_EQ(test::FirstDifferenceFromFreshGrids(calc.state.grids), "");
+    // The record keeps what the steps stored: L', and the loads read before a refusal.
+    EXPECT_EQ(calc.record().Lprime, GetParam().lprime);
+    if (GetParam().lprime != 1.0f) {
+        EXPECT_EQ(calc.record().DistDL1, std::stof(inputs.DistDL1));
+        EXPECT_EQ(calc.record().PointLL3, std::stof(inputs.PointLL3));
+        EXPECT_EQ(calc.record().PointLoadLocation1, std::stof(inputs.PointLoadLocation1));
+    }
     const SketchLabels& labels = calc.state.labels;
     for (const std::string* dimension :
          {&labels.Labela, &labels.Labelb, &labels.Labelc, &labels.Labelr})
@@ -56,24 +64,28 @@ TEST_P(ErroredRunTest, LeavesTheGridsOfAFreshWindow) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ErroredRunTest,
     ::testing::Values(
-        ErroredRun{"OverrideNotANumber", {{"ORA", "abc"}}, {"Tab1.CalculateCutout 13"}},
+        ErroredRun{"OverrideNotANumber", {{"ORA", "abc"}}, {"Tab1.CalculateCutout 13"}, 28.58f},
         // c and R left at 1 make the flange check's square root fail too.
         ErroredRun{"OverrideEmpty",
                    {{"ORC", ""}},
-                   {"Tab1.CalculateCutout 13", "Tab4.CheckBeamFlangeStability 5"}},
-        ErroredRun{"HeightZero", {{"Height", "0"}}, {"Tab4.CheckPanelZone 11"}},
+                   {"Tab1.CalculateCutout 13", "Tab4.CheckBeamFlangeStability 5"},
+                   26.88f},
+        ErroredRun{"HeightZero", {{"Height", "0"}}, {"Tab4.CheckPanelZone 11"}, 26.88f},
         ErroredRun{"LengthEmpty",
                    {{"Length", ""}},
-                   {"Tab1.CalculateVP 13", "Tab2.CheckBeamParameters 13"}},
-        ErroredRun{"HingesPassEachOther", {{"Length", "3"}}, {"Tab1.CalculateVP 5"}},
-        ErroredRun{"NegativeDeadLoad", {{"DistDL1", "-1"}}, {"Tab1.CalculateVP 5"}},
-        ErroredRun{"NegativeLiveLoad", {{"PointLL3", "-2"}}, {"Tab1.CalculateVP 5"}},
+                   {"Tab1.CalculateVP 13", "Tab2.CheckBeamParameters 13"},
+                   1.0f},
+        ErroredRun{"HingesPassEachOther", {{"Length", "3"}}, {"Tab1.CalculateVP 5"}, -0.13f},
+        ErroredRun{"NegativeDeadLoad", {{"DistDL1", "-1"}}, {"Tab1.CalculateVP 5"}, 26.88f},
+        ErroredRun{"NegativeLiveLoad", {{"PointLL3", "-2"}}, {"Tab1.CalculateVP 5"}, 26.88f},
         ErroredRun{"UnloadedLocationOffTheSpan",
                    {{"Length", "15"}, {"PointLoadLocation3", "15.5"}},
-                   {"Tab1.CalculateVP 5"}},
+                   {"Tab1.CalculateVP 5"},
+                   11.88f},
         ErroredRun{"PointLoadBeyondTheSpan",
                    {{"Length", "15"}, {"PointDL1", "10"}, {"PointLoadLocation1", "15.01"}},
-                   {"Tab1.CalculateVP 5"}}),
+                   {"Tab1.CalculateVP 5"},
+                   11.88f}),
     [](const ::testing::TestParamInfo<ErroredRun>& param) { return param.param.name; });
 
 TEST(ErrorTrapTest, FailingStepKeepsWhatTheStepsStored) {
