@@ -280,5 +280,16 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"AxialLoadBeyondSingle", Sets{{"ColumnAxialLoad", "1e39"}}}),
     [](const auto& p) { return std::string(p.param.first); });
 
+// Neither shape may be looked up outside the table, even from a record
+// that a finished run left.
+TEST(BasisTest, NoBasisWhenEitherShapeIsNotInTheTable) {
+    const Evaluated run = Evaluate({});
+    for (std::string DesignInputs::*shape : {&DesignInputs::Beam, &DesignInputs::Column}) {
+        DesignInputs inputs = run.inputs;
+        inputs.*shape = "W 99x1";
+        EXPECT_FALSE(BasisFrom(inputs, run.calc.record()));
+    }
+}
+
 }  // namespace
 }  // namespace vantrel::current
