@@ -65,7 +65,7 @@ TEST(BatchCommandTest, EachRowReportedInOrderAndABadRowDoesNotStopTheOthers) {
 
 TEST(BatchCommandTest, MissingColumnsTakeTheDefaultsAndOutputGoesToStandardOutput) {
     test::TempFolder folder;
-    const Result result = RunCli({"batch", WriteText(folder, "Length\n30\n")});
+    const Result result = RunCli({"batch", WriteText(folder, "Length\n30")});  // no final line end
     EXPECT_EQ(result.status, kExitCheckFails) << result.err;
     const auto lines = Lines(result.out);
     ASSERT_EQ(lines.size(), 2u);

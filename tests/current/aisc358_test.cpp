@@ -167,6 +167,19 @@ INSTANTIATE_TEST_SUITE_P(
         VariantCase{"AboveColumnWeb",
                     kAbove500,
                     {"column_web_slenderness", 25.9, none, 45.6821, none, Pass}},
+        // Column web limits on each side of Ca = 0.114 (Ca = Puc / 1192.5), and the floor.
+        VariantCase{"SmfColumnWebLowCa",
+                    {{"ColumnAxialLoad", "100"}},
+                    {"column_web_slenderness", 25.9, none, 53.8668, none, Pass}},
+        VariantCase{"ImfColumnWebLowCa",
+                    {{"FRAMETYPE", "OMRF"}, {"ColumnAxialLoad", "100"}},
+                    {"column_web_slenderness", 25.9, none, 67.7504, none, Pass}},
+        VariantCase{"ImfColumnWebHighCa",
+                    {{"FRAMETYPE", "OMRF"}, {"ColumnAxialLoad", "600"}},
+                    {"column_web_slenderness", 25.9, none, 47.8937, none, Pass}},
+        VariantCase{"ColumnWebFloor",
+                    {{"ColumnAxialLoad", "1200"}},
+                    {"column_web_slenderness", 25.9, none, 36.0510, none, Pass}},
         VariantCase{"AbovePanelZoneKpOne",
                     kAbove500,
                     {"panel_zone_shear", 243.3778, none, 184.8, 1.3170, Required}},
@@ -266,6 +279,17 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"AxialLoadNotANumber", Sets{{"ColumnAxialLoad", "5 kip"}}},
                       std::pair{"AxialLoadBeyondSingle", Sets{{"ColumnAxialLoad", "1e39"}}}),
     [](const auto& p) { return std::string(p.param.first); });
+
+// Neither shape may be looked up outside the table, even from a record
+// that a finished run left.
+TEST(BasisTest, NoBasisWhenEitherShapeIsNotInTheTable) {
+    const Evaluated run = Evaluate({});
+    for (std::string DesignInputs::*shape : {&DesignInputs::Beam, &DesignInputs::Column}) {
+        DesignInputs inputs = run.inputs;
+        inputs.*shape = "W 99x1";
+        EXPECT_FALSE(BasisFrom(inputs, run.calc.record()));
+    }
+}
 
 }  // namespace
 }  // namespace vantrel::current
