@@ -118,8 +118,10 @@ SearchResult SearchDesigns(const DesignInputs& inputs, const SearchOptions& opti
     const Evaluators evaluators{evaluator, current};
     const bool usable = !evaluator.Shared().error;
     // With FEMA 350 checked a beam must pass its own verdicts; otherwise it
-    // need only calculate without an error.
+    // need only calculate without an error. Without current-code items no
+    // pair can meet the current code.
     const auto searchable = [&](int beam) {
+        if (ChecksAisc358(options) && !current.Usable()) return false;
         const search::BeamValues& b = evaluator.Beam(beam);
         return ChecksFema350(options) ? b.passesOwnChecks : !b.error;
     };
