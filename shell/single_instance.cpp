@@ -73,8 +73,8 @@ QString InstancePathIn(const QString& runtimeDir, const QStringList& fallbackBas
         if (FitsSocketAddress(path)) return path;
     }
     for (const QString& base : fallbackBases) {
-        const QString path = base + kRuntimeFolder + QString::number(geteuid()) +
-                             QLatin1Char('/') + kSocketFile;
+        const QString path =
+            base + kRuntimeFolder + QString::number(geteuid()) + QLatin1Char('/') + kSocketFile;
         if (FitsSocketAddress(path) && !PrivateRuntimeFolder(base).isEmpty()) return path;
     }
     return {};

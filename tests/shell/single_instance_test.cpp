@@ -250,9 +250,8 @@ class PlantedRuntimeFolder : public testing::TestWithParam<PlantedCase> {};
 TEST_P(PlantedRuntimeFolder, IsNotUsed) {
     if (GetParam().needsRoot && geteuid() != 0) GTEST_SKIP() << "needs root to plant it";
     QTemporaryDir base;
-    const QByteArray at =
-        QFile::encodeName(base.path() + QStringLiteral("/vantrel-runtime-") +
-                          QString::number(geteuid()));
+    const QByteArray at = QFile::encodeName(base.path() + QStringLiteral("/vantrel-runtime-") +
+                                            QString::number(geteuid()));
     const QByteArray elsewhere = QFile::encodeName(base.path() + QStringLiteral("/elsewhere"));
     ASSERT_TRUE(GetParam().plant(at, elsewhere));
     EXPECT_EQ(PrivateRuntimeFolder(base.path()), QString());
@@ -261,30 +260,30 @@ TEST_P(PlantedRuntimeFolder, IsNotUsed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Plants, PlantedRuntimeFolder,
-    testing::Values(
-        PlantedCase{"open_to_others",
-                    [](const QByteArray& at, const QByteArray&) {
-                        return mkdir(at.constData(), 0700) == 0 && chmod(at.constData(), 0777) == 0;
-                    },
-                    false},
-        PlantedCase{"a_link_to_a_private_folder",
-                    [](const QByteArray& at, const QByteArray& elsewhere) {
-                        return mkdir(elsewhere.constData(), 0700) == 0 &&
-                               symlink(elsewhere.constData(), at.constData()) == 0;
-                    },
-                    false},
-        PlantedCase{"a_file",
-                    [](const QByteArray& at, const QByteArray&) {
-                        const int fd = open(at.constData(), O_CREAT | O_WRONLY, 0600);
-                        return fd >= 0 && close(fd) == 0;
-                    },
-                    false},
-        PlantedCase{"another_users",
-                    [](const QByteArray& at, const QByteArray&) {
-                        return mkdir(at.constData(), 0700) == 0 &&
-                               chown(at.constData(), 65534, 65534) == 0;
-                    },
-                    true}),
+    testing::Values(PlantedCase{"open_to_others",
+                                [](const QByteArray& at, const QByteArray&) {
+                                    return mkdir(at.constData(), 0700) == 0 &&
+                                           chmod(at.constData(), 0777) == 0;
+                                },
+                                false},
+                    PlantedCase{"a_link_to_a_private_folder",
+                                [](const QByteArray& at, const QByteArray& elsewhere) {
+                                    return mkdir(elsewhere.constData(), 0700) == 0 &&
+                                           symlink(elsewhere.constData(), at.constData()) == 0;
+                                },
+                                false},
+                    PlantedCase{"a_file",
+                                [](const QByteArray& at, const QByteArray&) {
+                                    const int fd = open(at.constData(), O_CREAT | O_WRONLY, 0600);
+                                    return fd >= 0 && close(fd) == 0;
+                                },
+                                false},
+                    PlantedCase{"another_users",
+                                [](const QByteArray& at, const QByteArray&) {
+                                    return mkdir(at.constData(), 0700) == 0 &&
+                                           chown(at.constData(), 65534, 65534) == 0;
+                                },
+                                true}),
     [](const auto& p) { return std::string(p.param.label); });
 
 TEST(InstancePath, FallsBackToAFreshPrivateFolder) {
