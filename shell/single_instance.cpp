@@ -119,7 +119,13 @@ bool SingleInstance::CheckPrevInstance(ShellMessages& messages) {
         if (Listen()) return false;
         running = AnotherCopyAnswers();  // it may have started at the same moment
     }
-    if (!running) return false;  // no socket to be had: run unguarded rather than not at all
+    if (!running) {
+        // No socket to be had: run unguarded rather than not at all, but say so.
+        std::fprintf(stderr,
+                     "vantrel: cannot listen on %s; a second start will open a second window\n",
+                     QFile::encodeName(SocketPath(serverName_)).constData());
+        return false;
+    }
     messages.Show({MessageIcon::Information, QStringLiteral("Vantrel"),
                    QStringLiteral("The Vantrel Application is already running.")});
     SendRaiseRequest(serverName_);
