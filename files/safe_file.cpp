@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <mutex>
 #include <random>
 
@@ -71,14 +72,16 @@ bool IsWritable(const Target& target) {
 }
 
 // A short name, whatever the target's length: a 250-byte target name still
-// leaves room for it within the folder's name limit.
+// leaves room for it within the folder's name limit. Drawn afresh from the
+// system's random source each time, so processes forked from one parent
+// never share a sequence of names.
 std::string TemporaryName() {
-    static std::mutex mutex;
-    static std::mt19937_64 engine{std::random_device{}()};
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device source;
+    uint64_t bits = (static_cast<uint64_t>(source()) << 32) ^ source();
     std::string name = ".vantrel-";
-    const std::lock_guard<std::mutex> lock(mutex);
-    for (int i = 0; i < 12; ++i) name += kLetters[engine() % (sizeof kLetters - 1)];
+    for (int i = 0; i < 12; ++i, bits /= sizeof kLetters - 1)
+        name += kLetters[bits % (sizeof kLetters - 1)];
     return name + ".tmp";
 }
 

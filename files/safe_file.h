@@ -45,8 +45,7 @@ class RegularFileReader {
 };
 
 // A file-size limit makes writing fail with an error instead of ending the
-// process with SIGXFSZ. Called by ReplaceFileContent; programs that write to
-// standard output call it at start.
+// process with SIGXFSZ. Called by ReplaceFileContent before it writes.
 void IgnoreFileSizeSignal();
 
 }  // namespace vantrel

@@ -30,6 +30,7 @@ constexpr int kIdleConnectionMs = 5000;
 // A socket address holds at most this many bytes of path, its end included.
 constexpr size_t kSocketPathBytes = sizeof(sockaddr_un::sun_path);
 const QString kSocketFile = QStringLiteral("vantrel.socket");
+const QString kRuntimeFolder = QStringLiteral("/vantrel-runtime-");
 
 bool FitsSocketAddress(const QString& path) {
     return static_cast<size_t>(QFile::encodeName(path).size()) < kSocketPathBytes;
@@ -60,31 +61,37 @@ bool ConnectToOwnCopy(QLocalSocket& socket, const QString& serverName) {
 }  // namespace
 
 QString PrivateRuntimeFolder(const QString& base) {
-    const QString folder = base + QStringLiteral("/vantrel-runtime-") + QString::number(geteuid());
+    const QString folder = base + kRuntimeFolder + QString::number(geteuid());
     const QByteArray bytes = QFile::encodeName(folder);
     if (mkdir(bytes.constData(), 0700) != 0 && errno != EEXIST) return {};
     return IsPrivateFolder(bytes) ? folder : QString();
 }
 
-QString DefaultInstanceName() {
-    const QString chosen = qEnvironmentVariable("VANTREL_INSTANCE_NAME");
-    if (!chosen.isEmpty()) return chosen;
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+QString InstancePathIn(const QString& runtimeDir, const QStringList& fallbackBases) {
     if (!runtimeDir.isEmpty() && IsPrivateFolder(QFile::encodeName(runtimeDir))) {
         const QString path = QDir(runtimeDir).filePath(kSocketFile);
         if (FitsSocketAddress(path)) return path;
     }
-    for (const QString& base : {QDir::tempPath(), QStringLiteral("/tmp")}) {
-        const QString folder = PrivateRuntimeFolder(base);
-        if (folder.isEmpty()) continue;
-        const QString path = folder + QLatin1Char('/') + kSocketFile;
-        if (FitsSocketAddress(path)) return path;
+    for (const QString& base : fallbackBases) {
+        const QString path =
+            base + kRuntimeFolder + QString::number(geteuid()) + QLatin1Char('/') + kSocketFile;
+        if (FitsSocketAddress(path) && !PrivateRuntimeFolder(base).isEmpty()) return path;
     }
-    std::fprintf(stderr,
-                 "vantrel: no private folder for the single-instance socket ($XDG_RUNTIME_DIR "
-                 "and the temporary folder do not serve); a second start will open a second "
-                 "window\n");
     return {};
+}
+
+QString DefaultInstanceName() {
+    const QString chosen = qEnvironmentVariable("VANTREL_INSTANCE_NAME");
+    if (!chosen.isEmpty()) return chosen;
+    const QString path = InstancePathIn(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                        {QDir::tempPath(), QStringLiteral("/tmp")});
+    if (path.isEmpty()) {
+        std::fprintf(stderr,
+                     "vantrel: no private folder for the single-instance socket "
+                     "($XDG_RUNTIME_DIR and the temporary folder do not serve); a second start "
+                     "will open a second window\n");
+    }
+    return path;
 }
 
 QByteArray RaiseRequest() {
@@ -112,7 +119,13 @@ bool SingleInstance::CheckPrevInstance(ShellMessages& messages) {
         if (Listen()) return false;
         running = AnotherCopyAnswers();  // it may have started at the same moment
     }
-    if (!running) return false;  // no socket to be had: run unguarded rather than not at all
+    if (!running) {
+        // No socket to be had: run unguarded rather than not at all, but say so.
+        std::fprintf(stderr,
+                     "vantrel: cannot listen on %s; a second start will open a second window\n",
+                     QFile::encodeName(SocketPath(serverName_)).constData());
+        return false;
+    }
     messages.Show({MessageIcon::Information, QStringLiteral("Vantrel"),
                    QStringLiteral("The Vantrel Application is already running.")});
     SendRaiseRequest(serverName_);

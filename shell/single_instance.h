@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include "shell/instance_listener.h"
 
@@ -25,6 +26,10 @@ class ShellMessages;
 // else may enter. Empty when no path works, after saying so on stderr: the
 // program then runs without the single-instance check.
 QString DefaultInstanceName();
+
+// The socket path DefaultInstanceName chooses from a runtime folder and the
+// fallback folders, in that order; empty when none serves.
+QString InstancePathIn(const QString& runtimeDir, const QStringList& fallbackBases);
 
 // The private folder of the fallback under base ("vantrel-runtime-<uid>"),
 // created when missing; empty when it cannot be had safely.

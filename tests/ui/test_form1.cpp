@@ -14,7 +14,11 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <filesystem>
 #include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "../support/fresh_grids.h"
 #include "files/project_file.h"
@@ -63,6 +67,8 @@ class Form1Test : public QObject {
     void failedOpenChangesNothing_data();
     void failedOpenChangesNothing();
     void failedSaveKeepsDocument();
+    void longTextsAndByteNamesSurviveOpenAndSave();
+    void fifosAreNeitherOpenedNorReplaced();
     void shortPathsAskForAName_data();
     void shortPathsAskForAName();
     void calculateNeedsLengthAndHeight_data();
@@ -492,6 +498,52 @@ void Form1Test::failedSaveKeepsDocument() {
     QCOMPARE(window_->windowTitle(), title);
     QCOMPARE(window_->CurrentFileName(), good);
     QVERIFY(window_->Modified());
+}
+
+// A text longer than Qt's default field length, in a file whose name is not
+// UTF-8: opening and saving keep every character, and the save goes to the
+// very same name.
+void Form1Test::longTextsAndByteNamesSurviveOpenAndSave() {
+    const std::string folder = QFile::encodeName(dir_.path()).toStdString() + "/byte-names";
+    QCOMPARE(mkdir(folder.c_str(), 0700), 0);
+    const std::string path = folder + "/bay-\xFF.vtl";
+    DesignInputs inputs = SampleInputs();
+    inputs.Description = std::string(50003, 'd');
+    inputs.Length = std::string(40000, '0') + "30.00";
+    QCOMPARE(WriteProjectFile(path, inputs), 0);
+
+    QVERIFY(window_->OpenNativeFile(path));
+    QCOMPARE(window_->CurrentInputs().Description.size(), size_t{50003});
+    QCOMPARE(window_->CurrentInputs().Length, inputs.Length);
+    window_->SaveCommand();
+    QVERIFY(Messages(prompts_).isEmpty());
+    const ProjectReadResult saved = ReadProjectFile(path);
+    QCOMPARE(saved.error, 0);
+    QCOMPARE(saved.inputs.Description, inputs.Description);
+    QCOMPARE(saved.inputs.Length, inputs.Length);
+    // Saved under the same bytes, not a second name; QDir can neither list
+    // nor remove a name that is not UTF-8.
+    QCOMPARE(unlink(path.c_str()), 0);
+    QVERIFY(std::filesystem::is_empty(folder));
+}
+
+// A FIFO is refused at once by Open (it would block) and by Save (it would
+// be replaced by a regular file).
+void Form1Test::fifosAreNeitherOpenedNorReplaced() {
+    const QString fifo = PathOf("pipe.vtl");
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    prompts_.ExpectMessage();
+    QVERIFY(!window_->OpenFile(fifo));
+    prompts_.ExpectSaveFile(fifo);
+    prompts_.ExpectMessage();
+    window_->SaveAsCommand();
+    const QList<PromptCall> messages = Messages(prompts_);
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages[0].title, QStringLiteral("Error: 1003"));
+    QCOMPARE(messages[1].title, QStringLiteral("Error: 2105"));
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    QVERIFY(window_->CurrentFileName().isEmpty());
+    QFile::remove(fifo);
 }
 
 void Form1Test::shortPathsAskForAName_data() {
