@@ -72,7 +72,9 @@ int Dispatch(const std::vector<std::string>& args, Streams streams) {
             return command.run(Args(args.begin() + 1, args.end()), streams);
         }
     }
-    streams.err << "vantrel-cli: unknown command '" << args[0] << "'\n";
+    const bool option = args[0].rfind('-', 0) == 0;
+    streams.err << "vantrel-cli: unknown " << (option ? "option '" : "command '") << args[0]
+                << "'\n";
     PrintUsage(streams.err);
     return kExitUsage;
 }

@@ -174,6 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"UnknownCommand", {"draw"}, kExitUsage, "unknown command 'draw'"},
         StatusCase{"NoCommand", {}, kExitUsage, "Usage: vantrel-cli"},
         StatusCase{"Help", {"--help"}, kExitPass, "Usage: vantrel-cli"},
+        StatusCase{"UnknownTopLevelOption", {"--verbose"}, kExitUsage, "unknown option '--verbose'"},
         StatusCase{"CommandHelp", {"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
         StatusCase{"Version", {"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
         StatusCase{"MissingFile", {"calc", "/nonexistent/design.vtl"}, kExitFileError,

@@ -56,7 +56,7 @@ expect("Package STREQUAL vantrel AND Version STREQUAL ${VERSION} AND Section STR
        "control fields: ${Package} ${Version} ${Section}")
 expect("Maintainer MATCHES \"<.+@.+>\"" "maintainer '${Maintainer}'")
 # dpkg-shlibdeps found the Qt and C libraries; the run-time plugins are named too.
-expect("Depends MATCHES \"libqt6widgets6\" AND Depends MATCHES \"libc6\" AND Depends MATCHES \"qt6-qpa-plugins\""
+expect("Depends MATCHES \"libqt6widgets6\" AND Depends MATCHES \"libc6\" AND Depends MATCHES \"libqt6svg6\""
        "dependencies '${Depends}'")
 expect("Description MATCHES \"Reduced Beam Section\"" "description '${Description}'")
 
