@@ -30,10 +30,11 @@ grade, the RBS cut, the span, the frame height and the gravity loads, it
 calculates the cut geometry, the reduced section moduli, the probable
 moments and shears and the drift factor, and checks the prequalification
 limits, the moment at the column face, doubler and continuity plates,
-slenderness, shear and the allowable moments. Designs are saved as .vtl
-project files and printed as a three-page report.
+slenderness, shear and the allowable moments. Beside FEMA 350 it checks
+the same design against AISC 358-16 with AISC 341-16 and AISC 360-16.
+Designs are saved as .vtl project files and printed as a four-page report.
 .
 The package holds the window program (vantrel) and the command-line
-calculator (vantrel-cli) for scripts, which calculates, saves, reports and
-searches every beam/column pair of the table.")
+calculator (vantrel-cli) for scripts, which calculates, saves, reports,
+runs batches of designs and searches every beam/column pair of the table.")
 include(CPack)
