@@ -38,7 +38,9 @@ ShellEnvironment StandardEnvironment(ShellMessages& messages,
         UnregisterFileType(QString::fromLatin1(kFileClassName),
                            QString::fromLatin1(kFileExtension));
     };
-    environment.instanceName = DefaultInstanceName();
+    // Without a window (registering) there is no interactive session, and
+    // no private socket folder is made for one.
+    if (environment.loadWindow) environment.instanceName = DefaultInstanceName();
     return environment;
 }
 
