@@ -38,9 +38,9 @@ ShellEnvironment StandardEnvironment(ShellMessages& messages,
         UnregisterFileType(QString::fromLatin1(kFileClassName),
                            QString::fromLatin1(kFileExtension));
     };
-    // Without a window (registering) there is no interactive session, and
-    // no private socket folder is made for one.
-    if (environment.loadWindow) environment.instanceName = DefaultInstanceName();
+    // Chosen only by an interactive start: registering or printing makes no
+    // private socket folder.
+    environment.chooseInstanceName = DefaultInstanceName;
     return environment;
 }
 
