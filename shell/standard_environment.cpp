@@ -65,7 +65,9 @@ ShellEnvironment StandardEnvironment(ShellMessages& messages,
                            QString::fromLatin1(kFileExtension));
         if (RunsInstalled()) messages.Show(Note(kInstalledUnregisterNote));
     };
-    environment.instanceName = DefaultInstanceName();
+    // Chosen only by an interactive start: registering or printing makes no
+    // private socket folder.
+    environment.chooseInstanceName = DefaultInstanceName;
     return environment;
 }
 

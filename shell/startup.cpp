@@ -20,9 +20,12 @@ int Print(const StartupAction& action, ShellEnvironment& env) {
 }
 
 int Interactive(const StartupAction& action, ShellEnvironment& env) {
+    const QString name = env.instanceName.isEmpty() && env.chooseInstanceName
+                             ? env.chooseInstanceName()
+                             : env.instanceName;
     // No name: no socket path could be had (DefaultInstanceName has said so).
-    SingleInstance instance(env.instanceName);
-    if (!env.instanceName.isEmpty() && instance.CheckPrevInstance(*env.messages)) return kExitOk;
+    SingleInstance instance(name);
+    if (!name.isEmpty() && instance.CheckPrevInstance(*env.messages)) return kExitOk;
     const std::unique_ptr<MainWindow> window = env.loadWindow();
     if (action.kind == StartupKind::Open && !window->OpenFile(action.path)) {
         return kExitFailed;

@@ -35,6 +35,9 @@ struct ShellEnvironment {
     std::function<void()> registerFileType;
     std::function<void()> unregisterFileType;
     QString instanceName;  // the single-instance socket
+    // Chooses the socket when instanceName is empty, only for an interactive
+    // start (it may make a private folder); an empty choice runs unguarded.
+    std::function<QString()> chooseInstanceName;
 };
 
 // Error numbers of the start-up failure message.
