@@ -67,19 +67,13 @@ Refusal CheckHeightText(std::string& text) {
 }
 
 Refusal CheckOverrideAText(std::string& text, std::string_view lengthText) {
-    Refusal refusal;
-    const std::optional<double> value = NumberOf(text, "0.000", refusal);
-    if (value && *value > LengthValue(lengthText) * 0.15 * 12.0)
-        refusal = "The a dimension cannot be greater than 15% of the beam's length.";
-    return refusal;
+    return CheckUpTo(text, "0.000", LengthValue(lengthText) * 0.15 * 12.0,
+                     "The a dimension cannot be greater than 15% of the beam's length.");
 }
 
 Refusal CheckOverrideBText(std::string& text, std::string_view lengthText) {
-    Refusal refusal;
-    const std::optional<double> value = NumberOf(text, "0.000", refusal);
-    if (value && *value > LengthValue(lengthText) * 0.20 * 12.0)
-        refusal = "The b dimension cannot be greater than 20% of the beam's length.";
-    return refusal;
+    return CheckUpTo(text, "0.000", LengthValue(lengthText) * 0.20 * 12.0,
+                     "The b dimension cannot be greater than 20% of the beam's length.");
 }
 
 Refusal CheckOverrideCText(std::string& text, std::string_view beamName) {
