@@ -91,7 +91,8 @@ Refusal CheckAxialLoadText(std::string& text) {
     Refusal refusal;
     const std::optional<double> value = NumberOf(text, "0.000", refusal);
     if (value && *value < 0.0) refusal = "The column axial load cannot be negative.";
-    if (value && *value > 10000.0) refusal = "The column axial load cannot be greater than 10000 kip.";
+    if (value && *value > 10000.0)
+        refusal = "The column axial load cannot be greater than 10000 kip.";
     return refusal;
 }
 
