@@ -38,9 +38,9 @@ enum class SeismicSystem { SMF, IMF };
 
 struct Aisc358Result {
     SeismicSystem system = SeismicSystem::SMF;
-    bool pass = false;   // no item has status Fail
-    double sumMpc = 0;   // ΣM*pc, ft-kip
-    double sumMpb = 0;   // ΣM*pb, ft-kip
+    bool pass = false;        // no item has status Fail
+    double sumMpc = 0;        // ΣM*pc, ft-kip
+    double sumMpb = 0;        // ΣM*pb, ft-kip
     std::vector<Item> items;  // in the order of the design basis
 };
 
@@ -66,8 +66,8 @@ Aisc358Result EvaluateAisc358(const Aisc358Basis& basis);
 
 // The section of a run: nothing when the FEMA 350 run reported an error or
 // the basis cannot be formed; the items otherwise.
-std::optional<Aisc358Result> EvaluateAisc358(const DesignInputs& inputs,
-                                             const DesignRecord& record, bool femaRunErrored);
+std::optional<Aisc358Result> EvaluateAisc358(const DesignInputs& inputs, const DesignRecord& record,
+                                             bool femaRunErrored);
 
 // The assumptions to print with the results, in order.
 const std::vector<std::string_view>& Assumptions();
