@@ -50,26 +50,6 @@ TEST(FormatTest, NonFiniteValuesGiveNoText) {
     EXPECT_EQ(Format(std::nan(""), "0.000"), "");
 }
 
-struct ValueTextCase {
-    float value;
-    const char* expected;
-};
-
-class ValueTextTest : public ::testing::TestWithParam<ValueTextCase> {};
-
-TEST_P(ValueTextTest, WritesShortestSevenDigitText) {
-    EXPECT_EQ(ValueText(GetParam().value), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, ValueTextTest,
-                         ::testing::Values(ValueTextCase{1.15f, "1.15"}, ValueTextCase{50.0f, "50"},
-                                           ValueTextCase{0.5f, "0.5"},
-                                           ValueTextCase{1e-5f, "1E-05"}, ValueTextCase{-0.0f, "0"},
-                                           ValueTextCase{0.0f, "0"},
-                                           ValueTextCase{12345678.0f, "1.234568E+07"},
-                                           ValueTextCase{1234567.0f, "1234567"},
-                                           ValueTextCase{0.0001f, "0.0001"}));
-
 struct ParseCase {
     const char* text;
     ParseStatus status;
@@ -175,6 +155,8 @@ TEST(RoundToSignificantTest, AgreesWithPrintfOverManyValues) {
 }
 
 TEST(ValueTextTest, AgreesWithPrintfSevenDigitGeneralForm) {
+    EXPECT_EQ(ValueText(-0.0f), "0");  // no sign, unlike printf
+    EXPECT_EQ(ValueText(0.0f), "0");
     std::mt19937 random(7);
     std::uniform_int_distribution<uint32_t> bits;
     int checked = 0;
