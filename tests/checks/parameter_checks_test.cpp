@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "support/check_fixture.h"
 
 namespace vantrel {
@@ -34,16 +39,15 @@ TEST(ParameterChecksTest, WorkedBeamAtFifteenFeet) {
     EXPECT_EQ(calc.record().L, 15.0f);
 }
 
-// A hand-made beam and column with round numbers; each case changes one thing.
+// A hand-made beam and column with round numbers (d 12, weight 50, tf 1,
+// bf 8, Zx 100, c 1, column bf 10, length 20 ft, SMRF, W 14x90); each case
+// changes one or two values, by record field or input name.
 struct LimitCase {
     const char* name;
     int row;
     const char* value;
     const char* note;
-    float d = 12, weight = 50, tf = 1, bf = 8, zx = 100, c = 1, columnBf = 10;
-    const char* length = "20";
-    const char* frame = "SMRF";
-    const char* column = "W 14x90";
+    std::vector<std::pair<std::string, std::string>> changes;
 };
 
 class ParameterLimitTest : public ::testing::TestWithParam<LimitCase> {};
@@ -52,17 +56,26 @@ TEST_P(ParameterLimitTest, ComparesWithTheExactSense) {
     const LimitCase& c = GetParam();
     CheckRun run;
     DesignRecord& r = run.state.record;
-    r.Beam.d = c.d;
-    r.Beam.Weight = c.weight;
-    r.Beam.tf = c.tf;
-    r.Beam.bf = c.bf;
-    r.Beam.Zx = c.zx;
-    r.c = c.c;
-    r.Column.d = 12;
-    r.Column.bf = c.columnBf;
-    r.Column.Name = run.inputs.Column = c.column;
-    run.inputs.Length = c.length;
-    run.inputs.FRAMETYPE = c.frame;
+    r.Beam.d = r.Column.d = 12;
+    r.Beam.Weight = 50;
+    r.Beam.tf = r.c = 1;
+    r.Beam.bf = 8;
+    r.Beam.Zx = 100;
+    r.Column.bf = 10;
+    run.inputs.Length = "20";
+    run.inputs.Column = "W 14x90";
+    const std::map<std::string, float*> fields = {
+        {"d", &r.Beam.d},          {"Weight", &r.Beam.Weight}, {"tf", &r.Beam.tf},
+        {"bf", &r.Beam.bf},        {"Zx", &r.Beam.Zx},         {"c", &r.c},
+        {"columnBf", &r.Column.bf}};
+    for (const auto& [name, text] : c.changes) {
+        if (fields.count(name)) {
+            *fields.at(name) = std::stof(text);
+        } else {
+            *run.inputs.Find(name) = text;
+        }
+    }
+    r.Column.Name = run.inputs.Column;
     run.RunCheck(CheckBeamParameters);
     ASSERT_TRUE(run.errors.errors.empty());
     EXPECT_EQ(run.parameters(c.row, 1), c.value);
@@ -71,102 +84,45 @@ TEST_P(ParameterLimitTest, ComparesWithTheExactSense) {
     EXPECT_EQ(run.parametersCell(c.row, 1).color, passes ? kPassGreen : kFailRed);
 }
 
-constexpr const char* kRatioFailSmrf = "FAIL     The minimum ratio is 7";
-constexpr const char* kSeriesFail = "FAIL     Only W12x or W14x are allowed";
+const char* const kRatio7 = "FAIL     The minimum ratio is 7";
+const char* const kSeries = "FAIL     Only W12x or W14x are allowed";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ParameterLimitTest,
     ::testing::Values(
-        LimitCase{.name = "Depth36Fails", .row = 2, .value = "36\"", .note = "FAIL", .d = 36},
-        LimitCase{
-            .name = "DepthBelow36Passes", .row = 2, .value = "35.9\"", .note = "OK", .d = 35.9f},
-        LimitCase{.name = "Weight300Passes", .row = 3, .value = "300", .note = "OK", .weight = 300},
-        LimitCase{
-            .name = "Weight301Fails", .row = 3, .value = "301", .note = "FAIL", .weight = 301},
+        LimitCase{"Depth36Fails", 2, "36\"", "FAIL", {{"d", "36"}}},
+        LimitCase{"DepthBelow36Passes", 2, "35.9\"", "OK", {{"d", "35.9"}}},
+        LimitCase{"Weight300Passes", 3, "300", "OK", {{"Weight", "300"}}},
+        LimitCase{"Weight301Fails", 3, "301", "FAIL", {{"Weight", "301"}}},
         // (8 ft x 12 - 12) / 12 = 7 exactly; (7 x 12 - 12) / 12 = 6.
-        LimitCase{.name = "SpanRatioSevenFailsSmrf",
-                  .row = 4,
-                  .value = "7.00",
-                  .note = kRatioFailSmrf,
-                  .length = "8"},
-        LimitCase{.name = "SpanRatioSevenPassesOmrf",
-                  .row = 4,
-                  .value = "7.00",
-                  .note = "OK",
-                  .length = "8",
-                  .frame = "OMRF"},
-        LimitCase{.name = "SpanRatioSixPassesOmrf",
-                  .row = 4,
-                  .value = "6.00",
-                  .note = "OK",
-                  .length = "7",
-                  .frame = "OMRF"},
-        LimitCase{.name = "SpanRatioSixFailsSmrf",
-                  .row = 4,
-                  .value = "6.00",
-                  .note = kRatioFailSmrf,
-                  .length = "7"},
-        LimitCase{.name = "SpanRatioFiveFailsOmrf",
-                  .row = 4,
-                  .value = "5.00",
-                  .note = "FAIL     The minimum ratio is 5",
-                  .length = "6",
-                  .frame = "OMRF"},
-        LimitCase{.name = "FlangeThickness175Passes",
-                  .row = 5,
-                  .value = "1.75",
-                  .note = "OK",
-                  .tf = 1.75f},
-        LimitCase{.name = "FlangeThickness176Fails",
-                  .row = 5,
-                  .value = "1.76",
-                  .note = "FAIL",
-                  .tf = 1.76f},
-        // 8 x 1 x 11 / Zx: Zx 125.7 -> 0.70 fails, Zx 124 -> 0.71 passes.
-        LimitCase{.name = "FlangeShare070Fails",
-                  .row = 6,
-                  .value = "0.7xMplastic",
-                  .note = "FAIL",
-                  .zx = 125.7f},
-        LimitCase{.name = "FlangeShare071Passes",
-                  .row = 6,
-                  .value = "0.71xMplastic",
-                  .note = "OK",
-                  .zx = 124},
-        LimitCase{.name = "QuarterCutLeavesHalfAndPasses",
-                  .row = 7,
-                  .value = "50.0% remaining",
-                  .note = "OK",
-                  .c = 2},
-        LimitCase{.name = "DeeperCutFails",
-                  .row = 7,
-                  .value = "49.8% remaining",
-                  .note = "FAIL",
-                  .c = 2.01f},
-        LimitCase{.name = "ColumnSeriesFailsSmrf",
-                  .row = 9,
-                  .value = "W 24x131",
-                  .note = kSeriesFail,
-                  .column = "W 24x131"},
-        LimitCase{.name = "ColumnSeriesPassesOmrf",
-                  .row = 9,
-                  .value = "W 24x131",
-                  .note = "OK",
-                  .frame = "OMRF",
-                  .column = "W 24x131"},
+        LimitCase{"SpanRatioSevenFailsSmrf", 4, "7.00", kRatio7, {{"Length", "8"}}},
         LimitCase{
-            .name = "W12Passes", .row = 9, .value = "W 12x65", .note = "OK", .column = "W 12x65"},
-        LimitCase{.name = "NarrowColumnFails",
-                  .row = 10,
-                  .value = "8in. vs. 9.5in.",
-                  .note = "Fail",
-                  .bf = 9.5f,
-                  .columnBf = 8},
-        LimitCase{.name = "EqualWidthsPass",
-                  .row = 10,
-                  .value = "8in. vs. 8in.",
-                  .note = "OK",
-                  .columnBf = 8}),
+            "SpanRatioSevenPassesOmrf", 4, "7.00", "OK", {{"Length", "8"}, {"FRAMETYPE", "OMRF"}}},
+        LimitCase{
+            "SpanRatioSixPassesOmrf", 4, "6.00", "OK", {{"Length", "7"}, {"FRAMETYPE", "OMRF"}}},
+        LimitCase{"SpanRatioSixFailsSmrf", 4, "6.00", kRatio7, {{"Length", "7"}}},
+        LimitCase{"SpanRatioFiveFailsOmrf",
+                  4,
+                  "5.00",
+                  "FAIL     The minimum ratio is 5",
+                  {{"Length", "6"}, {"FRAMETYPE", "OMRF"}}},
+        LimitCase{"FlangeThickness175Passes", 5, "1.75", "OK", {{"tf", "1.75"}}},
+        LimitCase{"FlangeThickness176Fails", 5, "1.76", "FAIL", {{"tf", "1.76"}}},
+        // 8 x 1 x 11 / Zx: Zx 125.7 -> 0.70 fails, Zx 124 -> 0.71 passes.
+        LimitCase{"FlangeShare070Fails", 6, "0.7xMplastic", "FAIL", {{"Zx", "125.7"}}},
+        LimitCase{"FlangeShare071Passes", 6, "0.71xMplastic", "OK", {{"Zx", "124"}}},
+        LimitCase{"QuarterCutLeavesHalfAndPasses", 7, "50.0% remaining", "OK", {{"c", "2"}}},
+        LimitCase{"DeeperCutFails", 7, "49.8% remaining", "FAIL", {{"c", "2.01"}}},
+        LimitCase{"ColumnSeriesFailsSmrf", 9, "W 24x131", kSeries, {{"Column", "W 24x131"}}},
+        LimitCase{"ColumnSeriesPassesOmrf",
+                  9,
+                  "W 24x131",
+                  "OK",
+                  {{"Column", "W 24x131"}, {"FRAMETYPE", "OMRF"}}},
+        LimitCase{"W12Passes", 9, "W 12x65", "OK", {{"Column", "W 12x65"}}},
+        LimitCase{
+            "NarrowColumnFails", 10, "8in. vs. 9.5in.", "Fail", {{"columnBf", "8"}, {"bf", "9.5"}}},
+        LimitCase{"EqualWidthsPass", 10, "8in. vs. 8in.", "OK", {{"columnBf", "8"}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(ParameterChecksTest, ZeroBeamDepthIsReportedAndStopsTheRows) {
