@@ -137,6 +137,7 @@ TEST(RoundToSignificantTest, AgreesWithPrintfOverManyValues) {
         double x = mantissa(random) * std::pow(10.0, decade(random));
         if (i % 3 == 0) x = static_cast<double>(static_cast<float>(x));  // widened floats
         if (i % 7 == 0) x = std::round(x * 1000.0) / 1000.0 + 0.0005;    // near ties
+        if (i < 2) x = i * 0.1;                                          // zero, 0.1
         for (int significant : {7, 15}) {
             char reference[64];
             std::snprintf(reference, sizeof reference, "%.*e", significant - 1, x);
