@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "support/check_fixture.h"
 
 namespace vantrel {
@@ -139,6 +143,66 @@ INSTANTIATE_TEST_SUITE_P(
         // bf = 10.368, tf = 1: both limits are 1.728.
         ContinuityCase{"TiedLimitsEqualFlangePasses", 10.368f, 1.0f, 1.728f, "1.728", "1.728",
                        "1.728", true}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// A check that stops before its verdict leaves the verdict cells white, not
+// the colour of an earlier run.
+struct StoppedCase {
+    const char* name;
+    void (*check)(CalcContext&);
+    void (*breakIt)(CheckRun&);
+    bool parametersGrid;
+    std::vector<std::pair<int, int>> cells;
+};
+
+class StoppedCheckTest : public ::testing::TestWithParam<StoppedCase> {};
+
+TEST_P(StoppedCheckTest, LeavesItsVerdictCellsWhite) {
+    const StoppedCase& c = GetParam();
+    CheckRun run;
+    run.inputs.Length = "20";
+    run.inputs.Height = "12";
+    ResultGrid& grid = c.parametersGrid ? run.state.grids.parameters : run.state.grids.checks;
+    grid.Paint(0, 0, grid.RowCount() - 1, grid.ColumnCount() - 1, kPassGreen);
+    c.breakIt(run);
+    run.RunCheck(c.check);
+    ASSERT_EQ(run.errors.errors.size(), 1u);
+    for (const auto& [row, column] : c.cells)
+        EXPECT_EQ(grid.Cell(row, column).color, kWhite) << row << "," << column;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, StoppedCheckTest,
+    ::testing::Values(StoppedCase{"MfOverZeroCapacity",
+                                  CheckMf,
+                                  [](CheckRun& r) { r.state.record.Beam.Zx = 0; },
+                                  false,
+                                  {{3, 1}, {3, 2}}},
+                      StoppedCase{"PanelZoneHeightNotANumber",
+                                  CheckPanelZone,
+                                  [](CheckRun& r) { r.inputs.Height = "abc"; },
+                                  false,
+                                  {{8, 2}}},
+                      StoppedCase{"ContinuityRootOfANegative",
+                                  CheckContPlates,
+                                  [](CheckRun& r) { r.state.record.Beam.bf = -1; },
+                                  false,
+                                  {{12, 1}, {12, 2}}},
+                      StoppedCase{"SpanRatioLengthEmpty",
+                                  CheckBeamParameters,
+                                  [](CheckRun& r) { r.inputs.Length = ""; },
+                                  true,
+                                  {{4, 1}}},
+                      StoppedCase{"FlangeShareOverZeroModulus",
+                                  CheckBeamParameters,
+                                  [](CheckRun& r) { r.state.record.Beam.Zx = 0; },
+                                  true,
+                                  {{6, 1}}},
+                      StoppedCase{"RemainingOverZeroWidth",
+                                  CheckBeamParameters,
+                                  [](CheckRun& r) { r.state.record.Beam.bf = 0; },
+                                  true,
+                                  {{7, 1}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace

@@ -137,20 +137,5 @@ TEST(ParameterChecksTest, ZeroBeamDepthIsReportedAndStopsTheRows) {
     EXPECT_EQ(run.parameters(10, 1), "");
 }
 
-// A verdict cell painted by an earlier run turns white when the recalculation
-// stops before its verdict.
-TEST(ParameterChecksTest, FailedRecalculationLeavesTheVerdictCellsWhite) {
-    DesignInputs inputs = test::WorkedExample();
-    test::Calculated calc;
-    test::Run(calc, inputs);
-    ASSERT_NE(calc.state.grids.parameters.Cell(4, 1).color, kWhite);
-    ASSERT_NE(calc.state.grids.checks.Cell(8, 2).color, kWhite);
-    inputs.Length = "";
-    inputs.Height = "abc";
-    test::Run(calc, inputs);
-    EXPECT_EQ(calc.state.grids.parameters.Cell(4, 1).color, kWhite);
-    EXPECT_EQ(calc.state.grids.checks.Cell(8, 2).color, kWhite);
-}
-
 }  // namespace
 }  // namespace vantrel
