@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "support/check_fixture.h"
 
@@ -150,9 +148,11 @@ INSTANTIATE_TEST_SUITE_P(
 struct StoppedCase {
     const char* name;
     void (*check)(CalcContext&);
-    void (*breakIt)(CheckRun&);
     bool parametersGrid;
-    std::vector<std::pair<int, int>> cells;
+    int row, firstColumn, lastColumn;  // the verdict cells
+    float zx, bf;
+    const char* length;
+    const char* height;
 };
 
 class StoppedCheckTest : public ::testing::TestWithParam<StoppedCase> {};
@@ -160,49 +160,30 @@ class StoppedCheckTest : public ::testing::TestWithParam<StoppedCase> {};
 TEST_P(StoppedCheckTest, LeavesItsVerdictCellsWhite) {
     const StoppedCase& c = GetParam();
     CheckRun run;
-    run.inputs.Length = "20";
-    run.inputs.Height = "12";
+    run.state.record.Beam.Zx = c.zx;
+    run.state.record.Beam.bf = c.bf;
+    run.inputs.Length = c.length;
+    run.inputs.Height = c.height;
     ResultGrid& grid = c.parametersGrid ? run.state.grids.parameters : run.state.grids.checks;
     grid.Paint(0, 0, grid.RowCount() - 1, grid.ColumnCount() - 1, kPassGreen);
-    c.breakIt(run);
     run.RunCheck(c.check);
     ASSERT_EQ(run.errors.errors.size(), 1u);
-    for (const auto& [row, column] : c.cells)
-        EXPECT_EQ(grid.Cell(row, column).color, kWhite) << row << "," << column;
+    for (int column = c.firstColumn; column <= c.lastColumn; ++column)
+        EXPECT_EQ(grid.Cell(c.row, column).color, kWhite) << c.row << "," << column;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, StoppedCheckTest,
-    ::testing::Values(StoppedCase{"MfOverZeroCapacity",
-                                  CheckMf,
-                                  [](CheckRun& r) { r.state.record.Beam.Zx = 0; },
-                                  false,
-                                  {{3, 1}, {3, 2}}},
-                      StoppedCase{"PanelZoneHeightNotANumber",
-                                  CheckPanelZone,
-                                  [](CheckRun& r) { r.inputs.Height = "abc"; },
-                                  false,
-                                  {{8, 2}}},
-                      StoppedCase{"ContinuityRootOfANegative",
-                                  CheckContPlates,
-                                  [](CheckRun& r) { r.state.record.Beam.bf = -1; },
-                                  false,
-                                  {{12, 1}, {12, 2}}},
-                      StoppedCase{"SpanRatioLengthEmpty",
-                                  CheckBeamParameters,
-                                  [](CheckRun& r) { r.inputs.Length = ""; },
-                                  true,
-                                  {{4, 1}}},
-                      StoppedCase{"FlangeShareOverZeroModulus",
-                                  CheckBeamParameters,
-                                  [](CheckRun& r) { r.state.record.Beam.Zx = 0; },
-                                  true,
-                                  {{6, 1}}},
-                      StoppedCase{"RemainingOverZeroWidth",
-                                  CheckBeamParameters,
-                                  [](CheckRun& r) { r.state.record.Beam.bf = 0; },
-                                  true,
-                                  {{7, 1}}}),
+    ::testing::Values(
+        StoppedCase{"MfOverZeroCapacity", CheckMf, false, 3, 1, 2, 0, 1, "20", "12"},
+        StoppedCase{"PanelZoneHeightNotANumber", CheckPanelZone, false, 8, 2, 2, 1, 1, "20", "abc"},
+        StoppedCase{"ContinuityRootOfANegative", CheckContPlates, false, 12, 1, 2, 1, -1, "20",
+                    "12"},
+        StoppedCase{"SpanRatioLengthEmpty", CheckBeamParameters, true, 4, 1, 1, 1, 1, "", "12"},
+        StoppedCase{"FlangeShareOverZeroModulus", CheckBeamParameters, true, 6, 1, 1, 0, 1, "20",
+                    "12"},
+        StoppedCase{"RemainingOverZeroWidth", CheckBeamParameters, true, 7, 1, 1, 1, 0, "20",
+                    "12"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
