@@ -36,14 +36,13 @@ TEST_P(AllPairsSweepTest, EveryPairGivesCleanVerdicts) {
             const std::vector<VerdictResult> second = ReadVerdicts(calc.state.grids);
             for (size_t i = 0; i < first.size(); ++i) {
                 const VerdictResult& v = first[i];
-                const bool clean =
-                    (v.state == VerdictState::Pass && v.note.rfind("OK", 0) == 0) ||
-                    (v.state == VerdictState::Fail && (v.note.rfind("FAIL", 0) == 0 ||
-                                                       v.note == "Fail"));
+                const bool clean = (v.state == VerdictState::Pass && v.note.rfind("OK", 0) == 0) ||
+                                   (v.state == VerdictState::Fail &&
+                                    (v.note.rfind("FAIL", 0) == 0 || v.note == "Fail"));
                 const bool same = v.state == second[i].state && v.note == second[i].note;
                 if ((!clean || !same) && ++failures < 10) {
-                    ADD_FAILURE() << inputs.Beam << " on " << inputs.Column << ": "
-                                  << v.cell->name << " '" << v.note << "'";
+                    ADD_FAILURE() << inputs.Beam << " on " << inputs.Column << ": " << v.cell->name
+                                  << " '" << v.note << "'";
                 }
             }
             if (firstChecks != calc.checks(12, 2) + calc.checks(16, 2) && ++failures < 10)
@@ -66,9 +65,19 @@ TEST_P(AllPairsSweepTest, EveryPairGivesCleanVerdicts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, AllPairsSweepTest, ::testing::Values("15.00", "30.00"),
-                         [](const auto& p) {
-                             return std::string(p.param).substr(0, 2) + "Feet";
-                         });
+                         [](const auto& p) { return std::string(p.param).substr(0, 2) + "Feet"; });
+
+// A verdict needs both its value and its note: a colour left from an
+// earlier run never reads as a pass or a fail on its own.
+TEST(ReadVerdictsTest, AVerdictWithoutValueOrNoteIsMissing) {
+    ResultGrids grids;
+    grids.parameters.Paint(2, 1, 2, 1, kPassGreen);
+    grids.parameters.SetText(2, 2, "OK");  // a note without a value
+    grids.checks.Paint(3, 2, 3, 2, kFailRed);
+    grids.checks.SetText(3, 2, "0.990");  // a value without a note
+    for (const VerdictResult& v : ReadVerdicts(grids))
+        EXPECT_EQ(v.state, VerdictState::Missing) << v.cell->name;
+}
 
 }  // namespace
 }  // namespace vantrel

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "support/check_fixture.h"
 
 namespace vantrel {
@@ -131,8 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
         // W 21x44: Tcf1 0.918, Tcf2 1.083; the larger governs.
         ContinuityCase{"W14x90Fails", 6.5f, 0.45f, 0.71f, "0.918", "1.083", "1.083", false},
         // A flange between the two limits needs plates (it passed under the smaller limit).
-        ContinuityCase{"BetweenLimitsFails", 6.5f, 0.45f, 0.94f, "0.918", "1.083", "1.083",
-                       false},
+        ContinuityCase{"BetweenLimitsFails", 6.5f, 0.45f, 0.94f, "0.918", "1.083", "1.083", false},
         ContinuityCase{"EqualToGoverningPasses", 6.5f, 0.45f, 1.083f, "0.918", "1.083", "1.083",
                        true},
         // bf/6 below 0.4 sqrt(1.8 bf tf): Tcf1 governs.
@@ -142,16 +143,48 @@ INSTANTIATE_TEST_SUITE_P(
                        "1.728", true}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(CheckContPlatesTest, FullChainWithAColumnBetweenTheLimits) {
-    DesignInputs inputs = test::WorkedExample();
-    inputs.Column = "W 14x120";  // tf 0.94: above Tcf1, below Tcf2
-    test::Calculated calc;
-    test::Run(calc, inputs);
-    EXPECT_EQ(calc.checks(12, 3), "FAIL - Continuity plates required");
-    inputs.Column = "W 14x145";  // tf 1.09
-    test::Run(calc, inputs);
-    EXPECT_EQ(calc.checks(12, 3), "OK");
+// A check that stops before its verdict leaves the verdict cells white, not
+// the colour of an earlier run.
+struct StoppedCase {
+    const char* name;
+    void (*check)(CalcContext&);
+    bool parametersGrid;
+    int row, firstColumn, lastColumn;  // the verdict cells
+    float zx, bf;
+    const char* length;
+    const char* height;
+};
+
+class StoppedCheckTest : public ::testing::TestWithParam<StoppedCase> {};
+
+TEST_P(StoppedCheckTest, LeavesItsVerdictCellsWhite) {
+    const StoppedCase& c = GetParam();
+    CheckRun run;
+    run.state.record.Beam.Zx = c.zx;
+    run.state.record.Beam.bf = c.bf;
+    run.inputs.Length = c.length;
+    run.inputs.Height = c.height;
+    ResultGrid& grid = c.parametersGrid ? run.state.grids.parameters : run.state.grids.checks;
+    grid.Paint(0, 0, grid.RowCount() - 1, grid.ColumnCount() - 1, kPassGreen);
+    run.RunCheck(c.check);
+    ASSERT_EQ(run.errors.errors.size(), 1u);
+    for (int column = c.firstColumn; column <= c.lastColumn; ++column)
+        EXPECT_EQ(grid.Cell(c.row, column).color, kWhite) << c.row << "," << column;
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, StoppedCheckTest,
+    ::testing::Values(
+        StoppedCase{"MfOverZeroCapacity", CheckMf, false, 3, 1, 2, 0, 1, "20", "12"},
+        StoppedCase{"PanelZoneHeightNotANumber", CheckPanelZone, false, 8, 2, 2, 1, 1, "20", "abc"},
+        StoppedCase{"ContinuityRootOfANegative", CheckContPlates, false, 12, 1, 2, 1, -1, "20",
+                    "12"},
+        StoppedCase{"SpanRatioLengthEmpty", CheckBeamParameters, true, 4, 1, 1, 1, 1, "", "12"},
+        StoppedCase{"FlangeShareOverZeroModulus", CheckBeamParameters, true, 6, 1, 1, 0, 1, "20",
+                    "12"},
+        StoppedCase{"RemainingOverZeroWidth", CheckBeamParameters, true, 7, 1, 1, 1, 0, "20",
+                    "12"}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace vantrel

@@ -28,27 +28,6 @@ TEST(EncodeProject, WritesTheDocumentedLayout) {
     EXPECT_EQ(EncodeProject(inputs), test::FileBytes(test::RawBag(test::EntriesOf(inputs))));
 }
 
-TEST(EncodeProject, StartsWithTheByteArrayHeader) {
-    const std::vector<uint8_t> bytes = EncodeProject(NewDesignInputs());
-    ASSERT_GE(bytes.size(), 16u);
-    const std::vector<uint8_t> header(bytes.begin(), bytes.begin() + 12);
-    const uint32_t n = static_cast<uint32_t>(bytes.size() - 12);
-    const std::vector<uint8_t> expected = {0x11,
-                                           0x20,
-                                           0x01,
-                                           0x00,
-                                           static_cast<uint8_t>(n),
-                                           static_cast<uint8_t>(n >> 8),
-                                           static_cast<uint8_t>(n >> 16),
-                                           static_cast<uint8_t>(n >> 24),
-                                           0x00,
-                                           0x00,
-                                           0x00,
-                                           0x00};
-    EXPECT_EQ(header, expected);
-    EXPECT_EQ(std::string(bytes.begin() + 12, bytes.begin() + 16), "VTLB");
-}
-
 TEST(EncodeProject, SavesTheFrameTypeAsOneOfTheTwoOptions) {
     DesignInputs inputs = NewDesignInputs();
     inputs.FRAMETYPE = "smrf";

@@ -33,17 +33,14 @@ INSTANTIATE_TEST_SUITE_P(
     Patterns, FormatTest,
     ::testing::Values(FormatCase{26.875, "0.00", "26.88"}, FormatCase{0.125, "0.00", "0.13"},
                       FormatCase{-0.125, "0.00", "-0.13"}, FormatCase{2.5, "0.000", "2.500"},
-                      FormatCase{2.0, "0.000", "2.000"}, FormatCase{0.0, "0.00", "0.00"},
+                      FormatCase{2.0, "0.000", "2.000"},
                       FormatCase{-0.001, "0.00", "0.00"},  // no "-0.00"
                       FormatCase{-0.0, "0.0", "0.0"}, FormatCase{0.05, "0.0", "0.1"},
-                      FormatCase{999.995, "0.00", "1000.00"}, FormatCase{0.4, "0.00", "0.40"},
-                      FormatCase{0.0049999, "0.00", "0.00"}, FormatCase{0.0005, "0.000", "0.001"},
-                      FormatCase{0.00049, "0.000", "0.000"},
+                      FormatCase{999.995, "0.00", "1000.00"}, FormatCase{0.0049999, "0.00", "0.00"},
+                      FormatCase{0.0005, "0.000", "0.001"}, FormatCase{0.00049, "0.000", "0.000"},
                       // 1.005 is 1.00499999999999989... in binary; 15 digits read 1.00500000000000.
-                      FormatCase{1.005, "0.00", "1.01"},
-                      FormatCase{15.525, "0.000", "15.525"}, FormatCase{3.9, "0.000", "3.900"},
-                      FormatCase{0.0692307692, "0.00%", "6.92%"},
-                      FormatCase{0.5, "0.0%", "50.0%"}, FormatCase{0.615385, "0.0%", "61.5%"},
+                      FormatCase{1.005, "0.00", "1.01"}, FormatCase{0.0692307692, "0.00%", "6.92%"},
+                      FormatCase{0.615385, "0.0%", "61.5%"},
                       FormatCase{1e20, "0.00", "100000000000000000000.00"},
                       FormatCase{123456.789, "0.0", "123456.8"},
                       FormatCase{static_cast<double>(26.875f), "0.00", "26.88"}));
@@ -52,28 +49,6 @@ TEST(FormatTest, NonFiniteValuesGiveNoText) {
     EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "0.00"), "");
     EXPECT_EQ(Format(std::nan(""), "0.000"), "");
 }
-
-struct ValueTextCase {
-    float value;
-    const char* expected;
-};
-
-class ValueTextTest : public ::testing::TestWithParam<ValueTextCase> {};
-
-TEST_P(ValueTextTest, WritesShortestSevenDigitText) {
-    EXPECT_EQ(ValueText(GetParam().value), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, ValueTextTest,
-    ::testing::Values(ValueTextCase{1.15f, "1.15"}, ValueTextCase{50.0f, "50"},
-                      ValueTextCase{0.5f, "0.5"}, ValueTextCase{1e-5f, "1E-05"},
-                      ValueTextCase{-0.0f, "0"}, ValueTextCase{0.0f, "0"},
-                      ValueTextCase{12345678.0f, "1.234568E+07"},
-                      ValueTextCase{1234567.0f, "1234567"}, ValueTextCase{0.1f, "0.1"},
-                      ValueTextCase{437.25f, "437.25"}, ValueTextCase{-2.5f, "-2.5"},
-                      ValueTextCase{72.62f, "72.62"}, ValueTextCase{0.0001f, "0.0001"},
-                      ValueTextCase{1.1f, "1.1"}));
 
 struct ParseCase {
     const char* text;
@@ -103,12 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"1E+3", kOk, 1000}, ParseCase{"2.5e-1", kOk, 0.25},
                       ParseCase{"0.000", kOk, 0}, ParseCase{"1e-400", kOk, 0},
                       ParseCase{"", kNaN, 0}, ParseCase{"  ", kNaN, 0}, ParseCase{".", kNaN, 0},
-                      ParseCase{"-", kNaN, 0}, ParseCase{"1e", kNaN, 0},
-                      ParseCase{"1,5", kNaN, 0}, ParseCase{"0x10", kNaN, 0},
-                      ParseCase{"1.2.3", kNaN, 0}, ParseCase{"inf", kNaN, 0},
-                      ParseCase{"nan", kNaN, 0}, ParseCase{"\t1", kNaN, 0},
-                      ParseCase{"1 2", kNaN, 0}, ParseCase{"abc", kNaN, 0},
-                      ParseCase{"1e400", ParseStatus::Overflow, 0},
+                      ParseCase{"-", kNaN, 0}, ParseCase{"1e", kNaN, 0}, ParseCase{"1,5", kNaN, 0},
+                      ParseCase{"0x10", kNaN, 0}, ParseCase{"1.2.3", kNaN, 0},
+                      ParseCase{"inf", kNaN, 0}, ParseCase{"nan", kNaN, 0},
+                      ParseCase{"\t1", kNaN, 0}, ParseCase{"1 2", kNaN, 0},
+                      ParseCase{"1e99x", kNaN, 0}, ParseCase{"1e400", ParseStatus::Overflow, 0},
                       ParseCase{"-1e309", ParseStatus::Overflow, 0}));
 
 struct FaultCase {
@@ -139,11 +113,11 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"text not a number", [] { return DoubleFromText("abc"); }, kErrTypeMismatch},
         FaultCase{"empty text", [] { return DoubleFromText(""); }, kErrTypeMismatch},
         FaultCase{"text beyond double", [] { return DoubleFromText("1e999"); }, kErrOverflow},
-        FaultCase{"text beyond float", [] { return double{SingleFromText("1e39")}; },
-                  kErrOverflow},
+        FaultCase{"text beyond float", [] { return double{SingleFromText("1e39")}; }, kErrOverflow},
         FaultCase{"rounded beyond float", [] { return double{FormatRound(1e39, "0.00")}; },
                   kErrOverflow},
-        FaultCase{"16-bit overflow", [] { return static_cast<double>(Int16(40000)); }, kErrOverflow}));
+        FaultCase{"16-bit overflow", [] { return static_cast<double>(Int16(40000)); },
+                  kErrOverflow}));
 
 TEST(FormatRoundTest, StoresTheFloatOfTheFormattedText) {
     EXPECT_EQ(FormatRound(26.875, "0.00"), 26.88f);
@@ -151,12 +125,6 @@ TEST(FormatRoundTest, StoresTheFloatOfTheFormattedText) {
     EXPECT_EQ(FormatRound(115.0 / 100.0, "0.00"), 1.15f);
     EXPECT_EQ(FormatRound(-0.0001, "0.00"), 0.0f);
 }
-
-}  // namespace
-}  // namespace vantrel
-
-namespace vantrel {
-namespace {
 
 // The exact 128-bit rounding must agree with the C library's correctly
 // rounded printf on values from every decade the program meets.
@@ -168,7 +136,8 @@ TEST(RoundToSignificantTest, AgreesWithPrintfOverManyValues) {
     for (int i = 0; i < 200000 && mismatches < 5; ++i) {
         double x = mantissa(random) * std::pow(10.0, decade(random));
         if (i % 3 == 0) x = static_cast<double>(static_cast<float>(x));  // widened floats
-        if (i % 7 == 0) x = std::round(x * 1000.0) / 1000.0 + 0.0005;      // near ties
+        if (i % 7 == 0) x = std::round(x * 1000.0) / 1000.0 + 0.0005;    // near ties
+        if (i < 2) x = i * 0.1;                                          // zero, 0.1
         for (int significant : {7, 15}) {
             char reference[64];
             std::snprintf(reference, sizeof reference, "%.*e", significant - 1, x);
@@ -187,6 +156,8 @@ TEST(RoundToSignificantTest, AgreesWithPrintfOverManyValues) {
 }
 
 TEST(ValueTextTest, AgreesWithPrintfSevenDigitGeneralForm) {
+    EXPECT_EQ(ValueText(-0.0f), "0");  // no sign, unlike printf
+    EXPECT_EQ(ValueText(0.0f), "0");
     std::mt19937 random(7);
     std::uniform_int_distribution<uint32_t> bits;
     int checked = 0;
@@ -202,65 +173,6 @@ TEST(ValueTextTest, AgreesWithPrintfSevenDigitGeneralForm) {
         if (ValueText(v) != reference) {
             ++mismatches;
             ADD_FAILURE() << reference << " vs " << ValueText(v);
-        }
-    }
-}
-
-}  // namespace
-}  // namespace vantrel
-
-namespace vantrel {
-namespace {
-
-// Fixed decimals by the rule itself, from the C library's 15-digit text:
-// every digit of the 15-digit form placed, then rounded half away from zero.
-std::string ReferenceFormat(double x, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.14e", x);
-    const bool negative = text[0] == '-';
-    const char* p = text + (negative ? 1 : 0);
-    std::string digits;
-    for (; *p != 'e'; ++p)
-        if (*p != '.') digits += *p;
-    const int exponent = std::atoi(p + 1);
-    // digits d1..d15 stand for 0.d1d2... x 10^(exponent + 1); shift so that
-    // the first `decimals` fraction digits become whole.
-    const int point = exponent + 1 + decimals;  // digits before the rounding point
-    std::string whole;
-    int next = 0;
-    if (point <= 0) {
-        whole = "0";
-        next = point == 0 ? digits[0] - '0' : 0;
-    } else {
-        for (int i = 0; i < point; ++i) whole += i < 15 ? digits[static_cast<size_t>(i)] : '0';
-        next = point < 15 ? digits[static_cast<size_t>(point)] - '0' : 0;
-    }
-    unsigned long long units = std::stoull(whole) + (next >= 5 ? 1 : 0);
-    std::string out = std::to_string(units);
-    if (out.size() <= static_cast<size_t>(decimals))
-        out.insert(0, static_cast<size_t>(decimals) + 1 - out.size(), '0');
-    if (decimals > 0) out.insert(out.size() - static_cast<size_t>(decimals), ".");
-    if (negative && units != 0) out.insert(0, "-");
-    return out;
-}
-
-TEST(FormatTest, AgreesWithTheRuleOverManyValues) {
-    std::mt19937_64 random(42);
-    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
-    std::uniform_int_distribution<int> decade(-6, 10);
-    int mismatches = 0;
-    for (int i = 0; i < 300000 && mismatches < 5; ++i) {
-        double x = mantissa(random) * std::pow(10.0, decade(random));
-        if (i % 3 == 0) x = static_cast<double>(static_cast<float>(x));
-        if (i % 5 == 0) x = std::round(x * 1000.0) / 1000.0 + 0.0005;  // on and near ties
-        if (i % 7 == 0) x = std::round(x * 100.0) / 100.0 - 0.005;
-        const int decimals = 1 + i % 3;
-        const char* pattern = decimals == 1 ? "0.0" : decimals == 2 ? "0.00" : "0.000";
-        const std::string expected = ReferenceFormat(x, decimals);
-        if (Format(x, pattern) != expected) {
-            ++mismatches;
-            ADD_FAILURE() << std::hexfloat << x << ": " << Format(x, pattern) << " vs "
-                          << expected;
         }
     }
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <numeric>
 #include <thread>
 #include <vector>
 
@@ -103,6 +105,21 @@ TEST(SearchDesigns, ReportsProgressOnTheCallingThreadUpToTheEnd) {
     EXPECT_EQ(seen.back(), kShapeCount);
     for (size_t i = 1; i < seen.size(); ++i) EXPECT_LE(seen[i - 1], seen[i]);
     EXPECT_EQ(result.searched, long{kShapeCount} * kShapeCount);
+
+    // One thread reports every beam in turn, then the total once more; the
+    // pause leaves time for any other thread to take beams and skip values.
+    SearchOptions one;
+    one.threads = 1;
+    seen.clear();
+    control.progress = [&](int done, int) {
+        seen.push_back(done);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    };
+    SearchDesigns(Inputs(), one, control);
+    std::vector<int> expected(kShapeCount);
+    std::iota(expected.begin(), expected.end(), 1);
+    expected.push_back(kShapeCount);
+    EXPECT_EQ(seen, expected);
 }
 
 TEST(SearchDesigns, StopsWhenCancelled) {

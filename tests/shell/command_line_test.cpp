@@ -65,10 +65,5 @@ TEST(JoinArgumentsTest, JoinsWithSingleBlanks) {
     EXPECT_EQ(JoinArguments({"/print", ""}), "/print ");
 }
 
-TEST(JoinArgumentsTest, OpenFollowedByPathWithBlanksDispatchesWhole) {
-    const StartupAction action = Dispatch(JoinArguments({"/open", "/data/Job 12/frame a.vtl"}));
-    EXPECT_EQ(action, (StartupAction{StartupKind::Open, "/data/Job 12/frame a.vtl"}));
-}
-
 }  // namespace
 }  // namespace vantrel::shell
