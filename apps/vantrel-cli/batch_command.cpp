@@ -5,10 +5,10 @@
 // does and reported on one line of the output, in the input's order; a row
 // whose inputs give an error is reported as such and the others go on.
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
+#include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,6 +18,8 @@
 #include "commands.h"
 #include "csv_table.h"
 #include "design_options.h"
+#include "files/project_file.h"
+#include "files/safe_file.h"
 #include "json_number.h"
 
 namespace vantrel::cli {
@@ -27,12 +29,18 @@ constexpr const char* kHeader =
     "Line,Beam,Column,Fema350,Fema350Failing,Aisc358,Aisc358Failing,MfRatio,ShearRatio,"
     "StrongColumnRatio,PanelZoneRatio,Errors\n";
 
+// The whole input file; nothing for a file that cannot be read or is not a
+// regular file (a FIFO is never opened, so nothing blocks).
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
-    return text;
+    RegularFileReader file(path);
+    if (file.error() != 0) return std::nullopt;
+    std::vector<uint8_t> bytes;
+    constexpr size_t kChunk = 1 << 16;
+    for (size_t before = 0;; before = bytes.size()) {
+        if (!file.Read(kChunk, bytes)) return std::nullopt;
+        if (bytes.size() - before < kChunk) break;
+    }
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // The input each column names, in column order; refuses an unknown or a
@@ -113,29 +121,6 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
     return femaPasses && aisc358->pass ? RowOutcome::Pass : RowOutcome::Fails;
 }
 
-// Writes through a temporary file in the same folder renamed over the target,
-// so a failure leaves any previous file as it was.
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path temporary = target;
-    temporary += ".part";
-    std::error_code ec;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) return false;
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (!file) {
-            fs::remove(temporary, ec);
-            return false;
-        }
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) fs::remove(temporary, ec);
-    return !ec;
-}
-
 }  // namespace
 
 int BatchCommand(const Args& args, Streams s) {
@@ -189,8 +174,13 @@ int BatchCommand(const Args& args, Streams s) {
         anyError = anyError || outcome == RowOutcome::Error;
     }
     if (output) {
-        if (!WriteWholeFile(*output, out)) {
-            s.err << "vantrel-cli: unable to write \"" << *output << "\"\n";
+        // Whole or not at all, never over a device, FIFO or folder, keeping
+        // the owner and mode of a file it replaces.
+        const int error = ReplaceFileContent(
+            *output, std::span(reinterpret_cast<const uint8_t*>(out.data()), out.size()));
+        if (error != 0) {
+            s.err << "vantrel-cli: unable to write \"" << *output << "\" (Error: " << error
+                  << "): " << FailureReason(error) << "\n";
             return kExitFileError;
         }
     } else {

@@ -1,6 +1,8 @@
 // vantrel-cli batch on CSV files with good and bad rows, and the files it refuses.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -61,6 +63,20 @@ TEST(BatchCommandTest, EachRowReportedInOrderAndABadRowDoesNotStopTheOthers) {
     EXPECT_EQ(lines[1].back(), ',');  // no errors
     EXPECT_EQ(lines[2].substr(0, 46), "5,W 21x44,W 14x90,error,,error,,,,,,Error 13 (");
     EXPECT_EQ(lines[3].substr(0, 29), "6,W 18x97,W 14x311,pass,,pass");
+}
+
+// A FIFO is neither read (nothing blocks) nor replaced by the output.
+TEST(BatchCommandTest, FifoIsNeitherReadNorReplaced) {
+    test::TempFolder folder;
+    const std::string fifo = folder.File("pipe");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(RunCli({"batch", fifo}).status, kExitFileError);
+    const Result written = RunCli({"batch", WriteText(folder, "Beam\nW 21x44\n"), "-o", fifo});
+    EXPECT_EQ(written.status, kExitFileError);
+    EXPECT_NE(written.err.find("(Error: 2105)"), std::string::npos) << written.err;
+    struct stat info {};
+    ASSERT_EQ(lstat(fifo.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST(BatchCommandTest, MissingColumnsTakeTheDefaultsAndOutputGoesToStandardOutput) {
