@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "cli.h"
 #include "cli_runner.h"
 #include "current/aisc358.h"
+#include "json_number.h"
 #include "model/result_grids.h"
 
 namespace vantrel::cli {
@@ -92,10 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "Length=30", "--set", "ColumnAxialLoad=4000"},
                    kExitCheckFails,
                    "14 of 14 checks pass; AISC 358-16 fails: strong_column\n"},
-        StatusCase{"CurrentCodeNotChecked", {"calc", Data("axial-load-not-a-number.vtl")},
-                   kExitCheckFails, "; AISC 358-16 not checked\n"},
-        StatusCase{"CurrentCodeNotCheckedWhy", {"calc", Data("axial-load-not-a-number.vtl")},
-                   kExitCheckFails, "Not checked: ColumnAxialLoad is not a number"},
+        StatusCase{"CurrentCodeNotChecked",
+                   {"calc", Data("axial-load-not-a-number.vtl")},
+                   kExitCheckFails,
+                   "; AISC 358-16 not checked\n"},
+        StatusCase{"CurrentCodeNotCheckedWhy",
+                   {"calc", Data("axial-load-not-a-number.vtl")},
+                   kExitCheckFails,
+                   "Not checked: ColumnAxialLoad is not a number"},
         StatusCase{"CalculationError",
                    {"calc", Data("override-not-a-number.vtl")},
                    kExitCalculationError,
@@ -174,10 +181,13 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"UnknownCommand", {"draw"}, kExitUsage, "unknown command 'draw'"},
         StatusCase{"NoCommand", {}, kExitUsage, "Usage: vantrel-cli"},
         StatusCase{"Help", {"--help"}, kExitPass, "Usage: vantrel-cli"},
-        StatusCase{"UnknownTopLevelOption", {"--verbose"}, kExitUsage, "unknown option '--verbose'"},
+        StatusCase{
+            "UnknownTopLevelOption", {"--verbose"}, kExitUsage, "unknown option '--verbose'"},
         StatusCase{"CommandHelp", {"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
         StatusCase{"Version", {"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
-        StatusCase{"MissingFile", {"calc", "/nonexistent/design.vtl"}, kExitFileError,
+        StatusCase{"MissingFile",
+                   {"calc", "/nonexistent/design.vtl"},
+                   kExitFileError,
                    "Unable to open and read \"/nonexistent/design.vtl\" "}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -193,6 +203,19 @@ bool HoldsNegativeZero(const nlohmann::json& j) {
 TEST(CalcCommandTest, JsonNeverHoldsANegativeZero) {
     const Result result = RunCli({"calc", Data("length-negative-tiny.vtl"), "--json"});
     EXPECT_FALSE(HoldsNegativeZero(nlohmann::json::parse(result.out))) << result.out;
+}
+
+// The current-code numbers: shortest round-trip texts, never "-0", NaN or inf.
+TEST(CalcCommandTest, CurrentCodeNumberTexts) {
+    const std::pair<std::optional<double>, const char*> cases[] = {
+        {-0.0, "0"},
+        {0.1395, "0.1395"},
+        {1.0 / 3.0, "0.3333333333333333"},
+        {std::nullopt, "null"},
+        {std::numeric_limits<double>::infinity(), "null"},
+        {std::numeric_limits<double>::quiet_NaN(), "null"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(ShortestDoubleText(value), text);
 }
 
 TEST(CalcCommandTest, EveryCheckPassingExitsWithZero) {
