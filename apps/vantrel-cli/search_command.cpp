@@ -19,6 +19,7 @@
 #include "checks/design.h"
 #include "commands.h"
 #include "design_options.h"
+#include "json_number.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
 #include "nlohmann/json.hpp"
@@ -38,13 +39,6 @@ std::string FloatText(float value) {
 }
 
 // The shortest text that reads back as the double; "null" when absent.
-std::string DoubleText(const std::optional<double>& value) {
-    if (!value || !std::isfinite(*value)) return "null";
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, *value);
-    return std::string(buffer, written.ptr);
-}
-
 std::string PassText(const std::optional<bool>& pass) {
     if (!pass) return "null";
     return *pass ? "true" : "false";
@@ -83,8 +77,8 @@ void PrintJson(const SearchResult& result, std::ostream& out) {
             << ", \"DoublerPlatesRequired\": " << TrueFalse(m.doublerPlatesRequired)
             << ", \"ContinuityPlatesRequired\": " << TrueFalse(m.continuityPlatesRequired)
             << ", \"Aisc358Pass\": " << PassText(m.aisc358Pass)
-            << ", \"StrongColumnRatio\": " << DoubleText(m.strongColumnRatio)
-            << ", \"PanelZoneRatio\": " << DoubleText(m.panelZoneRatio)
+            << ", \"StrongColumnRatio\": " << ShortestDoubleText(m.strongColumnRatio)
+            << ", \"PanelZoneRatio\": " << ShortestDoubleText(m.panelZoneRatio)
             << ", \"Weight\": " << WeightText(m.weight) << '}';
         separator = ",\n ";
     }
@@ -99,8 +93,9 @@ void PrintCsv(const SearchResult& result, std::ostream& out) {
             << FloatText(m.shearUnity) << ',' << FloatText(m.flangeRatio) << ','
             << FloatText(m.webRatio) << ',' << TrueFalse(m.doublerPlatesRequired) << ','
             << TrueFalse(m.continuityPlatesRequired) << ',' << CsvField(PassText(m.aisc358Pass))
-            << ',' << CsvField(DoubleText(m.strongColumnRatio)) << ','
-            << CsvField(DoubleText(m.panelZoneRatio)) << ',' << WeightText(m.weight) << '\n';
+            << ',' << CsvField(ShortestDoubleText(m.strongColumnRatio)) << ','
+            << CsvField(ShortestDoubleText(m.panelZoneRatio)) << ',' << WeightText(m.weight)
+            << '\n';
     }
 }
 
