@@ -55,7 +55,6 @@ class Form1Test : public QObject, WindowFixture {
     void failedOpenChangesNothing();
     void failedSaveKeepsDocument();
     void longTextsAndByteNamesSurviveOpenAndSave();
-    void fifosAreNeitherOpenedNorReplaced();
     void shortPathsAskForAName_data();
     void shortPathsAskForAName();
     void calculateNeedsLengthAndHeight_data();
@@ -348,25 +347,6 @@ void Form1Test::longTextsAndByteNamesSurviveOpenAndSave() {
     // nor remove a name that is not UTF-8.
     QCOMPARE(unlink(path.c_str()), 0);
     QVERIFY(std::filesystem::is_empty(folder));
-}
-
-// A FIFO is refused at once by Open (it would block) and by Save (it would
-// be replaced by a regular file).
-void Form1Test::fifosAreNeitherOpenedNorReplaced() {
-    const QString fifo = PathOf("pipe.vtl");
-    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    prompts_.ExpectMessage();
-    QVERIFY(!window_->OpenFile(fifo));
-    prompts_.ExpectSaveFile(fifo);
-    prompts_.ExpectMessage();
-    window_->SaveAsCommand();
-    const QList<PromptCall> messages = Messages(prompts_);
-    QCOMPARE(messages.size(), 2);
-    QCOMPARE(messages[0].title, QStringLiteral("Error: 1003"));
-    QCOMPARE(messages[1].title, QStringLiteral("Error: 2105"));
-    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
-    QVERIFY(window_->CurrentFileName().isEmpty());
-    QFile::remove(fifo);
 }
 
 void Form1Test::shortPathsAskForAName_data() {
