@@ -1,6 +1,5 @@
 // The main window as a document: title, save prompt, New, Open, Save, Save
 // As, closing, Calculate and the results it shows.
-#include <QAction>
 #include <QCheckBox>
 #include <QColor>
 #include <QDir>
@@ -17,8 +16,6 @@
 
 #include "../support/fresh_grids.h"
 #include "files/project_file.h"
-#include "model/number_text.h"
-#include "model/shape_table.h"
 #include "ui/aisc358_page.h"
 #include "ui/connection_sketch.h"
 #include "ui/form_loads.h"
