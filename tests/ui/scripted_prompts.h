@@ -1,7 +1,7 @@
 #pragma once
 // Prompts for the window tests: each interaction must have been announced
 // with its reply; any other prompt fails the running test. Every call is
-// recorded for the test to inspect.
+// recorded for the test to examine.
 
 #include <QList>
 #include <QMessageBox>

@@ -1,13 +1,9 @@
-// The help and about dialogs: texts, links through the prompts, buttons,
-// placement, and how the main window shows them.
+// The help and about dialogs: what their buttons and links open, how they
+// close, and how the main window shows them.
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <memory>
 
-#include "scripted_prompts.h"
 #include "ui/help_dialogs.h"
 #include "ui_test_support.h"
 
@@ -19,64 +15,35 @@ class DialogsTest : public QObject {
   private:
     ScriptedPrompts prompts_;
 
-    static bool Centred(const QWidget& dialog) {
-        const QPoint screen = dialog.screen()->geometry().center();
-        const QPoint centre = dialog.frameGeometry().center();
-        return qAbs(screen.x() - centre.x()) <= 3 && qAbs(screen.y() - centre.y()) <= 3;
-    }
-
   private slots:
-    void cleanup();
-
-    void help();
+    void cleanup() {
+        prompts_.AllUsed();
+        prompts_.Reset();
+    }
     void helpOpensCompanions_data();
     void helpOpensCompanions();
-    void about();
     void aboutLinks_data();
     void aboutLinks();
-    void aboutClosesWithEnterAndEsc_data();
-    void aboutClosesWithEnterAndEsc();
+    void dialogsCloseAndGo_data();
+    void dialogsCloseAndGo();
     void windowShowsThemModally_data();
     void windowShowsThemModally();
 };
-
-void DialogsTest::cleanup() {
-    prompts_.AllUsed();
-    prompts_.Reset();
-}
-
-void DialogsTest::help() {
-    QPointer<FrmHelp> dialog = new FrmHelp(prompts_, QString());
-    QVERIFY(ShowActive(*dialog));
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Vantrel Help"));
-    const QString text = Child<QLabel>(*dialog, "Label1")->text();
-    QCOMPARE(text,
-             QStringLiteral("For a sample calculation, see the Vantrel_Sample.pdf document in "
-                            "this program's directory.\nNote: Adobe Acrobat Reader") +
-                 QChar(0xA9) + QStringLiteral(" is required."));
-    QVERIFY(Centred(*dialog));
-    auto* ok = Child<QPushButton>(*dialog, "Command1");
-    QCOMPARE(ok->text(), QStringLiteral("&Ok"));
-    QTest::mouseClick(ok, Qt::LeftButton);
-    QTRY_VERIFY(dialog.isNull());  // closed and discarded
-}
 
 void DialogsTest::helpOpensCompanions_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("companion");  // what lies beside the program; empty: nothing
     QTest::addColumn<bool>("folder");
-    QTest::addColumn<bool>("viewer");      // the desktop has a program for it
-    QTest::addColumn<QString>("message");  // expected in the warning; empty: none
-    QTest::newRow("sample report") << "cmdSampleReport"
-                                   << "Vantrel_Sample.pdf" << false << true << "";
-    QTest::newRow("sample report missing") << "cmdSampleReport"
-                                           << "" << false << true << "Vantrel_Sample.pdf";
-    QTest::newRow("no PDF viewer") << "cmdSampleReport"
-                                   << "Vantrel_Sample.pdf" << false << false << "no program";
-    QTest::newRow("examples") << "cmdExamples"
-                              << "examples" << true << true << "";
-    QTest::newRow("examples missing") << "cmdExamples"
-                                      << "" << false << true << "examples";
+    QTest::addColumn<bool>("viewer");  // the desktop has a program for it
+    QTest::addColumn<bool>("warns");
+    const QString pdf = QStringLiteral("Vantrel_Sample.pdf");
+    const QString sample = QStringLiteral("cmdSampleReport");
+    const QString examples = QStringLiteral("cmdExamples");
+    QTest::newRow("sample report") << sample << pdf << false << true << false;
+    QTest::newRow("sample report missing") << sample << QString() << false << true << true;
+    QTest::newRow("no PDF viewer") << sample << pdf << false << false << true;
+    QTest::newRow("examples") << examples << QStringLiteral("examples") << true << true << false;
+    QTest::newRow("examples missing") << examples << QString() << false << true << true;
 }
 
 void DialogsTest::helpOpensCompanions() {
@@ -84,7 +51,7 @@ void DialogsTest::helpOpensCompanions() {
     QFETCH(QString, companion);
     QFETCH(bool, folder);
     QFETCH(bool, viewer);
-    QFETCH(QString, message);
+    QFETCH(bool, warns);
     QTemporaryDir programDir;
     const QString path = programDir.filePath(companion);
     if (folder) {
@@ -96,40 +63,13 @@ void DialogsTest::helpOpensCompanions() {
     FrmHelp dialog(prompts_, programDir.path());
     QVERIFY(ShowActive(dialog));
     if (!companion.isEmpty()) prompts_.ExpectUrl(viewer);
-    if (!message.isEmpty()) prompts_.ExpectMessage();
+    if (warns) prompts_.ExpectMessage();
     QTest::mouseClick(Child<QPushButton>(dialog, button.toLatin1().constData()), Qt::LeftButton);
     QVERIFY(prompts_.AllUsed());
-    if (!companion.isEmpty()) {
+    if (!companion.isEmpty())
         QCOMPARE(prompts_.calls.first().text, QUrl::fromLocalFile(path).toString());
-    }
-    if (!message.isEmpty()) {
-        QCOMPARE(Messages(prompts_).size(), qsizetype{1});
-        QVERIFY(Messages(prompts_).first().text.contains(message));
-    }
+    QCOMPARE(Messages(prompts_).size(), qsizetype{warns ? 1 : 0});
     QVERIFY(dialog.isVisible());
-}
-
-void DialogsTest::about() {
-    QPointer<FrmAbout> dialog = new FrmAbout(prompts_);
-    QVERIFY(ShowActive(*dialog));
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("About Vantrel"));
-    auto* title = Child<QLabel>(*dialog, "lblTitle");
-    QCOMPARE(title->text(), QStringLiteral("Vantrel v. " VANTREL_VERSION_TEXT));
-    QCOMPARE(title->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    QVERIFY(!title->font().italic() && !title->font().underline());
-    QVERIFY(!Child<QLabel>(*dialog, "lblVersion")->text().isEmpty());
-    for (const char* link : {"Label1", "Label2"}) {
-        auto* label = Child<QLabel>(*dialog, link);
-        QVERIFY(label->font().underline());
-        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    }
-    QCOMPARE(Child<QLabel>(*dialog, "Label2")->text(), QStringLiteral("Contact us"));
-    const QString disclaimer = Child<QPlainTextEdit>(*dialog, "Text1")->toPlainText();
-    QVERIFY(disclaimer.startsWith(QStringLiteral("DISCLAIMER:")));
-    QVERIFY(disclaimer.contains(QStringLiteral("\n\nWARNING:\n")));
-    QVERIFY(Child<QPlainTextEdit>(*dialog, "Text1")->isReadOnly());
-    QVERIFY(Centred(*dialog));
-    delete dialog;
 }
 
 void DialogsTest::aboutLinks_data() {
@@ -148,24 +88,31 @@ void DialogsTest::aboutLinks() {
     QTest::mouseClick(dialog.findChild<QLabel*>(label), Qt::LeftButton);
     QCOMPARE(prompts_.calls.size(), qsizetype{1});
     QCOMPARE(prompts_.calls.first().text, address);
-    QVERIFY(address.startsWith(QStringLiteral("https://")) ||
-            address.startsWith(QStringLiteral("mailto:")));
     QVERIFY(dialog.isVisible());
 }
 
-void DialogsTest::aboutClosesWithEnterAndEsc_data() {
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("Esc") << int(Qt::Key_Escape);
+void DialogsTest::dialogsCloseAndGo_data() {
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<int>("key");  // 0: a click on the dialog's button
+    QTest::newRow("help, Ok") << true << 0;
+    QTest::newRow("about, Enter") << false << int(Qt::Key_Return);
+    QTest::newRow("about, Esc") << false << int(Qt::Key_Escape);
 }
 
-void DialogsTest::aboutClosesWithEnterAndEsc() {
+void DialogsTest::dialogsCloseAndGo() {
+    QFETCH(bool, help);
     QFETCH(int, key);
-    QPointer<FrmAbout> dialog = new FrmAbout(prompts_);
+    QPointer<QDialog> dialog;
+    if (help)
+        dialog = new FrmHelp(prompts_, QString());
+    else
+        dialog = new FrmAbout(prompts_);
     QVERIFY(ShowActive(*dialog));
-    QVERIFY(Child<QPushButton>(*dialog, "cmdOK")->isDefault());
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
-    QTRY_VERIFY(dialog.isNull());
+    if (key == 0)
+        QTest::mouseClick(Child<QPushButton>(*dialog, "Command1"), Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    QTRY_VERIFY(dialog.isNull());  // closed and discarded
 }
 
 void DialogsTest::windowShowsThemModally_data() {
@@ -189,9 +136,8 @@ void DialogsTest::windowShowsThemModally() {
     QCOMPARE(prompts_.calls.size(), qsizetype{1});
     QCOMPARE(prompts_.calls.first().text, dialog);
     QPointer<QDialog> shown = prompts_.lastDialog;
-    QVERIFY(shown && shown->isModal());
+    QVERIFY(shown && shown->isModal() && shown->isVisible());
     // Closing the window takes the dialog with it.
-    QVERIFY(shown->isVisible());
     QVERIFY(window.close());
     QTRY_VERIFY(shown.isNull() || !shown->isVisible());
 }

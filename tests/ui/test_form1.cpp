@@ -1,30 +1,21 @@
 // The main window as a document: title, save prompt, New, Open, Save, Save
 // As, closing, Calculate and the results it shows.
-#include <QAction>
 #include <QCheckBox>
 #include <QColor>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QToolBar>
-#include <QToolButton>
 #include <filesystem>
-#include <memory>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "../support/fresh_grids.h"
 #include "files/project_file.h"
-#include "model/number_text.h"
-#include "model/shape_table.h"
-#include "scripted_prompts.h"
 #include "ui/aisc358_page.h"
 #include "ui/connection_sketch.h"
 #include "ui/form_loads.h"
@@ -33,12 +24,10 @@
 
 namespace vantrel::test {
 
-class Form1Test : public QObject {
+class Form1Test : public QObject, WindowFixture {
     Q_OBJECT
 
   private:
-    ScriptedPrompts prompts_;
-    std::unique_ptr<Form1> window_;
     QTemporaryDir dir_;
 
     QString PathOf(const char* name) const { return dir_.filePath(QLatin1String(name)); }
@@ -53,22 +42,16 @@ class Form1Test : public QObject {
     void init();
     void cleanup();
 
-    void titleAndListsAfterLoad();
-    void controlsUnderTheirNames_data();
-    void controlsUnderTheirNames();
-    void menusAndToolbar();
     void titlesOfNewSaveAndSaveAs();
     void savePrompt_data();
     void savePrompt();
     void newKeepsFieldsAndResetsLists();
     void openFillsEveryFieldAndCalculates();
-    void openCancelledChangesNothing();
     void fileOpenedBeforeShowingIsNamedInTheLoadTitle();
     void failedOpenChangesNothing_data();
     void failedOpenChangesNothing();
     void failedSaveKeepsDocument();
     void longTextsAndByteNamesSurviveOpenAndSave();
-    void fifosAreNeitherOpenedNorReplaced();
     void shortPathsAskForAName_data();
     void shortPathsAskForAName();
     void calculateNeedsLengthAndHeight_data();
@@ -110,139 +93,11 @@ DesignInputs Form1Test::SampleInputs() {
 
 void Form1Test::init() {
     QVERIFY(dir_.isValid());
-    prompts_.Reset();
-    window_ = std::make_unique<Form1>(&prompts_);
-    QVERIFY(ShowActive(*window_));
+    Start();
 }
 
 void Form1Test::cleanup() {
-    prompts_.AllUsed();
-    prompts_.Reset();
-    window_.reset();
-}
-
-void Form1Test::titleAndListsAfterLoad() {
-    QCOMPARE(window_->windowTitle(), TitleOf(kTitleAtLoad, QStringLiteral("New Untitled")));
-    QCOMPARE(window_->DocumentName(), QStringLiteral("New Untitled"));
-    QVERIFY(window_->CurrentFileName().isEmpty());
-    QVERIFY(!window_->Modified());
-    QCOMPARE(window_->CurrentInputs(), NewDesignInputs());
-    QCOMPARE(window_->ComboA->count(), 26);
-    QCOMPARE(window_->ComboB->count(), 21);
-    QCOMPARE(window_->ComboC->count(), 11);
-    QCOMPARE(window_->ComboBeam->count(), kShapeCount);
-    QCOMPARE(window_->SSTab1->currentIndex(), 0);
-    // Centred on its screen (within the frame the platform adds when showing it).
-    const QRect screen = window_->screen()->geometry();
-    QVERIFY(qAbs(window_->frameGeometry().center().x() - screen.center().x()) <= 3);
-    QVERIFY(qAbs(window_->frameGeometry().center().y() - screen.center().y()) <= 3);
-}
-
-void Form1Test::controlsUnderTheirNames_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("Label12") << "Label12"
-                             << "Length (ft)";
-    QTest::newRow("Label1") << "Label1"
-                            << "\"H\" Height";
-    QTest::newRow("Label2") << "Label2"
-                            << "(a, b and c  override)";
-    QTest::newRow("Label3") << "Label3"
-                            << "\"a\" Coef.";
-    QTest::newRow("Label5") << "Label5"
-                            << "\"c\" Coef.";
-    QTest::newRow("Label6") << "Label6"
-                            << "Description:";
-    QTest::newRow("LblBeamWidth") << "LblBeamWidth"
-                                  << "Fl. Width =";
-    QTest::newRow("OptSMRF") << "OptSMRF"
-                             << "SMRF";
-    QTest::newRow("OptOMRF") << "OptOMRF"
-                             << "OMRF";
-    QTest::newRow("Command2") << "Command2"
-                              << "&Beam Gravity Loads";
-    QTest::newRow("CmdCalc") << "CmdCalc"
-                             << "&Calculate";
-    QTest::newRow("TxtLength") << "TxtLength"
-                               << "15.00";
-    QTest::newRow("TxtHeight") << "TxtHeight"
-                               << "8.00";
-    QTest::newRow("TxtCoverride") << "TxtCoverride"
-                                  << "0.000";
-    QTest::newRow("Frame4") << "Frame4"
-                            << "Frame Information";
-    QTest::newRow("Frame2") << "Frame2"
-                            << "Beam Information";
-    QTest::newRow("Frame1") << "Frame1"
-                            << "Column Size";
-    QTest::newRow("Frame3") << "Frame3"
-                            << "Steel Grade";
-}
-
-void Form1Test::controlsUnderTheirNames() {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QWidget* control = window_->findChild<QWidget*>(name);
-    QVERIFY2(control != nullptr, qPrintable(name));
-    QString shown;
-    if (auto* label = qobject_cast<QLabel*>(control)) shown = label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) shown = button->text();
-    if (auto* field = qobject_cast<QLineEdit*>(control)) shown = field->text();
-    if (auto* group = qobject_cast<QGroupBox*>(control)) shown = group->title();
-    QCOMPARE(shown, text);
-}
-
-void Form1Test::menusAndToolbar() {
-    struct Entry {
-        const char* name;
-        const char* caption;
-        QKeySequence key;
-    };
-    const Entry entries[] = {
-        {"mnuFile_New", "&New", QKeySequence(QStringLiteral("Ctrl+N"))},
-        {"mnuFile_Open", "&Open...", QKeySequence(QStringLiteral("Ctrl+O"))},
-        {"mnuFile_Save", "Save", QKeySequence(QStringLiteral("Ctrl+S"))},
-        {"mnuFile_SaveAs", "Save As...", QKeySequence()},
-        {"mnuFile_Print", "&Print", QKeySequence(QStringLiteral("Ctrl+P"))},
-        {"mnuFile_Exit", "E&xit", QKeySequence()},
-        {"MnuHelp_Contents", "&Contents...", QKeySequence(QStringLiteral("F1"))},
-        {"mnuHelp_About", "&About Vantrel...", QKeySequence()},
-    };
-    for (const Entry& entry : entries) {
-        auto* action = window_->findChild<QAction*>(QLatin1String(entry.name));
-        QVERIFY2(action != nullptr, entry.name);
-        QCOMPARE(action->text(), QLatin1String(entry.caption));
-        QCOMPARE(action->shortcut(), entry.key);
-    }
-    QVERIFY(window_->mnuFile_Print->isEnabled());
-
-    const QStringList keys = {QStringLiteral("TLB_NEW"), QStringLiteral("TLB_OPEN"),
-                              QStringLiteral("TLB_SAVE"), QStringLiteral("TLB_PRINT"),
-                              QStringLiteral("TLB_HELP")};
-    const QStringList tips = {QStringLiteral("Start a New Reduced Beam Section File"),
-                              QStringLiteral("Open a Reduced Beam Section File"),
-                              QStringLiteral("Save the current Reduced Beam Section Data"),
-                              QStringLiteral("Print Reduced Beam Section Report"),
-                              QStringLiteral("Help")};
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        auto* action = window_->findChild<QAction*>(keys[i]);
-        QVERIFY2(action != nullptr, qPrintable(keys[i]));
-        QCOMPARE(action->toolTip(), tips[i]);
-        QVERIFY(!action->icon().isNull());
-    }
-    QVERIFY(window_->findChild<QAction*>(QStringLiteral("TLB_PRINT"))->isEnabled());
-    auto* saveButton = window_->findChild<QToolButton*>(QStringLiteral("TLB_SAVE_Button"));
-    QVERIFY(saveButton != nullptr && saveButton->menu() != nullptr);
-    const QList<QAction*> dropDown = saveButton->menu()->actions();
-    QCOMPARE(dropDown.size(), 2);
-    QCOMPARE(dropDown[0]->objectName(), QStringLiteral("MNU_SAVE"));
-    QCOMPARE(dropDown[1]->objectName(), QStringLiteral("MNU_SAVEAS"));
-
-    // The drop-down's Save As asks for a name, under the save dialog's title.
-    prompts_.ExpectSaveFile(QString());
-    dropDown[1]->trigger();
-    QCOMPARE(prompts_.calls.last().title, QStringLiteral("Save Vantrel File"));
-    QCOMPARE(prompts_.calls.last().filter, QStringLiteral("Vantrel File (*.vtl)"));
+    Stop();
 }
 
 void Form1Test::titlesOfNewSaveAndSaveAs() {
@@ -276,8 +131,6 @@ void Form1Test::savePrompt_data() {
     QTest::addColumn<Command>("command");
     QTest::addColumn<Answer>("answer");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<bool>("goesOn");
-    QTest::addColumn<bool>("saved");
     const struct {
         Command command;
         const char* name;
@@ -285,25 +138,26 @@ void Form1Test::savePrompt_data() {
     } commands[] = {{Command::New, "New", "New File Confirmation."},
                     {Command::Open, "Open", "Open File Confirmation."},
                     {Command::Close, "Close", "New File Confirmation."}};
-    for (const auto& c : commands) {
-        const QString title = QLatin1String(c.title);
-        QTest::addRow("%s Yes", c.name) << c.command << Answer::Yes << title << true << true;
-        QTest::addRow("%s No", c.name) << c.command << Answer::No << title << true << false;
-        QTest::addRow("%s Cancel", c.name)
-            << c.command << Answer::Cancel << title << false << false;
-        QTest::addRow("%s Yes, dialog cancelled", c.name)
-            << c.command << Answer::YesThenCancel << title << false << false;
-        QTest::addRow("%s Yes, save failed", c.name)
-            << c.command << Answer::YesThenFailure << title << false << false;
-    }
+    const struct {
+        Answer answer;
+        const char* name;
+    } answers[] = {{Answer::Yes, "Yes"},
+                   {Answer::No, "No"},
+                   {Answer::Cancel, "Cancel"},
+                   {Answer::YesThenCancel, "Yes, dialog cancelled"},
+                   {Answer::YesThenFailure, "Yes, save failed"}};
+    for (const auto& c : commands)
+        for (const auto& a : answers)
+            QTest::addRow("%s %s", c.name, a.name)
+                << c.command << a.answer << QString::fromLatin1(c.title);
 }
 
 void Form1Test::savePrompt() {
     QFETCH(Command, command);
     QFETCH(Answer, answer);
     QFETCH(QString, title);
-    QFETCH(bool, goesOn);
-    QFETCH(bool, saved);
+    const bool saved = answer == Answer::Yes;
+    const bool goesOn = saved || answer == Answer::No;  // the command goes on
 
     window_->TxtDescription->setText(QStringLiteral("unsaved"));
     MakeModified();
@@ -337,14 +191,17 @@ void Form1Test::savePrompt() {
     const PromptCall question = Messages(prompts_).first();
     QCOMPARE(question.icon, QMessageBox::Question);
     QCOMPARE(question.title, title);
-    QCOMPARE(question.text,
-             QStringLiteral("Do you want to save the changes made to New Untitled."));
     QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(question.defaultButton, QMessageBox::Yes);
     QCOMPARE(QFile::exists(target), saved);
 
     if (command == Command::Close) QCOMPARE(closed, goesOn);
     if (command == Command::New) QCOMPARE(!window_->Modified(), goesOn);
+    if (command == Command::Open) {
+        // The open dialog was cancelled: the design is still there.
+        QCOMPARE(window_->TxtDescription->text(), QStringLiteral("unsaved"));
+        QCOMPARE(window_->Modified(), !saved);
+    }
     if (!goesOn) {
         // Abandoned: the design is still there, still unsaved.
         QVERIFY(window_->Modified());
@@ -369,24 +226,12 @@ void Form1Test::newKeepsFieldsAndResetsLists() {
     QCOMPARE(window_->MSFlexGrid3->model()->index(3, 2).data(Qt::BackgroundRole).value<QColor>(),
              QColor(Qt::white));
     QCOMPARE(Child<QLabel>(*window_, "Labela")->text(), QStringLiteral("0.0 in."));
-    QCOMPARE(Child<QLabel>(*window_, "LabelLength")->text(), QStringLiteral("0.0 ft."));
     QCOMPARE(Child<QLabel>(*window_, "Labelbeam")->text(), QStringLiteral("W"));
-    QCOMPARE(window_->LblBeamWidth->text(), QStringLiteral("Fl. Width ="));
+    // The six lists are back on their defaults, everything else stays as it was.
     const DesignInputs defaults = NewDesignInputs();
-    // The six lists are back on their defaults ...
-    QCOMPARE(after.Beam, defaults.Beam);
-    QCOMPARE(after.Column, defaults.Column);
-    QCOMPARE(after.Grade, defaults.Grade);
-    QCOMPARE(after.A, defaults.A);
-    QCOMPARE(after.B, defaults.B);
-    QCOMPARE(after.C, defaults.C);
-    // ... everything else stays as it was.
-    inputs.Beam = defaults.Beam;
-    inputs.Column = defaults.Column;
-    inputs.Grade = defaults.Grade;
-    inputs.A = defaults.A;
-    inputs.B = defaults.B;
-    inputs.C = defaults.C;
+    for (auto list : {&DesignInputs::Beam, &DesignInputs::Column, &DesignInputs::Grade,
+                      &DesignInputs::A, &DesignInputs::B, &DesignInputs::C})
+        inputs.*list = defaults.*list;
     QCOMPARE(after, inputs);
     QVERIFY(!window_->Modified());
     QVERIFY(window_->CurrentFileName().isEmpty());
@@ -399,9 +244,6 @@ void Form1Test::openFillsEveryFieldAndCalculates() {
 
     prompts_.ExpectOpenFile(path);
     window_->OpenCommand();
-    QCOMPARE(prompts_.calls.first().title, QStringLiteral("Open Vantrel File"));
-    QCOMPARE(prompts_.calls.first().filter,
-             QStringLiteral("Vantrel File (*.vtl);;All Files (*.*)"));
     QCOMPARE(window_->CurrentInputs(), inputs);
     QVERIFY(window_->OptOMRF->isChecked());
     QCOMPARE(window_->windowTitle(), TitleOf(kTitleOneBlank, QStringLiteral("open me.vtl")));
@@ -418,18 +260,6 @@ void Form1Test::openFillsEveryFieldAndCalculates() {
     const QModelIndex mpr = window_->MSFlexGrid2->model()->index(8, 1);
     QCOMPARE(mpr.data().toString(), QString::fromStdString(expected.grids.summary.Text(8, 1)));
     QCOMPARE(window_->LblBeamWidth->text(), QString::fromStdString(expected.labels.LblBeamWidth));
-}
-
-void Form1Test::openCancelledChangesNothing() {
-    window_->TxtLength->setText(QStringLiteral("20.00"));
-    MakeModified();
-    const QString title = window_->windowTitle();
-    prompts_.ExpectMessage(QMessageBox::No);
-    prompts_.ExpectOpenFile(QString());
-    window_->OpenCommand();
-    QCOMPARE(window_->windowTitle(), title);
-    QVERIFY(window_->Modified());
-    QCOMPARE(window_->TxtLength->text(), QStringLiteral("20.00"));
 }
 
 void Form1Test::failedOpenChangesNothing_data() {
@@ -464,14 +294,7 @@ void Form1Test::failedOpenChangesNothing() {
     prompts_.ExpectMessage();
     QVERIFY(!window_->OpenFile(bad));
 
-    const PromptCall message = Messages(prompts_).first();
-    QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.text,
-             QStringLiteral("Unable to open and read \"") + bad + QStringLiteral("\" "));
-    QVERIFY2(message.title.startsWith(QStringLiteral("Error: ")), qPrintable(message.title));
-    bool numbered = false;
-    message.title.mid(7).toInt(&numbered);
-    QVERIFY(numbered);
+    QVERIFY(Messages(prompts_).first().text.contains(bad));
     QCOMPARE(window_->CurrentInputs(), before);
     QCOMPARE(window_->CurrentFileName(), good);
     QCOMPARE(window_->State().grids.summary.Text(8, 1), valueBefore);
@@ -490,11 +313,7 @@ void Form1Test::failedSaveKeepsDocument() {
     prompts_.ExpectSaveFile(bad);
     prompts_.ExpectMessage();
     window_->SaveAsCommand();
-    const PromptCall message = Messages(prompts_).first();
-    QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.text,
-             QStringLiteral("Unable to save file to \"") + bad + QStringLiteral("\" "));
-    QVERIFY(message.title.startsWith(QStringLiteral("Error: ")));
+    QVERIFY(Messages(prompts_).first().text.contains(bad));
     QCOMPARE(window_->windowTitle(), title);
     QCOMPARE(window_->CurrentFileName(), good);
     QVERIFY(window_->Modified());
@@ -525,25 +344,6 @@ void Form1Test::longTextsAndByteNamesSurviveOpenAndSave() {
     // nor remove a name that is not UTF-8.
     QCOMPARE(unlink(path.c_str()), 0);
     QVERIFY(std::filesystem::is_empty(folder));
-}
-
-// A FIFO is refused at once by Open (it would block) and by Save (it would
-// be replaced by a regular file).
-void Form1Test::fifosAreNeitherOpenedNorReplaced() {
-    const QString fifo = PathOf("pipe.vtl");
-    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    prompts_.ExpectMessage();
-    QVERIFY(!window_->OpenFile(fifo));
-    prompts_.ExpectSaveFile(fifo);
-    prompts_.ExpectMessage();
-    window_->SaveAsCommand();
-    const QList<PromptCall> messages = Messages(prompts_);
-    QCOMPARE(messages.size(), 2);
-    QCOMPARE(messages[0].title, QStringLiteral("Error: 1003"));
-    QCOMPARE(messages[1].title, QStringLiteral("Error: 2105"));
-    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
-    QVERIFY(window_->CurrentFileName().isEmpty());
-    QFile::remove(fifo);
 }
 
 void Form1Test::shortPathsAskForAName_data() {
@@ -579,41 +379,38 @@ void Form1Test::shortPathsAskForAName() {
 void Form1Test::calculateNeedsLengthAndHeight_data() {
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("height");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("length") << QString() << QStringLiteral("8.00")
-                            << QStringList{QStringLiteral("Beam length is missing.")};
-    QTest::newRow("height") << QStringLiteral("15.00") << QString()
-                            << QStringList{QStringLiteral("\"H\" height is missing.")};
+    QTest::addColumn<QStringList>("missing");  // a word of each message, in order
+    const QString l = QStringLiteral("15.00"), h = QStringLiteral("8.00");
+    QTest::newRow("length") << QString() << h << QStringList{QStringLiteral("length")};
+    QTest::newRow("height") << l << QString() << QStringList{QStringLiteral("height")};
     QTest::newRow("both") << QString() << QString()
-                          << QStringList{QStringLiteral("Beam length is missing."),
-                                         QStringLiteral("\"H\" height is missing.")};
+                          << QStringList{QStringLiteral("length"), QStringLiteral("height")};
 }
 
 void Form1Test::calculateNeedsLengthAndHeight() {
     QFETCH(QString, length);
     QFETCH(QString, height);
-    QFETCH(QStringList, messages);
+    QFETCH(QStringList, missing);
     // Texts a project file may leave empty; the fields were never validated.
     window_->TxtLength->setText(length);
     window_->TxtHeight->setText(height);
-    for (qsizetype i = 0; i < messages.size(); ++i) prompts_.ExpectMessage();
+    for (qsizetype i = 0; i < missing.size(); ++i) prompts_.ExpectMessage();
     window_->CmdCalc->click();
 
     const QList<PromptCall> shown = Messages(prompts_);
-    QCOMPARE(shown.size(), messages.size());
+    QCOMPARE(shown.size(), missing.size());
     for (qsizetype i = 0; i < shown.size(); ++i) {
-        QCOMPARE(shown[i].text, messages[i]);
-        QCOMPARE(shown[i].title, QStringLiteral("Vantrel"));
+        QVERIFY2(shown[i].text.contains(missing[i]), qPrintable(shown[i].text));
         QCOMPARE(shown[i].icon, QMessageBox::Warning);
     }
     QVERIFY(!window_->Modified());
-    QCOMPARE(window_->State().grids.summary.Text(1, 1), std::string());
+    QVERIFY(!Calculated(*window_));
 }
 
 void Form1Test::failingProceduresShowOneBoxEach() {
     // A good calculation first, so that there are values to empty.
     window_->CalculateCommand();
-    QVERIFY(!window_->State().grids.summary.Text(1, 1).empty());
+    QVERIFY(Calculated(*window_));
 
     // Texts the fields themselves would refuse; a project file can hold them.
     window_->TxtAoverride->setText(QStringLiteral("1.2.3"));
@@ -627,13 +424,12 @@ void Form1Test::failingProceduresShowOneBoxEach() {
 
     const QList<PromptCall> shown = Messages(prompts_);
     QCOMPARE(shown.size(), qsizetype{2});
-    QCOMPARE(shown[0].icon, QMessageBox::Critical);
-    QCOMPARE(shown[0].title, QStringLiteral("13 : Vantrel"));
-    QCOMPARE(shown[0].text,
-             QStringLiteral("An unexpected error has occured in the \"CalculateCutout\" "
-                            "of \"Tab1\".\r\n(ERROR: \"Type mismatch\" ). \r\n\r\n"));
-    QCOMPARE(shown[1].title, QString::fromStdString(ErrorTitle(errors.errors[1])));
-    QCOMPARE(shown[1].text, QString::fromStdString(ErrorPrompt(errors.errors[1])));
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const auto& error = errors.errors[static_cast<size_t>(i)];
+        QCOMPARE(shown[i].icon, QMessageBox::Critical);
+        QCOMPARE(shown[i].title, QString::fromStdString(ErrorTitle(error)));
+        QCOMPARE(shown[i].text, QString::fromStdString(ErrorPrompt(error)));
+    }
     // Nothing computed from the failed steps' placeholders is shown.
     QCOMPARE(FirstDifferenceFromFreshGrids(window_->State().grids), std::string());
     const QAbstractItemModel* grid = window_->MSFlexGrid2->model();
@@ -670,16 +466,7 @@ void Form1Test::tabLeavesEachGrid() {
 
 void Form1Test::diagramFollowsCalculation() {
     const int page = window_->SSTab1->indexOf(window_->Picture1);
-    QCOMPARE(window_->SSTab1->tabText(page), QStringLiteral("Diagram"));
-    QVERIFY(window_->SSTab1->isTabEnabled(page));
-    QCOMPARE(Child<QLabel>(*window_, "Labela")->text(), QStringLiteral("0.0 in."));
-    QCOMPARE(Child<QLabel>(*window_, "LabelLength")->text(), QStringLiteral("0.0 ft."));
-    QCOMPARE(Child<QLabel>(*window_, "Labelcolumn2")->text(), QStringLiteral("W"));
-
-    Choose(window_->ComboBeam, QStringLiteral("W 21x44"));
-    Choose(window_->ComboColumn, QStringLiteral("W 14x90"));
-    window_->TxtLength->setText(QStringLiteral("30.00"));
-    window_->CalculateCommand();
+    CalculateWorkedExample(*window_);
     const ResultGrid& summary = window_->State().grids.summary;
     const struct {
         const char* label;
@@ -747,7 +534,7 @@ void Form1Test::editsMarkTheDesignModified() {
             QTest::mouseClick(window_->ChkColumnAbove, Qt::LeftButton);
             QVERIFY(window_->ChkColumnAbove->isChecked());
             // Nothing was shown, so nothing is calculated.
-            QVERIFY(window_->State().grids.summary.Text(1, 1).empty());
+            QVERIFY(!Calculated(*window_));
             break;
         default:
             QFAIL("no such edit");
@@ -772,13 +559,6 @@ void Form1Test::fileOpenedBeforeShowingIsNamedInTheLoadTitle() {
 
 namespace {
 
-void CalculateWorkedExample(Form1& window) {
-    Choose(window.ComboBeam, QStringLiteral("W 21x44"));
-    Choose(window.ComboColumn, QStringLiteral("W 14x90"));
-    window.TxtLength->setText(QStringLiteral("30.00"));
-    window.CalculateCommand();
-}
-
 QString StatusOf(const Aisc358Page& page, const char* id) {
     const int row = page.RowOf(QLatin1String(id));
     if (row < 0) return QStringLiteral("(no row)");
@@ -802,34 +582,23 @@ double StrongColumnRatio(const Form1& window) {
 // The statuses of the worked example by hand (W 21x44 on W 14x90, 30 ft,
 // SMF, Puc 0, roof joint) and the colour each status is shown in.
 void Form1Test::currentCodeTabAfterWorkedExample_data() {
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("status");  // of the item the row is named after
     QTest::addColumn<QColor>("colour");
     const QColor green(0, 255, 0), red(255, 0, 0), amber(255, 191, 0), white(255, 255, 255);
-    QTest::newRow("cut_c") << "cut_c"
-                           << "pass" << green;
-    QTest::newRow("flexure_face") << "flexure_face"
-                                  << "pass" << green;
-    QTest::newRow("column_flange_slenderness") << "column_flange_slenderness"
-                                               << "fail" << red;
-    QTest::newRow("continuity_plates") << "continuity_plates"
-                                       << "required" << amber;
-    QTest::newRow("panel_zone_shear") << "panel_zone_shear"
-                                      << "required" << amber;
-    QTest::newRow("panel_zone_thickness") << "panel_zone_thickness"
-                                          << "pass" << green;
-    QTest::newRow("strong_column") << "strong_column"
-                                   << "exempt" << white;
-    QTest::newRow("doubler_thickness") << "doubler_thickness"
-                                       << "info" << white;
+    QTest::newRow("cut_c") << "pass" << green;
+    QTest::newRow("flexure_face") << "pass" << green;
+    QTest::newRow("column_flange_slenderness") << "fail" << red;
+    QTest::newRow("continuity_plates") << "required" << amber;
+    QTest::newRow("panel_zone_shear") << "required" << amber;
+    QTest::newRow("panel_zone_thickness") << "pass" << green;
+    QTest::newRow("strong_column") << "exempt" << white;
+    QTest::newRow("doubler_thickness") << "info" << white;
 }
 
 void Form1Test::currentCodeTabAfterWorkedExample() {
-    QFETCH(QString, id);
     QFETCH(QString, status);
     QFETCH(QColor, colour);
-    const int tab = window_->SSTab1->indexOf(window_->Aisc358Tab);
-    QCOMPARE(tab, window_->SSTab1->indexOf(window_->MSFlexGrid3) + 1);
+    const QString id = QString::fromLatin1(QTest::currentDataTag());
     QCOMPARE(window_->Aisc358Tab->Table()->rowCount(), 0);
 
     CalculateWorkedExample(*window_);

@@ -24,16 +24,12 @@ enum class Leave {
     AccessKeyLoads
 };
 
-class InputFieldsTest : public QObject {
+class InputFieldsTest : public QObject, WindowFixture {
     Q_OBJECT
 
   private:
-    ScriptedPrompts prompts_;
-    std::unique_ptr<Form1> window_;
-
     QLineEdit* Field(const QString& name) { return window_->findChild<QLineEdit*>(name); }
     void LeaveBy(QLineEdit* field, Leave how);
-    bool Calculated() const { return !window_->State().grids.summary.Text(1, 1).empty(); }
 
   private slots:
     void init();
@@ -55,15 +51,11 @@ class InputFieldsTest : public QObject {
 };
 
 void InputFieldsTest::init() {
-    prompts_.Reset();
-    window_ = std::make_unique<Form1>(&prompts_);
-    QVERIFY(ShowActive(*window_));
+    Start();
 }
 
 void InputFieldsTest::cleanup() {
-    prompts_.AllUsed();
-    prompts_.Reset();
-    window_.reset();
+    Stop();
 }
 
 void InputFieldsTest::LeaveBy(QLineEdit* field, Leave how) {
@@ -114,18 +106,23 @@ void InputFieldsTest::keyFilter() {
     QCOMPARE(edit->text(), QStringLiteral("12..."));
     QVERIFY(edit->hasFocus());
     QVERIFY(prompts_.calls.isEmpty());
-    QVERIFY(!Calculated());
+    QVERIFY(!Calculated(*window_));
 }
 
-void InputFieldsTest::refusalKeepsFocus_data() {
+// Every way the focus may leave a field; Alt+C only when asked for.
+static void AddLeaveRows(bool accessKeyCalc) {
     QTest::addColumn<Leave>("how");
     QTest::newRow("Tab") << Leave::Tab;
     QTest::newRow("Shift+Tab") << Leave::Backtab;
     QTest::newRow("click on another field") << Leave::ClickField;
     QTest::newRow("click on a button, through the window") << Leave::ClickButtonThroughWindow;
     QTest::newRow("click on a button") << Leave::ClickButton;
-    QTest::newRow("access key of Calculate") << Leave::AccessKeyCalc;
+    if (accessKeyCalc) QTest::newRow("access key of Calculate") << Leave::AccessKeyCalc;
     QTest::newRow("access key of Beam Gravity Loads") << Leave::AccessKeyLoads;
+}
+
+void InputFieldsTest::refusalKeepsFocus_data() {
+    AddLeaveRows(true);
 }
 
 void InputFieldsTest::refusalKeepsFocus() {
@@ -136,29 +133,20 @@ void InputFieldsTest::refusalKeepsFocus() {
 
     QTRY_COMPARE(prompts_.calls.size(), qsizetype{1});
     const PromptCall message = prompts_.calls.first();
-    QCOMPARE(message.text, QStringLiteral("Not a valid numeric format (1.2.3)"));
-    QCOMPARE(message.title, window_->windowTitle());
-    QCOMPARE(message.icon, QMessageBox::Warning);
-    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(message.text.contains(QStringLiteral("(1.2.3)")));
     QVERIFY(window_->TxtLength->hasFocus());
     QCOMPARE(window_->TxtLength->selectedText(), QStringLiteral("1.2.3"));
     QCOMPARE(window_->TxtLength->text(), QStringLiteral("1.2.3"));
     // Nothing else happened: no calculation, no dialog, no second message.
     QCoreApplication::processEvents();
-    QVERIFY(!Calculated());
+    QVERIFY(!Calculated(*window_));
     QCOMPARE(prompts_.calls.size(), qsizetype{1});
 }
 
 void InputFieldsTest::acceptedTextLeaves_data() {
     // Not Alt+C: the "&Calculation Summary" page shares it, and Qt only moves
     // the focus for a shared access key.
-    QTest::addColumn<Leave>("how");
-    QTest::newRow("Tab") << Leave::Tab;
-    QTest::newRow("Shift+Tab") << Leave::Backtab;
-    QTest::newRow("click on another field") << Leave::ClickField;
-    QTest::newRow("click on a button, through the window") << Leave::ClickButtonThroughWindow;
-    QTest::newRow("click on a button") << Leave::ClickButton;
-    QTest::newRow("access key of Beam Gravity Loads") << Leave::AccessKeyLoads;
+    AddLeaveRows(false);
 }
 
 void InputFieldsTest::acceptedTextLeaves() {
@@ -171,7 +159,7 @@ void InputFieldsTest::acceptedTextLeaves() {
     QCOMPARE(window_->TxtLength->text(), QStringLiteral("20.00"));
     const bool calculates = how == Leave::ClickButton || how == Leave::ClickButtonThroughWindow ||
                             how == Leave::AccessKeyCalc;
-    QTRY_COMPARE(Calculated(), calculates);
+    QTRY_COMPARE(Calculated(*window_), calculates);
     if (calculates) QCOMPARE(window_->State().labels.LabelLength, std::string("20.00 ft."));
     if (how == Leave::AccessKeyLoads) {
         QTRY_VERIFY(prompts_.lastDialog != nullptr);
@@ -185,80 +173,42 @@ void InputFieldsTest::limits_data() {
     QTest::addColumn<QString>("beam");
     QTest::addColumn<QString>("length");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("refusal");  // empty: the text passes
-    QTest::addColumn<QString>("shown");    // the text after leaving (or refusing)
-
-    const QString beamLength = QStringLiteral("\"Beam Length\" cannot be greater than 50 ft.");
-    const QString height = QStringLiteral("Frame height cannot be greater than 35 ft.");
-    const QString a =
-        QStringLiteral("The a dimension cannot be greater than 15% of the beam's length.");
-    const QString b =
-        QStringLiteral("The b dimension cannot be greater than 20% of the beam's length.");
-    const QString c =
-        QStringLiteral("The c dimension cannot be greater than 1/2 of the beam's flange.");
+    QTest::addColumn<QString>("shown");  // the text after leaving; empty: refused, kept as typed
     const QString any = QString::fromStdString(std::string(ShapeName(0)));
     const QString l15 = QStringLiteral("15.00");
-
-    QTest::newRow("length 50") << "TxtLength" << any << l15 << "50"
-                               << ""
-                               << "50.00";
-    QTest::newRow("length 50.01") << "TxtLength" << any << l15 << "50.01" << beamLength << "50.01";
-    QTest::newRow("length empty") << "TxtLength" << any << l15 << ""
-                                  << ""
-                                  << "0.00";
-    QTest::newRow("height 35") << "TxtHeight" << any << l15 << "35"
-                               << ""
-                               << "35.000";
-    QTest::newRow("height 35.01") << "TxtHeight" << any << l15 << "35.01" << height << "35.01";
-    QTest::newRow("height 8.00") << "TxtHeight" << any << l15 << "8.00"
-                                 << ""
-                                 << "8.000";
-    QTest::newRow("height empty") << "TxtHeight" << any << l15 << ""
-                                  << ""
-                                  << "0.000";
-    QTest::newRow("a 27 at 15") << "TxtAoverride" << any << l15 << "27"
-                                << ""
-                                << "27.000";
-    QTest::newRow("a 27.01 at 15") << "TxtAoverride" << any << l15 << "27.01" << a << "27.01";
-    QTest::newRow("a 0.5 at 0") << "TxtAoverride" << any << "0.00"
-                                << "0.5" << a << "0.5";
-    QTest::newRow("a 0") << "TxtAoverride" << any << l15 << "0"
-                         << ""
-                         << "0.000";
-    QTest::newRow("a 1.0005") << "TxtAoverride" << any << l15 << "1.0005"
-                              << ""
-                              << "1.001";
-    QTest::newRow("b 36 at 15") << "TxtBoverride" << any << l15 << "36"
-                                << ""
-                                << "36.000";
-    QTest::newRow("b 36.01 at 15") << "TxtBoverride" << any << l15 << "36.01" << b << "36.01";
-    QTest::newRow("b empty") << "TxtBoverride" << any << l15 << ""
-                             << ""
-                             << "0.000";
-    QTest::newRow("override not numeric") << "TxtBoverride" << any << l15 << "3..5"
-                                          << "Not a valid numeric format (3..5)"
-                                          << "3..5";
-    const QString puc = QStringLiteral("The column axial load cannot be greater than 10000 kip.");
-    QTest::newRow("Puc 10000") << "TxtColumnAxialLoad" << any << l15 << "10000"
-                               << ""
-                               << "10000.000";
-    QTest::newRow("Puc 10000.0005")
-        << "TxtColumnAxialLoad" << any << l15 << "10000.0005" << puc << "10000.0005";
-    QTest::newRow("Puc empty") << "TxtColumnAxialLoad" << any << l15 << ""
-                               << ""
-                               << "0.000";
-    QTest::newRow("Puc not numeric") << "TxtColumnAxialLoad" << any << l15 << "2..5"
-                                     << "Not a valid numeric format (2..5)"
-                                     << "2..5";
+    const struct {
+        const char *row, *field, *length, *typed, *shown;
+    } rows[] = {
+        {"length 50", "TxtLength", "15.00", "50", "50.00"},
+        {"length 50.01", "TxtLength", "15.00", "50.01", ""},
+        {"length empty", "TxtLength", "15.00", "", "0.00"},
+        {"height 35", "TxtHeight", "15.00", "35", "35.000"},
+        {"height 35.01", "TxtHeight", "15.00", "35.01", ""},
+        {"height empty", "TxtHeight", "15.00", "", "0.000"},
+        {"a 27 at 15", "TxtAoverride", "15.00", "27", "27.000"},
+        {"a 27.01 at 15", "TxtAoverride", "15.00", "27.01", ""},
+        {"a 0.5 at 0", "TxtAoverride", "0.00", "0.5", ""},
+        {"a 0", "TxtAoverride", "15.00", "0", "0.000"},
+        {"a 1.0005", "TxtAoverride", "15.00", "1.0005", "1.001"},
+        {"b 36 at 15", "TxtBoverride", "15.00", "36", "36.000"},
+        {"b 36.01 at 15", "TxtBoverride", "15.00", "36.01", ""},
+        {"b empty", "TxtBoverride", "15.00", "", "0.000"},
+        {"override not numeric", "TxtBoverride", "15.00", "3..5", ""},
+        {"Puc 10000", "TxtColumnAxialLoad", "15.00", "10000", "10000.000"},
+        {"Puc 10000.0005", "TxtColumnAxialLoad", "15.00", "10000.0005", ""},
+        {"Puc empty", "TxtColumnAxialLoad", "15.00", "", "0.000"},
+        {"Puc not numeric", "TxtColumnAxialLoad", "15.00", "2..5", ""},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.row) << r.field << any << r.length << r.typed << r.shown;
     for (const char* name : {"W 21x44", "W 14x90"}) {
-        const QString beam = QLatin1String(name);
         const double half = ShapeFromDesignation(name).bf * 0.5;
         const QString limit = QString::fromStdString(Format(half, "0.000"));
         const QString over = QString::fromStdString(Format(half + 0.001, "0.000"));
         QTest::addRow("c at half the flange of %s", name)
-            << "TxtCoverride" << beam << l15 << limit << "" << limit;
+            << "TxtCoverride" << QString::fromLatin1(name) << l15 << limit << limit;
         QTest::addRow("c beyond half the flange of %s", name)
-            << "TxtCoverride" << beam << l15 << over << c << over;
+            << "TxtCoverride" << QString::fromLatin1(name) << l15 << over << QString();
     }
 }
 
@@ -267,25 +217,19 @@ void InputFieldsTest::limits() {
     QFETCH(QString, beam);
     QFETCH(QString, length);
     QFETCH(QString, typed);
-    QFETCH(QString, refusal);
     QFETCH(QString, shown);
     Choose(window_->ComboBeam, beam);
     window_->TxtLength->setText(length);
     QLineEdit* edit = Field(field);
     Retype(edit, typed);
-    if (!refusal.isEmpty()) prompts_.ExpectMessage();
+    const bool refused = shown.isEmpty();
+    if (refused) prompts_.ExpectMessage();
     QTest::keyClick(edit, Qt::Key_Tab);
 
-    QCOMPARE(edit->text(), shown);
-    if (refusal.isEmpty()) {
-        QVERIFY(!edit->hasFocus());
-        QVERIFY(prompts_.calls.isEmpty());
-    } else {
-        QCOMPARE(prompts_.calls.size(), qsizetype{1});
-        QCOMPARE(prompts_.calls.first().text, refusal);
-        QVERIFY(edit->hasFocus());
-        QCOMPARE(edit->selectedText(), shown);
-    }
+    QCOMPARE(prompts_.calls.size(), qsizetype{refused ? 1 : 0});
+    QCOMPARE(edit->hasFocus(), refused);
+    QCOMPARE(edit->text(), refused ? typed : shown);
+    if (refused) QCOMPARE(edit->selectedText(), typed);
 }
 
 void InputFieldsTest::overrideKeptUntilAnotherCoefficientIsChosen_data() {

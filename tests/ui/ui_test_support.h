@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <memory>
 
+#include "scripted_prompts.h"
 #include "ui/form1.h"
 #include "ui/window_texts.h"
 
@@ -40,5 +42,37 @@ inline void Retype(QLineEdit* field, const QString& text) {
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
 }
+
+// W 21x44 on W 14x90 over 30 ft, every other input as at start-up.
+inline void CalculateWorkedExample(Form1& window) {
+    Choose(window.ComboBeam, QStringLiteral("W 21x44"));
+    Choose(window.ComboColumn, QStringLiteral("W 14x90"));
+    window.TxtLength->setText(QStringLiteral("30.00"));
+    window.CalculateCommand();
+}
+
+inline bool Calculated(const Form1& window) {
+    return !window.State().grids.summary.Text(1, 1).empty();
+}
+
+// A shown main window with scripted prompts, new for every test function:
+// call Start() from init() and Stop() from cleanup().
+class WindowFixture {
+  protected:
+    ScriptedPrompts prompts_;
+    std::unique_ptr<Form1> window_;
+
+    void Start() {
+        prompts_.Reset();
+        window_ = std::make_unique<Form1>(&prompts_);
+        QVERIFY(ShowActive(*window_));
+    }
+    void Stop() {
+        if (prompts_.lastDialog) prompts_.lastDialog->reject();
+        prompts_.AllUsed();
+        prompts_.Reset();
+        window_.reset();
+    }
+};
 
 }  // namespace vantrel::test
