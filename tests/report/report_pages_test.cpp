@@ -13,7 +13,6 @@ using test::LineHeight;
 using test::Print;
 using test::Printed;
 using test::TextOn;
-using test::Width;
 using test::WorkedExample;
 
 DesignInputs WorkedExampleWith(
@@ -82,12 +81,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FrameCase{"Smrf", "SMRF", "Reduced Beam Section Connection (SMRF)", 2},
                       FrameCase{"Omrf", "OMRF", "Reduced Beam Section Connection (OMRF)", 1}),
     test::CaseName<FrameCase>);
-
-TEST(ReportJobTest, FootersNameANewDesignNewUntitled) {
-    Printed printed;
-    Print(printed, WorkedExample());
-    for (int page = 1; page <= 4; ++page) TextOn(printed, "New Untitled", page);
-}
 
 // --- the current-code page --------------------------------------------------
 
@@ -223,39 +216,25 @@ struct CutLineCase {
 
 class CutLineTest : public ::testing::TestWithParam<CutLineCase> {};
 
+// The parts of the line, in order on one line, the value alone in bold.
 TEST_P(CutLineTest, CoefficientFormOrTypedDimension) {
     const CutLineCase& c = GetParam();
     Printed printed;
     Print(printed, WorkedExampleWith({{c.input, c.overrideText}}));
     ASSERT_TRUE(printed.result.ok()) << printed.result.description;
 
-    const CanvasOp& first = TextOn(printed, c.formula, 1);
-    EXPECT_DOUBLE_EQ(first.x1, 5 * kU);
-    EXPECT_FALSE(first.font.bold || first.font.italic || first.font.underline);
-    EXPECT_EQ(first.font.size, 10);
-
     const auto texts = printed.canvas.Texts(1);
     const size_t i = test::IndexOf(texts, c.formula);
-    ASSERT_LT(i + 1, texts.size());
-    if (!c.coefficient) {
-        // One text ending the line: the next text is a line lower.
-        EXPECT_DOUBLE_EQ(texts[i + 1]->y1, first.y1 + LineHeight(10));
-        return;
+    const std::vector<const char*> parts =
+        c.coefficient ? std::vector{c.formula, c.coefficient, c.value, c.note}
+                      : std::vector{c.formula};
+    ASSERT_LT(i + parts.size(), texts.size()) << printed.canvas.Dump();
+    for (size_t k = 0; k < parts.size(); ++k) {
+        EXPECT_EQ(texts[i + k]->text, parts[k]);
+        EXPECT_DOUBLE_EQ(texts[i + k]->y1, texts[i]->y1) << parts[k];
+        EXPECT_EQ(texts[i + k]->font.bold, k == 2) << parts[k];
     }
-    ASSERT_LT(i + 4, texts.size());
-    // Each part 1u after the end of the one before it, on the same line.
-    const char* parts[] = {c.formula, c.coefficient, c.value, c.note};
-    double x = first.x1;
-    for (int k = 1; k < 4; ++k) {
-        x += Width(parts[k - 1], 10) + kU;
-        const CanvasOp& part = *texts[i + k];
-        EXPECT_EQ(part.text, parts[k]);
-        EXPECT_DOUBLE_EQ(part.x1, x) << part.text;
-        EXPECT_DOUBLE_EQ(part.y1, first.y1);
-        EXPECT_EQ(part.font.bold, k == 2) << part.text;
-        EXPECT_FALSE(part.font.italic);
-    }
-    EXPECT_DOUBLE_EQ(texts[i + 4]->y1, first.y1 + LineHeight(10));
+    EXPECT_DOUBLE_EQ(texts[i + parts.size()]->y1, texts[i]->y1 + LineHeight(10));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -274,89 +253,47 @@ INSTANTIATE_TEST_SUITE_P(
         CutLineCase{"OverrideC", "ORC", "2", "c=2 in.  User input", nullptr, nullptr, nullptr}),
     test::CaseName<CutLineCase>);
 
-// --- page 1: place and style of the texts --------------------------------
+// --- the worked example's values, each with its label on its line -------
 
-struct PlacedText {
-    const char* text;
-    double xInU;
-    unsigned style;  // 1 bold, 2 italic, 4 underlined
-    double size;
+struct ValueCase {
+    const char* label;  // nullptr: the value alone is looked for
+    const char* value;
+    int page;
 };
 
-class PropertiesPageTest : public ::testing::TestWithParam<PlacedText> {};
+class WorkedExampleValueTest : public ::testing::TestWithParam<ValueCase> {};
 
-TEST_P(PropertiesPageTest, TextAtItsPlaceInItsStyle) {
-    const PlacedText& c = GetParam();
+TEST_P(WorkedExampleValueTest, ValueStandsOnItsLabelsLine) {
+    const ValueCase& c = GetParam();
     Printed printed;
     Print(printed, WorkedExample());
-    const CanvasOp& op = TextOn(printed, c.text, 1);
-    EXPECT_DOUBLE_EQ(op.x1, c.xInU * kU);
-    EXPECT_EQ(op.font.bold, (c.style & 1) != 0);
-    EXPECT_EQ(op.font.italic, (c.style & 2) != 0);
-    EXPECT_EQ(op.font.underline, (c.style & 4) != 0);
-    EXPECT_EQ(op.font.size, c.size);
+    const CanvasOp& value = TextOn(printed, c.value, c.page);
+    if (!c.label) return;
+    const CanvasOp& label = TextOn(printed, c.label, c.page);
+    EXPECT_DOUBLE_EQ(value.y1, label.y1) << c.value;
+    EXPECT_GT(value.x1, label.x1) << c.value;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WorkedExample, PropertiesPageTest,
-    ::testing::Values(
-        PlacedText{"Beam Properties of:", 2, 5, 10}, PlacedText{"W 21x44", 20, 1, 10},
-        PlacedText{"d:", 5, 2, 10}, PlacedText{"20.7 in.", 10, 0, 10}, PlacedText{"Tf:", 20, 2, 10},
-        PlacedText{"0.45 in.", 25, 0, 10}, PlacedText{"81.6 in\u00B3", 40, 0, 10},
-        PlacedText{"843 in4", 55, 0, 10}, PlacedText{"95.4 in\u00B3", 70, 0, 10},
-        PlacedText{"Rx:", 80, 2, 10}, PlacedText{"8.06 in.", 85, 0, 10}, PlacedText{"b:", 5, 2, 10},
-        PlacedText{"6.5 in.", 10, 0, 10}, PlacedText{"Ry:", 80, 2, 10}, PlacedText{"w:", 5, 2, 10},
-        PlacedText{"44 lb.", 10, 0, 10}, PlacedText{"Column Properties of:", 2, 5, 10},
-        PlacedText{"W 14x90", 20, 1, 10}, PlacedText{"90 lb.", 10, 0, 10},
-        PlacedText{"Steel Properties:", 2, 5, 10}, PlacedText{"Frame Dimensions:", 40, 5, 10},
-        PlacedText{"Steel Grade", 5, 2, 10}, PlacedText{"Beam Length (Column C/C)", 43, 2, 10},
-        PlacedText{"30.00 ft.", 65, 1, 10}, PlacedText{"Cpr", 5, 2, 10},
-        PlacedText{"1.15", 15, 1, 10}, PlacedText{"Avg. Floor Height", 43, 2, 10},
-        PlacedText{"8.00 ft.", 65, 1, 10}, PlacedText{"1.1", 15, 1, 10},
-        PlacedText{"RBS Geometry of the Beam:", 2, 5, 10}, PlacedText{"Cutout Radius  =", 5, 2, 10},
-        PlacedText{"RBS Section Modulus", 5, 2, 10}, PlacedText{"57.54 in\u00B3", 25, 1, 10},
-        PlacedText{"72.62 in\u00B3", 25, 1, 10}, PlacedText{"Beam and column parameters", 2, 5, 10},
-        PlacedText{"Beam weight less than 300 pounds ?", 5, 2, 10},
-        PlacedText{"44 pounds", 50, 2, 10}, PlacedText{"Column's size W12x or W14x ?", 5, 2, 10},
-        PlacedText{"Code Checks", 2, 5, 12}, PlacedText{"Calculated Values", 2, 6, 10},
-        PlacedText{"Vg", 5, 2, 10}, PlacedText{"0 kip", 10, 2, 10},
-        PlacedText{"28.49 kip", 10, 2, 10}, PlacedText{"(Occurs at the Left side)", 68, 0, 10},
-        PlacedText{"Mpr", 5, 2, 10}, PlacedText{"382.8 ft-kip", 10, 2, 10},
-        PlacedText{"6.92%", 10, 2, 10}));
-
-TEST(PropertiesPageTest, ValuesAfterTheirLabelsStartOneUnitLater) {
-    Printed printed;
-    Print(printed, WorkedExample());
-    for (const auto& [label, value] : {std::pair{"Cutout Radius  =", "24.65 in."},
-                                       std::pair{"X (Col. Face to RBS Dimension) =", "11.75 in."},
-                                       std::pair{"L' (RBS-RBS Dimension) =", "26.88 ft."}}) {
-        const CanvasOp& l = TextOn(printed, label, 1);
-        const CanvasOp& v = TextOn(printed, value, 1);
-        EXPECT_DOUBLE_EQ(v.x1, l.x1 + Width(label, 10) + kU) << value;
-        EXPECT_DOUBLE_EQ(v.y1, l.y1);
-        EXPECT_TRUE(v.font.bold);
-    }
-}
-
-TEST(PropertiesPageTest, ParameterLinesCarryValueAndVerdictOnTheLabelsLine) {
-    Printed printed;
-    Print(printed, WorkedExample());
-    const auto texts = printed.canvas.Texts(1);
-    const size_t i = test::IndexOf(texts, "Beam and column parameters");
-    ASSERT_LT(i + 24, texts.size());
-    for (int line = 0; line < 8; ++line) {
-        const CanvasOp* label = texts[i + 1 + 3 * line];
-        const CanvasOp* value = texts[i + 2 + 3 * line];
-        const CanvasOp* verdict = texts[i + 3 + 3 * line];
-        EXPECT_DOUBLE_EQ(label->x1, 5 * kU) << label->text;
-        EXPECT_DOUBLE_EQ(value->x1, 50 * kU) << value->text;
-        EXPECT_DOUBLE_EQ(verdict->x1, 65 * kU) << verdict->text;
-        EXPECT_DOUBLE_EQ(value->y1, label->y1);
-        EXPECT_DOUBLE_EQ(verdict->y1, label->y1);
-        EXPECT_TRUE(verdict->font.bold);
-        EXPECT_DOUBLE_EQ(label->y1, texts[i + 1]->y1 + line * LineHeight(10));
-    }
-}
+    Pages, WorkedExampleValueTest,
+    ::testing::Values(ValueCase{"Beam Properties of:", "W 21x44", 1},
+                      ValueCase{"d:", "20.7 in.", 1}, ValueCase{"Tf:", "0.45 in.", 1},
+                      ValueCase{"d:", "81.6 in\u00B3", 1}, ValueCase{"d:", "843 in4", 1},
+                      ValueCase{"d:", "95.4 in\u00B3", 1}, ValueCase{"Rx:", "8.06 in.", 1},
+                      ValueCase{"b:", "6.5 in.", 1}, ValueCase{"w:", "44 lb.", 1},
+                      ValueCase{"Column Properties of:", "W 14x90", 1},
+                      ValueCase{"Beam Length (Column C/C)", "30.00 ft.", 1},
+                      ValueCase{"Avg. Floor Height", "8.00 ft.", 1}, ValueCase{"Cpr", "1.15", 1},
+                      ValueCase{"Cutout Radius  =", "24.65 in.", 1},
+                      ValueCase{"X (Col. Face to RBS Dimension) =", "11.75 in.", 1},
+                      ValueCase{"L' (RBS-RBS Dimension) =", "26.88 ft.", 1},
+                      ValueCase{"RBS Section Modulus", "57.54 in\u00B3", 1},
+                      ValueCase{"Beam weight less than 300 pounds ?", "44 pounds", 1},
+                      ValueCase{"Mpr", "382.8 ft-kip", 1}, ValueCase{nullptr, "90 lb.", 1},
+                      ValueCase{nullptr, "1.1", 1}, ValueCase{nullptr, "72.62 in\u00B3", 1},
+                      ValueCase{nullptr, "0 kip", 1}, ValueCase{nullptr, "28.49 kip", 1},
+                      ValueCase{nullptr, "(Occurs at the Left side)", 1},
+                      ValueCase{nullptr, "6.92%", 1}));
 
 // --- page 3: loads --------------------------------------------------------
 
@@ -404,28 +341,6 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"Location", "PointLoadLocation2", "7.5", "7.50 ft", 1, 2, 35},
         LoadCase{"LocationRounded", "PointLoadLocation1", "10.125", "10.13 ft", 1, 1, 35}),
     test::CaseName<LoadCase>);
-
-TEST(LoadsTest, NotesFollowTheLoadsAfterFourEmptyLines) {
-    Printed printed;
-    Print(printed, WorkedExample());
-    const auto texts = printed.canvas.Texts(3);
-    const size_t i = test::IndexOf(texts, "Notes and Assumptions");
-    ASSERT_GT(i, 0u);
-    ASSERT_LT(i, texts.size());
-    const CanvasOp& notes = *texts[i];
-    const CanvasOp& lastLocation = *texts[i - 1];
-    EXPECT_EQ(lastLocation.text, "0.00 ft");
-    EXPECT_DOUBLE_EQ(notes.y1, lastLocation.y1 + 5 * LineHeight(9));
-    EXPECT_DOUBLE_EQ(notes.x1, 10 * kU);
-    EXPECT_TRUE(notes.font.bold && notes.font.underline);
-    const CanvasOp& first = TextOn(
-        printed,
-        "1- Flexural demand on the girder due to gravity loads is less than about 30% of the "
-        "girder's capacity.",
-        3);
-    EXPECT_DOUBLE_EQ(first.x1, 15 * kU);
-    EXPECT_DOUBLE_EQ(first.y1, notes.y1 + LineHeight(9));
-}
 
 }  // namespace
 }  // namespace vantrel

@@ -29,10 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DispatchCase{"/reg", StartupKind::Register, ""},
                     // "/reg" is shorter than six characters, so only the exact line matches.
                     DispatchCase{"/reg ", StartupKind::Normal, ""},
-                    DispatchCase{"/regx", StartupKind::Normal, ""},
                     DispatchCase{"/REG", StartupKind::Normal, ""},
                     DispatchCase{"/unreg", StartupKind::Unregister, ""},
-                    DispatchCase{"/unregister", StartupKind::Unregister, ""},
                     DispatchCase{"/unreg C:\\x.vtl", StartupKind::Unregister, ""},
                     DispatchCase{"/unre", StartupKind::Normal, ""},
                     DispatchCase{"/open", StartupKind::Normal, ""},
@@ -45,7 +43,6 @@ INSTANTIATE_TEST_SUITE_P(
                     DispatchCase{"/open \"/a b.vtl\"", StartupKind::Open, "\"/a b.vtl\""},
                     DispatchCase{"/print", StartupKind::InvalidCommand, ""},
                     DispatchCase{"/print ", StartupKind::Print, ""},
-                    DispatchCase{"/printX", StartupKind::Print, ""},
                     DispatchCase{"/print /srv/jobs/b 2.vtl", StartupKind::Print,
                                  "/srv/jobs/b 2.vtl"},
                     // The seventh character is skipped whatever it is.

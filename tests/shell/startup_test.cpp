@@ -95,9 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         MainCase{"/reg", Load::Works, {"register"}, 0},
         MainCase{"/unregister", Load::Works, {"unregister"}, 0},
-        MainCase{"/reg ", Load::Works, {"load", "show", "loop"}, 0},
         MainCase{"", Load::Works, {"load", "show", "loop"}, 0},
-        MainCase{"/open", Load::Works, {"load", "show", "loop"}, 0},
         MainCase{
             "/open /jobs/a b.vtl", Load::Works, {"load", "open:/jobs/a b.vtl", "show", "loop"}, 0},
         MainCase{"/open ", Load::Works, {"load", "open:", "show", "loop"}, 0},
@@ -111,7 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
                  Load::Works,
                  {"load", "open:/jobs/a b.vtl", "print", "close"},
                  0},
-        MainCase{"/print ", Load::Works, {"load", "open:", "print", "close"}, 0},
         MainCase{"/print /jobs/a.vtl", Load::OpenFails, {"load", "open:/jobs/a.vtl", "close"}, 1}));
 
 TEST(MainFailureTest, PrintWithoutPathIsAnInvalidCommand) {
