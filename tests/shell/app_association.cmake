@@ -1,6 +1,5 @@
 # Runs "vantrel /reg" and "vantrel /unreg" with no display and a private
-# XDG_DATA_HOME: the association needs no widgets, and the desktop entry names
-# the program that registered it.
+# XDG_DATA_HOME: the association needs no widgets.
 #   cmake -DVANTREL=<program> -DWORK=<empty folder> -P app_association.cmake
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -11,13 +10,9 @@ execute_process(COMMAND ${run} /reg RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "/reg ended with ${status}")
 endif()
-file(READ "${WORK}/applications/vantrel.desktop" entry)
-if(NOT entry MATCHES "\nExec=${VANTREL} /open %f\n" OR NOT entry MATCHES "\nExec=${VANTREL} /print %f\n")
-  message(FATAL_ERROR "the desktop entry does not run this program:\n${entry}")
-endif()
-file(READ "${WORK}/mime/packages/vantrel.xml" package)
-if(NOT package MATCHES "<comment>Vantrel Calculator Files.</comment>")
-  message(FATAL_ERROR "the MIME package lacks its comment:\n${package}")
+# What the files say is association_test's; here only that they are written.
+if(NOT EXISTS "${WORK}/applications/vantrel.desktop" OR NOT EXISTS "${WORK}/mime/packages/vantrel.xml")
+  message(FATAL_ERROR "/reg did not write the desktop entry and the MIME package")
 endif()
 
 execute_process(COMMAND ${run} /unreg RESULT_VARIABLE status)
