@@ -68,11 +68,6 @@ struct Harness {
     ShellEnvironment environment;
 };
 
-ShellMessage InvalidCommand(const QString& line) {
-    return {MessageIcon::Exclamation, QStringLiteral("Error"),
-            QStringLiteral("Unable to load, Invalid command \"") + line + QStringLiteral("\".")};
-}
-
 struct MainCase {
     std::string line;
     Load load;
@@ -111,33 +106,43 @@ INSTANTIATE_TEST_SUITE_P(
                  0},
         MainCase{"/print /jobs/a.vtl", Load::OpenFails, {"load", "open:/jobs/a.vtl", "close"}, 1}));
 
-TEST(MainFailureTest, PrintWithoutPathIsAnInvalidCommand) {
-    Harness harness;
-    EXPECT_EQ(harness.Run("/print"), 1);
+// A refused line, or a window that cannot load, ends with one message and
+// nothing loaded.
+struct FailureCase {
+    std::string line;
+    Load load;
+    ShellMessage message;
+};
+
+class MainFailureTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(MainFailureTest, EndsWithOneMessage) {
+    const FailureCase& c = GetParam();
+    Harness harness(c.load);
+    EXPECT_EQ(harness.Run(c.line), 1);
     EXPECT_TRUE(harness.log.empty());
     ASSERT_EQ(harness.messages.shown.size(), 1u);
-    EXPECT_EQ(harness.messages.shown[0], InvalidCommand(QStringLiteral("/print")));
+    EXPECT_EQ(harness.messages.shown[0], c.message);
 }
 
-TEST(MainFailureTest, UnexpectedFailureNamesTheCommandLineWhenThereIsOne) {
-    Harness harness(Load::Throws);
-    EXPECT_EQ(harness.Run("/open /jobs/a.vtl"), 1);
-    ASSERT_EQ(harness.messages.shown.size(), 1u);
-    EXPECT_EQ(harness.messages.shown[0], InvalidCommand(QStringLiteral("/open /jobs/a.vtl")));
+ShellMessage InvalidCommand(const char* line) {
+    return {MessageIcon::Exclamation, QStringLiteral("Error"),
+            QStringLiteral("Unable to load, Invalid command \"%1\".").arg(QString::fromUtf8(line))};
 }
 
-TEST(MainFailureTest, UnexpectedFailureWithEmptyCommandLineShowsItsNumber) {
-    for (const auto& [load, number] : {std::pair{Load::Throws, kStartupInternalError},
-                                       std::pair{Load::ThrowsBadAlloc, kStartupOutOfMemory}}) {
-        Harness harness(load);
-        EXPECT_EQ(harness.Run(""), 1);
-        ASSERT_EQ(harness.messages.shown.size(), 1u);
-        EXPECT_EQ(harness.messages.shown[0],
-                  (ShellMessage{MessageIcon::Critical, QStringLiteral("Error"),
-                                QStringLiteral("Unable to load, Unexpected Error ") +
-                                    QString::number(number)}));
-    }
+ShellMessage UnexpectedError(int number) {
+    return {MessageIcon::Critical, QStringLiteral("Error"),
+            QStringLiteral("Unable to load, Unexpected Error ") + QString::number(number)};
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, MainFailureTest,
+    testing::Values(FailureCase{"/print", Load::Works, InvalidCommand("/print")},
+                    // With a command line, an unexpected failure names it.
+                    FailureCase{"/open /jobs/a.vtl", Load::Throws,
+                                InvalidCommand("/open /jobs/a.vtl")},
+                    FailureCase{"", Load::Throws, UnexpectedError(kStartupInternalError)},
+                    FailureCase{"", Load::ThrowsBadAlloc, UnexpectedError(kStartupOutOfMemory)}));
 
 // Processes events until `done` holds; the deadline only bounds a failing run.
 template <typename Predicate>
