@@ -14,19 +14,22 @@ using test::Width;
 
 // --- text flow --------------------------------------------------------------
 
+// A text kept on its line moves X to its end; its styles are its own.
 TEST(TextFlowTest, SameLineMovesXToTheEndOfTheTextAndKeepsY) {
     RecordingCanvas canvas;
     PageModel page(canvas);
     page.SetY(300);
-    page.PrintAt(100, "abc", true, false, false, true);
-    EXPECT_DOUBLE_EQ(page.X(), 100 + Width("abc", 10));
+    page.PrintAt(100, "styled", true, true, true, true);
+    page.PrintAt(page.X(), "plain", false, false, false, true);
+    EXPECT_DOUBLE_EQ(page.X(), 100 + Width("styledplain", 10));
     EXPECT_DOUBLE_EQ(page.Y(), 300);
-    const CanvasOp& op = canvas.Ops().back();
-    EXPECT_EQ(op.text, "abc");
-    EXPECT_DOUBLE_EQ(op.x1, 100);
-    EXPECT_DOUBLE_EQ(op.y1, 300);
-    EXPECT_TRUE(op.font.bold);
-    EXPECT_EQ(op.font.name, "Arial");
+    const CanvasOp* styled = canvas.FindText("styled");
+    const CanvasOp* plain = canvas.FindText("plain");
+    EXPECT_DOUBLE_EQ(styled->x1, 100);
+    EXPECT_DOUBLE_EQ(plain->y1, 300);
+    EXPECT_EQ(styled->font.name, "Arial");
+    EXPECT_TRUE(styled->font.bold && styled->font.italic && styled->font.underline);
+    EXPECT_FALSE(plain->font.bold || plain->font.italic || plain->font.underline);
 }
 
 TEST(TextFlowTest, EndingTheLineMovesDownOneLineOfTheCurrentFont) {
@@ -49,17 +52,6 @@ TEST(TextFlowTest, EmptyLineEndsAnOpenLineOrLeavesABlankOne) {
         page.PrintAt(0, "second", false, false, false, false);
         EXPECT_DOUBLE_EQ(canvas.FindText("second")->y1, (sameLine ? 1 : 2) * LineHeight(10));
     }
-}
-
-TEST(TextFlowTest, StylesApplyToTheTextAndAreReplacedByTheNext) {
-    RecordingCanvas canvas;
-    PageModel page(canvas);
-    page.PrintAt(0, "styled", true, true, true, true);
-    page.PrintAt(0, "plain", false, false, false, true);
-    const CanvasOp* styled = canvas.FindText("styled");
-    const CanvasOp* plain = canvas.FindText("plain");
-    EXPECT_TRUE(styled->font.bold && styled->font.italic && styled->font.underline);
-    EXPECT_FALSE(plain->font.bold || plain->font.italic || plain->font.underline);
 }
 
 TEST(TextFlowTest, LinesAndBoxesLeaveThePositionAtTheirEndPoint) {
