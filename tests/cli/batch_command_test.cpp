@@ -23,13 +23,6 @@ std::string WriteText(const test::TempFolder& folder, const std::string& text) {
     return path;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 TEST(BatchCommandTest, EachRowReportedInOrderAndABadRowDoesNotStopTheOthers) {
     test::TempFolder folder;
     // CRLF line ends, a quoted description with a comma, a quote and a line

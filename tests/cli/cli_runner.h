@@ -33,6 +33,13 @@ struct StatusCase {
     const char* inOutput;
 };
 
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
 inline void ExpectOutcome(const StatusCase& c) {
     const Result result = RunCli(c.args);
     EXPECT_EQ(result.status, c.status) << result.out << result.err;

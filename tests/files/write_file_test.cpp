@@ -114,14 +114,5 @@ INSTANTIATE_TEST_SUITE_P(
                                   kSaveTextTooLong}),
     [](const auto& p) { return std::string(p.param.label); });
 
-TEST(FailureTexts, QuoteThePathAndEndWithABlank) {
-    EXPECT_EQ(OpenFailurePrompt("C:\\Frames\\bay 1.vtl"),
-              "Unable to open and read \"C:\\Frames\\bay 1.vtl\" ");
-    EXPECT_EQ(SaveFailurePrompt("/home/eng/bay.vtl"),
-              "Unable to save file to \"/home/eng/bay.vtl\" ");
-    EXPECT_EQ(FailureTitle(kOpenWrongTypeTag), "Error: 1102");
-    EXPECT_EQ(FailureTitle(kSaveCannotCreate), "Error: 2101");
-}
-
 }  // namespace
 }  // namespace vantrel
