@@ -22,11 +22,6 @@ namespace {
 
 using namespace cli_test;
 
-// A project file of tests/data: texts the fields refuse, as old files hold them.
-std::string Data(const char* name) {
-    return std::string(VANTREL_SOURCE_DIR) + "/tests/data/" + name;
-}
-
 std::vector<std::string> WorkedExample(std::vector<std::string> more = {}) {
     std::vector<std::string> args = {"calc",           "--set", "Beam=W 21x44", "--set",
                                      "Column=W 14x90", "--set", "Length=30.00"};
@@ -159,6 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"UnknownTopLevelOption", {"--verbose"}, kExitUsage, "'--verbose'"},
         StatusCase{"CommandHelp", {"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
         StatusCase{"Version", {"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
+        StatusCase{
+            "BatchMissingFile", {"batch", "/nonexistent/in.csv"}, kExitFileError, "unable to read"},
+        StatusCase{"BatchNoFile", {"batch"}, kExitUsage, "batch needs a CSV file"},
+        StatusCase{
+            "BatchWithSet", {"batch", "in.csv", "--set", "Length=3"}, kExitUsage, "takes no --set"},
         StatusCase{"MissingFile",
                    {"calc", "/nonexistent/design.vtl"},
                    kExitFileError,

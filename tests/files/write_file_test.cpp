@@ -25,13 +25,7 @@ class WriteProjectFileTest : public testing::Test {
     }
 
     // Only the target: no temporary file is left behind.
-    std::vector<std::string> FolderEntries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> FolderEntries() const { return test::Entries(folder_.path()); }
 
     test::TempFolder folder_;
     std::string path_ = folder_.File("frame.vtl");
