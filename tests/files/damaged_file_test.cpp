@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <type_traits>
 
 #include "files/project_file.h"
 #include "raw_file.h"
@@ -51,6 +52,18 @@ std::vector<uint8_t> WithBag(const std::function<void(RawBag&)>& change) {
     return FileBytes(bag);
 }
 
+// A good file with one field of the header or the bag set to value.
+template <typename Field>
+std::function<std::vector<uint8_t>()> Header(Field RawHeader::*field,
+                                             std::type_identity_t<Field> value) {
+    return [=] { return WithHeader([&](RawHeader& h) { h.*field = value; }); };
+}
+
+template <typename Field>
+std::function<std::vector<uint8_t>()> Bag(Field RawBag::*field, std::type_identity_t<Field> value) {
+    return [=] { return WithBag([&](RawBag& b) { b.*field = value; }); };
+}
+
 std::vector<uint8_t> WithBeam(const std::function<void(RawEntry&)>& change) {
     return WithBag([&](RawBag& bag) { change(bag.entries[2]); });
 }
@@ -64,24 +77,14 @@ std::vector<uint8_t> FlipByte(size_t from_end) {
 const DamageCase kCases[] = {
     {"empty_file", [] { return std::vector<uint8_t>{}; }, kOpenHeaderTruncated},
     {"header_cut_at_11", [] { return Cut(Good(), 11); }, kOpenHeaderTruncated},
-    {"string_variant_tag", [] { return WithHeader([](RawHeader& h) { h.tag = 0x0008; }); },
-     kOpenWrongTypeTag},
-    {"tag_big_endian", [] { return WithHeader([](RawHeader& h) { h.tag = 0x1120; }); },
-     kOpenWrongTypeTag},
-    {"no_dimensions", [] { return WithHeader([](RawHeader& h) { h.dimensions = 0; }); },
-     kOpenWrongDimensions},
-    {"two_dimensions", [] { return WithHeader([](RawHeader& h) { h.dimensions = 2; }); },
-     kOpenWrongDimensions},
-    {"lower_bound_one", [] { return WithHeader([](RawHeader& h) { h.lowerBound = 1; }); },
-     kOpenWrongLowerBound},
-    {"n_of_four_gigabytes",
-     [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = 0xFFFFFFFFu; }); },
-     kOpenBagTooLarge},
-    {"n_just_over_limit",
-     [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = kMaxBagBytes + 1; }); },
-     kOpenBagTooLarge},
-    {"n_at_limit_beyond_file",
-     [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = kMaxBagBytes; }); },
+    {"string_variant_tag", Header(&RawHeader::tag, 0x0008), kOpenWrongTypeTag},
+    {"tag_big_endian", Header(&RawHeader::tag, 0x1120), kOpenWrongTypeTag},
+    {"no_dimensions", Header(&RawHeader::dimensions, 0), kOpenWrongDimensions},
+    {"two_dimensions", Header(&RawHeader::dimensions, 2), kOpenWrongDimensions},
+    {"lower_bound_one", Header(&RawHeader::lowerBound, 1), kOpenWrongLowerBound},
+    {"n_of_four_gigabytes", Header(&RawHeader::declaredBagBytes, 0xFFFFFFFFu), kOpenBagTooLarge},
+    {"n_just_over_limit", Header(&RawHeader::declaredBagBytes, kMaxBagBytes + 1), kOpenBagTooLarge},
+    {"n_at_limit_beyond_file", Header(&RawHeader::declaredBagBytes, kMaxBagBytes),
      kOpenBagTruncated},
     {"n_one_beyond_file",
      [] {
@@ -91,22 +94,16 @@ const DamageCase kCases[] = {
      kOpenBagTruncated},
     {"cut_inside_bag", [] { return Cut(Good(), Good().size() - 10); }, kOpenBagTruncated},
     {"cut_after_header", [] { return Cut(Good(), 12); }, kOpenBagTruncated},
-    {"n_zero", [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = 0; }); },
-     kOpenBagShort},
-    {"n_below_smallest_bag",
-     [] { return WithHeader([](RawHeader& h) { h.declaredBagBytes = 11; }); }, kOpenBagShort},
-    {"bag_signature", [] { return WithBag([](RawBag& b) { b.signature = "VTLb"; }); },
-     kOpenBagSignature},
-    {"bag_version_two", [] { return WithBag([](RawBag& b) { b.version = 2; }); }, kOpenBagVersion},
-    {"bag_version_zero", [] { return WithBag([](RawBag& b) { b.version = 0; }); }, kOpenBagVersion},
+    {"n_zero", Header(&RawHeader::declaredBagBytes, 0), kOpenBagShort},
+    {"n_below_smallest_bag", Header(&RawHeader::declaredBagBytes, 11), kOpenBagShort},
+    {"bag_signature", Bag(&RawBag::signature, "VTLb"), kOpenBagSignature},
+    {"bag_version_two", Bag(&RawBag::version, 2), kOpenBagVersion},
+    {"bag_version_zero", Bag(&RawBag::version, 0), kOpenBagVersion},
     {"flipped_value_byte", [] { return FlipByte(10); }, kOpenBagChecksum},
     {"flipped_checksum_byte", [] { return FlipByte(1); }, kOpenBagChecksum},
-    {"bad_checksum", [] { return WithBag([](RawBag& b) { b.goodChecksum = false; }); },
-     kOpenBagChecksum},
-    {"too_many_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 65; }); },
-     kOpenTooManyEntries},
-    {"count_beyond_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 31; }); },
-     kOpenEntryTruncated},
+    {"bad_checksum", Bag(&RawBag::goodChecksum, false), kOpenBagChecksum},
+    {"too_many_entries", Bag(&RawBag::declaredCount, 65), kOpenTooManyEntries},
+    {"count_beyond_entries", Bag(&RawBag::declaredCount, 31), kOpenEntryTruncated},
     {"value_longer_than_bag",
      [] { return WithBeam([](RawEntry& e) { e.declaredValueLength = 5000; }); },
      kOpenEntryTruncated},
@@ -165,10 +162,8 @@ const DamageCase kCases[] = {
          });
      },
      kOpenValueNotUtf8},
-    {"count_below_entries", [] { return WithBag([](RawBag& b) { b.declaredCount = 27; }); },
-     kOpenBagTrailingBytes},
-    {"bytes_before_checksum", [] { return WithBag([](RawBag& b) { b.beforeChecksum = "x"; }); },
-     kOpenBagTrailingBytes},
+    {"count_below_entries", Bag(&RawBag::declaredCount, 27), kOpenBagTrailingBytes},
+    {"bytes_before_checksum", Bag(&RawBag::beforeChecksum, "x"), kOpenBagTrailingBytes},
 };
 
 class DamagedFile : public testing::TestWithParam<DamageCase> {};
