@@ -68,6 +68,12 @@ std::vector<uint8_t> WithBeam(const std::function<void(RawEntry&)>& change) {
     return WithBag([&](RawBag& bag) { change(bag.entries[2]); });
 }
 
+template <typename Field>
+std::function<std::vector<uint8_t>()> Beam(Field RawEntry::*field,
+                                           std::type_identity_t<Field> value) {
+    return [=] { return WithBeam([&](RawEntry& e) { e.*field = value; }); };
+}
+
 std::vector<uint8_t> FlipByte(size_t from_end) {
     std::vector<uint8_t> bytes = Good();
     bytes[bytes.size() - from_end] ^= 0x20;
@@ -104,9 +110,7 @@ const DamageCase kCases[] = {
     {"bad_checksum", Bag(&RawBag::goodChecksum, false), kOpenBagChecksum},
     {"too_many_entries", Bag(&RawBag::declaredCount, 65), kOpenTooManyEntries},
     {"count_beyond_entries", Bag(&RawBag::declaredCount, 31), kOpenEntryTruncated},
-    {"value_longer_than_bag",
-     [] { return WithBeam([](RawEntry& e) { e.declaredValueLength = 5000; }); },
-     kOpenEntryTruncated},
+    {"value_longer_than_bag", Beam(&RawEntry::declaredValueLength, 5000), kOpenEntryTruncated},
     {"name_longer_than_bag",
      [] {
          return WithBag([](RawBag& b) {
@@ -115,24 +119,16 @@ const DamageCase kCases[] = {
          });
      },
      kOpenEntryTruncated},
-    {"empty_name", [] { return WithBeam([](RawEntry& e) { e.name = ""; }); }, kOpenBadName},
-    {"name_of_65", [] { return WithBeam([](RawEntry& e) { e.name = std::string(65, 'B'); }); },
-     kOpenBadName},
-    {"name_length_absurd",
-     [] { return WithBeam([](RawEntry& e) { e.declaredNameLength = 0xFFFF; }); }, kOpenBadName},
-    {"name_with_blank", [] { return WithBeam([](RawEntry& e) { e.name = "Be am"; }); },
-     kOpenBadName},
+    {"empty_name", Beam(&RawEntry::name, ""), kOpenBadName},
+    {"name_of_65", Beam(&RawEntry::name, std::string(65, 'B')), kOpenBadName},
+    {"name_length_absurd", Beam(&RawEntry::declaredNameLength, 0xFFFF), kOpenBadName},
+    {"name_with_blank", Beam(&RawEntry::name, "Be am"), kOpenBadName},
     {"name_not_ascii",
-     [] {
-         return WithBeam([](RawEntry& e) {
-             e.name =
-                 "B\xC3\xA9"
-                 "am";
-         });
-     },
+     Beam(&RawEntry::name,
+          "B\xC3\xA9"
+          "am"),
      kOpenBadName},
-    {"name_with_nul",
-     [] { return WithBeam([](RawEntry& e) { e.name = std::string("Beam\0", 5); }); }, kOpenBadName},
+    {"name_with_nul", Beam(&RawEntry::name, std::string("Beam\0", 5)), kOpenBadName},
     {"duplicate_name",
      [] { return WithBag([](RawBag& b) {
               b.entries.push_back({"Beam", "W 8x10", {}, {}});
@@ -149,18 +145,12 @@ const DamageCase kCases[] = {
     {"value_over_limit",
      [] { return WithBeam([](RawEntry& e) { e.value.assign(kMaxValueBytes + 1, 'x'); }); },
      kOpenValueTooLong},
-    {"value_length_absurd",
-     [] { return WithBeam([](RawEntry& e) { e.declaredValueLength = 0xFFFFFFF0u; }); },
-     kOpenValueTooLong},
+    {"value_length_absurd", Beam(&RawEntry::declaredValueLength, 0xFFFFFFF0u), kOpenValueTooLong},
     // One row: the validator's own cases are in format_test.
     {"value_latin1",
-     [] {
-         return WithBeam([](RawEntry& e) {
-             e.value =
-                 "W 21\xD7"
-                 "44";
-         });
-     },
+     Beam(&RawEntry::value,
+          "W 21\xD7"
+          "44"),
      kOpenValueNotUtf8},
     {"count_below_entries", Bag(&RawBag::declaredCount, 27), kOpenBagTrailingBytes},
     {"bytes_before_checksum", Bag(&RawBag::beforeChecksum, "x"), kOpenBagTrailingBytes},
