@@ -15,16 +15,12 @@
 #include "current/aisc358.h"
 #include "json_number.h"
 #include "model/result_grids.h"
+#include "tests/support/design_fixture.h"
 
 namespace vantrel::cli {
 namespace {
 
 using namespace cli_test;
-
-// A project file of tests/data: texts the fields refuse, as old files hold them.
-std::string Data(const char* name) {
-    return std::string(VANTREL_SOURCE_DIR) + "/tests/data/" + name;
-}
 
 std::vector<std::string> WorkedExample(std::vector<std::string> more = {}) {
     std::vector<std::string> args = {"calc",           "--set", "Beam=W 21x44", "--set",
@@ -86,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
     Outcomes, CalcStatusTest,
     ::testing::Values(
         StatusCase{"SomeChecksFail", WorkedExample(), kExitCheckFails,
-                   "Summary: 12 of 14 checks pass; failing: Flange moment share, Continuity plates"
+                   "12 of 14 checks pass; failing: Flange moment share, Continuity plates"
                    "; AISC 358-16 fails: column_flange_slenderness\n"},
         StatusCase{"CurrentCodeTable", WorkedExample(), kExitCheckFails,
                    "  column_flange_slenderness  10.211  "},
@@ -95,6 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "Length=30", "--set", "ColumnAxialLoad=4000"},
                    kExitCheckFails,
                    "14 of 14 checks pass; AISC 358-16 fails: strong_column\n"},
+        StatusCase{
+            "EveryCheckPasses",
+            {"calc", "--set", "Beam=W 18x97", "--set", "Column=W 14x311", "--set", "Length=30"},
+            kExitPass,
+            "Summary: 14 of 14 checks pass; AISC 358-16 passes\n"},
         StatusCase{"CurrentCodeNotChecked",
                    {"calc", Data("axial-load-not-a-number.vtl")},
                    kExitCheckFails,
@@ -102,61 +103,36 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"CurrentCodeNotCheckedWhy",
                    {"calc", Data("axial-load-not-a-number.vtl")},
                    kExitCheckFails,
-                   "Not checked: ColumnAxialLoad is not a number"},
+                   "ColumnAxialLoad is not a number"},
         StatusCase{"CalculationError",
                    {"calc", Data("override-not-a-number.vtl")},
                    kExitCalculationError,
-                   "Error 13 (Type mismatch) in CalculateCutout of Tab1"},
-        StatusCase{"UnknownInputName",
-                   {"calc", "--set", "Span=30"},
-                   kExitUsage,
-                   "unknown input name 'Span'"},
-        // --set takes only what the window's controls could hold.
+                   "Error 13 (Type mismatch) in CalculateCutout"},
+        // --set takes only what the window's controls could hold: one row a kind of refusal.
+        StatusCase{"UnknownInputName", {"calc", "--set", "Span=30"}, kExitUsage, "'Span'"},
         StatusCase{"GradeNotAnEntry",
                    {"calc", "--set", "Grade=A992"},
                    kExitUsage,
-                   "--set Grade: \"A992\" is not an entry of the Grade list; use one of "
-                   "\"A992   Fy=50 ksi   Fu=65 ksi\", \"A572   Fy=50 ksi   Fu=60 ksi\""},
-        StatusCase{"CoefficientNotAnEntry",
-                   {"calc", "--set", "A=0.6"},
-                   kExitUsage,
-                   "--set A: \"0.6\" is not an entry of the A list"},
-        StatusCase{"ShapeNotAnEntry",
-                   {"calc", "--set", "Beam=W 21X44"},
-                   kExitUsage,
-                   "--set Beam: \"W 21X44\" is not an entry"},
-        StatusCase{"FrameTypeNotAnEntry",
-                   {"calc", "--set", "FRAMETYPE=smrf"},
-                   kExitUsage,
-                   "use one of SMRF, OMRF"},
-        StatusCase{"ColumnAboveNotAnEntry",
-                   {"calc", "--set", "ColumnAbove=yes"},
-                   kExitUsage,
-                   "use one of Yes, No"},
-        StatusCase{"NegativeLoad",
-                   {"calc", "--set", "DistDL1=-1000000"},
-                   kExitUsage,
-                   "--set DistDL1: \"-1000000\" has a character its field does not accept"},
-        StatusCase{"Exponent",
-                   {"calc", "--set", "Length=1e-300"},
-                   kExitUsage,
-                   "--set Length: \"1e-300\" has a character"},
-        StatusCase{"LoadOverLimit",
-                   {"calc", "--set", "PointLL3=100.5"},
-                   kExitUsage,
-                   "--set PointLL3: Dead Load cannot be greater than 100 k/ft."},
+                   "use one of \"A992   Fy=50 ksi   Fu=65 ksi\", \"A572"},
+        StatusCase{"CoefficientNotAnEntry", {"calc", "--set", "A=0.6"}, kExitUsage, "A list"},
+        StatusCase{
+            "ShapeNotAnEntry", {"calc", "--set", "Beam=W 21X44"}, kExitUsage, "not an entry"},
+        StatusCase{
+            "FrameTypeNotAnEntry", {"calc", "--set", "FRAMETYPE=smrf"}, kExitUsage, "SMRF, OMRF"},
+        StatusCase{
+            "ColumnAboveNotAnEntry", {"calc", "--set", "ColumnAbove=yes"}, kExitUsage, "Yes, No"},
+        StatusCase{"NegativeLoad", {"calc", "--set", "DistDL1=-1000000"}, kExitUsage, "character"},
+        StatusCase{"Exponent", {"calc", "--set", "Length=1e-300"}, kExitUsage, "character"},
+        StatusCase{"LoadOverLimit", {"calc", "--set", "PointLL3=100.5"}, kExitUsage, "100 k/ft"},
         StatusCase{"AxialLoadOverLimit",
                    {"calc", "--set", "ColumnAxialLoad=10000.01"},
                    kExitUsage,
-                   "cannot be greater than 10000 kip."},
-        StatusCase{"LengthOverLimit",
-                   {"calc", "--set", "Length=50.01"},
-                   kExitUsage,
-                   "\"Beam Length\" cannot be greater than 50 ft."},
+                   "10000 kip"},
+        StatusCase{"LengthOverLimit", {"calc", "--set", "Length=50.01"}, kExitUsage, "50 ft"},
         StatusCase{"LocationBeyondLength",
                    {"calc", "--set", "PointLoadLocation2=15.01"},
                    kExitUsage,
-                   "--set PointLoadLocation2: Point load can not occur outside"},
+                   "outside"},
         // Limits that depend on other inputs are applied after every --set.
         StatusCase{"LocationWithinALaterLength",
                    {"calc", "--set", "PointLoadLocation1=20", "--set", "Length=30"},
@@ -165,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"OverrideBeyondALaterLength",
                    {"calc", "--set", "ORA=20", "--set", "Length=10"},
                    kExitUsage,
-                   "The a dimension cannot be greater than 15% of the beam's length."},
+                   "15% of the beam's length"},
         StatusCase{"OverrideCOfALaterBeam",
                    {"calc", "--set", "ORC=3", "--set", "Beam=W 21x44"},
                    kExitCheckFails,
@@ -173,18 +149,21 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"OverrideCBeyondTheBeam",
                    {"calc", "--set", "ORC=3"},
                    kExitUsage,
-                   "The c dimension cannot be greater than 1/2 of the beam's flange."},
-        StatusCase{"SetWithoutValue", {"calc", "--set"}, kExitUsage, "--set needs NAME=TEXT"},
-        StatusCase{
-            "SetWithoutEquals", {"calc", "--set", "Length"}, kExitUsage, "--set needs NAME=TEXT"},
-        StatusCase{"UnknownOption", {"calc", "--xml"}, kExitUsage, "unknown option '--xml'"},
-        StatusCase{"UnknownCommand", {"draw"}, kExitUsage, "unknown command 'draw'"},
+                   "1/2 of the beam's flange"},
+        StatusCase{"SetWithoutValue", {"calc", "--set"}, kExitUsage, "NAME=TEXT"},
+        StatusCase{"SetWithoutEquals", {"calc", "--set", "Length"}, kExitUsage, "NAME=TEXT"},
+        StatusCase{"UnknownOption", {"calc", "--xml"}, kExitUsage, "'--xml'"},
+        StatusCase{"UnknownCommand", {"draw"}, kExitUsage, "'draw'"},
         StatusCase{"NoCommand", {}, kExitUsage, "Usage: vantrel-cli"},
         StatusCase{"Help", {"--help"}, kExitPass, "Usage: vantrel-cli"},
-        StatusCase{
-            "UnknownTopLevelOption", {"--verbose"}, kExitUsage, "unknown option '--verbose'"},
+        StatusCase{"UnknownTopLevelOption", {"--verbose"}, kExitUsage, "'--verbose'"},
         StatusCase{"CommandHelp", {"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
         StatusCase{"Version", {"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
+        StatusCase{
+            "BatchMissingFile", {"batch", "/nonexistent/in.csv"}, kExitFileError, "unable to read"},
+        StatusCase{"BatchNoFile", {"batch"}, kExitUsage, "batch needs a CSV file"},
+        StatusCase{
+            "BatchWithSet", {"batch", "in.csv", "--set", "Length=3"}, kExitUsage, "takes no --set"},
         StatusCase{"MissingFile",
                    {"calc", "/nonexistent/design.vtl"},
                    kExitFileError,
@@ -218,32 +197,12 @@ TEST(CalcCommandTest, CurrentCodeNumberTexts) {
     for (const auto& [value, text] : cases) EXPECT_EQ(ShortestDoubleText(value), text);
 }
 
-TEST(CalcCommandTest, EveryCheckPassingExitsWithZero) {
-    // Find a passing pair with the search-free way: the CLI over a few candidates.
-    int passing = 0;
-    for (const char* beam : {"W 18x97", "W 16x100", "W 21x147", "W 14x132"}) {
-        const Result result = RunCli({"calc", "--set", std::string("Beam=") + beam, "--set",
-                                      "Column=W 14x311", "--set", "Length=30"});
-        if (result.status == kExitPass) {
-            ++passing;
-            EXPECT_NE(result.out.find("Summary: 14 of 14 checks pass; AISC 358-16 passes\n"),
-                      std::string::npos);
-        } else {
-            EXPECT_EQ(result.status, kExitCheckFails);
-        }
-    }
-    EXPECT_GT(passing, 0);
-}
-
 // The current-code object: every number reads back as the core's double.
 TEST(CalcCommandTest, JsonHoldsTheCurrentCodeItemsExactly) {
     const Result result = RunCli(WorkedExample({"--json"}));
     const auto json = nlohmann::json::parse(result.out);
     const auto& section = json["aisc358"];
-    DesignInputs inputs = NewDesignInputs();
-    inputs.Beam = "W 21x44";
-    inputs.Column = "W 14x90";
-    inputs.Length = "30.00";
+    const DesignInputs inputs = test::WorkedExample();
     DesignState state;
     CollectingErrorSink errors;
     Calculate(state, inputs, errors);

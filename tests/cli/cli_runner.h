@@ -17,6 +17,11 @@ struct Result {
     std::string err;
 };
 
+// A project file of tests/data: texts the fields refuse, as old files hold them.
+inline std::string Data(const char* name) {
+    return std::string(VANTREL_SOURCE_DIR) + "/tests/data/" + name;
+}
+
 inline Result RunCli(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
@@ -32,6 +37,13 @@ struct StatusCase {
     int status;
     const char* inOutput;
 };
+
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
 
 inline void ExpectOutcome(const StatusCase& c) {
     const Result result = RunCli(c.args);

@@ -28,13 +28,6 @@ TEST(EncodeProject, WritesTheDocumentedLayout) {
     EXPECT_EQ(EncodeProject(inputs), test::FileBytes(test::RawBag(test::EntriesOf(inputs))));
 }
 
-TEST(EncodeProject, SavesTheFrameTypeAsOneOfTheTwoOptions) {
-    DesignInputs inputs = NewDesignInputs();
-    inputs.FRAMETYPE = "smrf";
-    const DesignInputs saved = DecodeProject(EncodeProject(inputs)).inputs;
-    EXPECT_EQ(saved.FRAMETYPE, "OMRF");
-}
-
 struct Utf8Case {
     const char* label;
     std::string text;

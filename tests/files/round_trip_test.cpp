@@ -43,22 +43,14 @@ DesignInputs DistinctInputs() {
     return inputs;
 }
 
+// Distinct texts, a new design with both frame types, and empty texts.
 TEST(ProjectRoundTrip, EveryFieldTextSurvives) {
-    const DesignInputs inputs = DistinctInputs();
-    EXPECT_EQ(Decoded(EncodeProject(inputs)), inputs);
-}
-
-TEST(ProjectRoundTrip, ANewDesignSurvivesWithBothFrameTypes) {
-    DesignInputs inputs = NewDesignInputs();
-    EXPECT_EQ(Decoded(EncodeProject(inputs)), inputs);
-    inputs.FRAMETYPE = "OMRF";
-    EXPECT_EQ(Decoded(EncodeProject(inputs)), inputs);
-}
-
-TEST(ProjectRoundTrip, EmptyTextsStayEmpty) {
-    DesignInputs inputs;
-    inputs.FRAMETYPE = "SMRF";
-    EXPECT_EQ(Decoded(EncodeProject(inputs)), inputs);
+    DesignInputs omrf = NewDesignInputs();
+    omrf.FRAMETYPE = "OMRF";
+    DesignInputs empty;
+    empty.FRAMETYPE = "SMRF";
+    for (const DesignInputs& inputs : {DistinctInputs(), NewDesignInputs(), omrf, empty})
+        EXPECT_EQ(Decoded(EncodeProject(inputs)), inputs);
 }
 
 struct PutBackCase {

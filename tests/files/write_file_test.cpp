@@ -25,13 +25,7 @@ class WriteProjectFileTest : public testing::Test {
     }
 
     // Only the target: no temporary file is left behind.
-    std::vector<std::string> FolderEntries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_.path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> FolderEntries() const { return test::Entries(folder_.path()); }
 
     test::TempFolder folder_;
     std::string path_ = folder_.File("frame.vtl");
@@ -113,15 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
                     UnsavableCase{"over_limit", std::string(kMaxValueBytes + 1, 'x'),
                                   kSaveTextTooLong}),
     [](const auto& p) { return std::string(p.param.label); });
-
-TEST(FailureTexts, QuoteThePathAndEndWithABlank) {
-    EXPECT_EQ(OpenFailurePrompt("C:\\Frames\\bay 1.vtl"),
-              "Unable to open and read \"C:\\Frames\\bay 1.vtl\" ");
-    EXPECT_EQ(SaveFailurePrompt("/home/eng/bay.vtl"),
-              "Unable to save file to \"/home/eng/bay.vtl\" ");
-    EXPECT_EQ(FailureTitle(kOpenWrongTypeTag), "Error: 1102");
-    EXPECT_EQ(FailureTitle(kSaveCannotCreate), "Error: 2101");
-}
 
 }  // namespace
 }  // namespace vantrel
