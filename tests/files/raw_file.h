@@ -87,7 +87,7 @@ inline std::vector<uint8_t> FileBytes(const RawBag& bag, const RawHeader& header
 inline std::vector<RawEntry> EntriesOf(const DesignInputs& inputs) {
     std::vector<RawEntry> entries;
     for (const InputField& field : kInputFields)
-        entries.push_back(RawEntry{std::string(field.name), inputs.*field.member, {}, {}});
+        entries.push_back(RawEntry{std::string(field.name), field.Of(inputs), {}, {}});
     return entries;
 }
 

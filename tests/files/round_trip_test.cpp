@@ -22,7 +22,7 @@ DesignInputs DistinctInputs() {
     int n = 0;
     for (const InputField& field : kInputFields) {
         ++n;
-        std::string& text = inputs.*field.member;
+        std::string& text = field.Of(inputs);
         switch (field.kind) {
             case InputKind::Text:
                 text = std::string(field.name) + " text " + std::to_string(n);
@@ -134,11 +134,15 @@ TEST_P(MissingName, LeavesOnlyThatFieldEmpty) {
     entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(GetParam()));
 
     DesignInputs expected = full;
-    std::string& text = expected.*dropped.member;
-    if (dropped.member == &DesignInputs::FRAMETYPE) text = "OMRF";
-    else if (dropped.member == &DesignInputs::ColumnAxialLoad) text = "0.000";
-    else if (dropped.member == &DesignInputs::ColumnAbove) text = "No";
-    else text = "";
+    std::string& text = dropped.Of(expected);
+    if (dropped.name == "FRAMETYPE")
+        text = "OMRF";
+    else if (dropped.name == "ColumnAxialLoad")
+        text = "0.000";
+    else if (dropped.name == "ColumnAbove")
+        text = "No";
+    else
+        text = "";
     EXPECT_EQ(Decoded(test::FileBytes(test::RawBag(entries))), expected);
 }
 

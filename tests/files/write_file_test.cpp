@@ -21,7 +21,7 @@ class WriteProjectFileTest : public testing::Test {
         previousBytes_ = test::ReadBytes(path_);
         changed_ = previous_;
         changed_.Beam = "W 24x55";
-        changed_.DistDL1 = "2";
+        changed_.DistDL[0] = "2";
     }
 
     // Only the target: no temporary file is left behind.
@@ -44,7 +44,7 @@ TEST_F(WriteProjectFileTest, ReplacesThePreviousFile) {
     const ProjectReadResult read = ReadProjectFile(path_);
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.inputs.Beam, "W 24x55");
-    EXPECT_EQ(read.inputs.DistDL1, "2.000");
+    EXPECT_EQ(read.inputs.DistDL[0], "2.000");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"frame.vtl"});
 }
 
