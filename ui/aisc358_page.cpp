@@ -41,18 +41,18 @@ QString AssumptionsText() {
 }  // namespace
 
 Aisc358Page::Aisc358Page(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Aisc358Page"));
+    setObjectName(QStringLiteral("aisc358Page"));
     verdict_ = new QLabel(this);
-    verdict_->setObjectName(QStringLiteral("LblAisc358Verdict"));
+    verdict_->setObjectName(QStringLiteral("verdictLabel"));
     verdict_->setWordWrap(true);
     QFont bold = verdict_->font();
     bold.setBold(true);
     verdict_->setFont(bold);
     sums_ = new QLabel(this);
-    sums_->setObjectName(QStringLiteral("LblAisc358Sums"));
+    sums_->setObjectName(QStringLiteral("sumsLabel"));
 
     table_ = new QTableWidget(0, kColumnCount, this);
-    table_->setObjectName(QStringLiteral("GridAisc358"));
+    table_->setObjectName(QStringLiteral("itemTable"));
     table_->setHorizontalHeaderLabels({QStringLiteral("Item"), QStringLiteral("Value"),
                                        QStringLiteral("Limit"), QStringLiteral("Ratio"),
                                        QStringLiteral("Status"), QStringLiteral("Reference")});
@@ -66,7 +66,7 @@ Aisc358Page::Aisc358Page(QWidget* parent) : QWidget(parent) {
 
     // Below the table, a few lines high: the table keeps the room.
     auto* assumptions = new QPlainTextEdit(AssumptionsText(), this);
-    assumptions->setObjectName(QStringLiteral("TxtAisc358Assumptions"));
+    assumptions->setObjectName(QStringLiteral("assumptionsText"));
     assumptions->setReadOnly(true);
     assumptions->setMaximumHeight(assumptions->fontMetrics().height() * 5);
 

@@ -105,7 +105,7 @@ QPointF RadiusLabelAnchor() {
 }  // namespace
 
 ConnectionSketch::ConnectionSketch(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("connectionSketch"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -113,17 +113,19 @@ ConnectionSketch::ConnectionSketch(QWidget* parent) : QWidget(parent) {
 
     const QString inches = QStringLiteral("0.0 in.");
     const double abLabelY = kDimensionAB - 36;
-    labela_ = AddLabel("Labela", inches, {kBeamLeft + kCutStart / 2, abLabelY});
-    labelb_ = AddLabel("Labelb", inches, {kBeamLeft + kCutStart + kCutLength / 2, abLabelY});
-    labelc_ =
-        AddLabel("Labelc", inches, {kBeamLeft + kCutStart + kCutLength / 2, kBeamBottom + 58});
-    labelr_ = AddLabel("Labelr", inches, RadiusLabelAnchor());
-    labelLength_ =
-        AddLabel("LabelLength", QStringLiteral("0.0 ft."), {kWidth / 2, kDimensionL + 24});
-    labelbeam_ = AddLabel("Labelbeam", QStringLiteral("W"),
+    cutStartLabel_ = AddLabel("cutStartLabel", inches, {kBeamLeft + kCutStart / 2, abLabelY});
+    cutLengthLabel_ =
+        AddLabel("cutLengthLabel", inches, {kBeamLeft + kCutStart + kCutLength / 2, abLabelY});
+    cutDepthLabel_ = AddLabel("cutDepthLabel", inches,
+                              {kBeamLeft + kCutStart + kCutLength / 2, kBeamBottom + 58});
+    cutRadiusLabel_ = AddLabel("cutRadiusLabel", inches, RadiusLabelAnchor());
+    spanLabel_ = AddLabel("spanLabel", QStringLiteral("0.0 ft."), {kWidth / 2, kDimensionL + 24});
+    beamLabel_ = AddLabel("beamLabel", QStringLiteral("W"),
                           {kWidth / 2, (kBeamTop + kBeamBottom) / 2}, true);
-    labelcolumn1_ = AddLabel("Labelcolumn1", QStringLiteral("W"), {kLeftColumnCentre, 360}, true);
-    labelcolumn2_ = AddLabel("Labelcolumn2", QStringLiteral("W"), {kRightColumnCentre, 360}, true);
+    leftColumnLabel_ =
+        AddLabel("leftColumnLabel", QStringLiteral("W"), {kLeftColumnCentre, 360}, true);
+    rightColumnLabel_ =
+        AddLabel("rightColumnLabel", QStringLiteral("W"), {kRightColumnCentre, 360}, true);
 }
 
 QLabel* ConnectionSketch::AddLabel(const char* name, const QString& text, QPointF anchor,
@@ -148,14 +150,14 @@ void ConnectionSketch::SetLabels(const SketchLabels& labels) {
     const auto set = [](QLabel* label, const std::string& text) {
         label->setText(QString::fromStdString(text));
     };
-    set(labela_, labels.Labela);
-    set(labelb_, labels.Labelb);
-    set(labelc_, labels.Labelc);
-    set(labelr_, labels.Labelr);
-    set(labelLength_, labels.LabelLength);
-    set(labelbeam_, labels.Labelbeam);
-    set(labelcolumn1_, labels.Labelcolumn1);
-    set(labelcolumn2_, labels.Labelcolumn2);
+    set(cutStartLabel_, labels.Labela);
+    set(cutLengthLabel_, labels.Labelb);
+    set(cutDepthLabel_, labels.Labelc);
+    set(cutRadiusLabel_, labels.Labelr);
+    set(spanLabel_, labels.LabelLength);
+    set(beamLabel_, labels.Labelbeam);
+    set(leftColumnLabel_, labels.Labelcolumn1);
+    set(rightColumnLabel_, labels.Labelcolumn2);
     PlaceLabels();
 }
 

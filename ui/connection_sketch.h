@@ -37,14 +37,14 @@ class ConnectionSketch final : public QWidget {
     void PlaceLabels();
     QLabel* AddLabel(const char* name, const QString& text, QPointF anchor, bool bold = false);
 
-    QLabel* labela_;
-    QLabel* labelb_;
-    QLabel* labelc_;
-    QLabel* labelr_;
-    QLabel* labelLength_;
-    QLabel* labelbeam_;
-    QLabel* labelcolumn1_;
-    QLabel* labelcolumn2_;
+    QLabel* cutStartLabel_;
+    QLabel* cutLengthLabel_;
+    QLabel* cutDepthLabel_;
+    QLabel* cutRadiusLabel_;
+    QLabel* spanLabel_;
+    QLabel* beamLabel_;
+    QLabel* leftColumnLabel_;
+    QLabel* rightColumnLabel_;
     std::vector<Placed> placed_;
 };
 

@@ -46,7 +46,7 @@ constexpr DesignCode kCodes[] = {DesignCode::Fema350, DesignCode::Aisc358, Desig
 
 FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent)
     : QDialog(parent), inputs_(inputs) {
-    setObjectName("FrmFindDesigns");
+    setObjectName("findDesignsDialog");
     setWindowTitle("Find Designs");
     setModal(true);
 
@@ -63,13 +63,13 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
     intro->setWordWrap(true);
 
     noDoublers_ = new QCheckBox("Without &doubler plates", this);
-    noDoublers_->setObjectName("ChkNoDoublers");
+    noDoublers_->setObjectName("noDoublersBox");
     noContinuity_ = new QCheckBox("Without co&ntinuity plates", this);
-    noContinuity_->setObjectName("ChkNoContinuity");
+    noContinuity_->setObjectName("noContinuityBox");
     connect(noDoublers_, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
     connect(noContinuity_, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
     code_ = new QComboBox(this);
-    code_->setObjectName("ComboDesignCode");
+    code_->setObjectName("codeList");
     code_->addItems({"FEMA 350", "AISC 358-16", "FEMA 350 and AISC 358-16"});
     auto* codeLabel = new QLabel("C&ode:", this);
     codeLabel->setBuddy(code_);
@@ -83,10 +83,10 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
     options->addStretch();
 
     summary_ = new QLabel(this);
-    summary_->setObjectName("LblSearchSummary");
+    summary_->setObjectName("summaryLabel");
 
     table_ = new QTableWidget(0, 12, this);
-    table_->setObjectName("GridDesigns");
+    table_->setObjectName("designTable");
     table_->setHorizontalHeaderLabels({"Beam", "Column", "Mf ratio", "Shear", "Flange", "Web",
                                        "Doublers", "Continuity", "AISC 358", "SC/WB ratio",
                                        "PZ ratio", "Weight (lb)"});
@@ -100,7 +100,7 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
 
     auto* buttons = new QDialogButtonBox(this);
     useButton_ = buttons->addButton("&Use Selected Pair", QDialogButtonBox::AcceptRole);
-    useButton_->setObjectName("CmdUseDesign");
+    useButton_->setObjectName("useButton");
     useButton_->setDefault(true);
     auto* close = buttons->addButton(QDialogButtonBox::Close);
     connect(useButton_, &QPushButton::clicked, this, &FindDesignsDialog::UseSelectedRow);

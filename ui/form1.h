@@ -13,7 +13,6 @@
 #include "model/design_inputs.h"
 #include "report/aisc358_section.h"
 
-class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -22,7 +21,6 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QToolBar;
 
 namespace vantrel {
 
@@ -90,7 +88,6 @@ class Form1 : public QMainWindow {
     QTabWidget* BuildResultPages();
     void BuildMenus();
     void BuildToolbar();
-    void ToolbarCommand(const QString& key);
 
     // Fields and lists (form1_fields.cpp).
     void FillShapeLists();
@@ -136,7 +133,7 @@ class Form1 : public QMainWindow {
     Prompts* prompts_;
     DesignState state_;
     Aisc358Section aisc358_;
-    bool resultsShown_ = false;  // the last calculation ran without an error
+    bool resultsShown_ = false;    // the last calculation ran without an error
     std::string currentFilePath_;  // the file system's bytes; currentFileName_ shows them
     QString currentFileName_;
     QString documentName_;
@@ -144,57 +141,33 @@ class Form1 : public QMainWindow {
     QPointer<FormLoads> loads_;
     bool showingInputs_ = false;  // programmatic changes do not count as edits
 
-  public:
-    // Controls under their own names.
-    QGroupBox* Frame4 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLineEdit* TxtLength = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* TxtHeight = nullptr;
-    QRadioButton* OptSMRF = nullptr;
-    QRadioButton* OptOMRF = nullptr;
-    QPushButton* Command2 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QComboBox* ComboBeam = nullptr;
-    QLabel* LblBeamWidth = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QComboBox* ComboA = nullptr;
-    QComboBox* ComboB = nullptr;
-    QComboBox* ComboC = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* TxtAoverride = nullptr;
-    QLineEdit* TxtBoverride = nullptr;
-    QLineEdit* TxtCoverride = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QComboBox* ComboColumn = nullptr;
-    QLabel* LblColumnWidth = nullptr;
-    QLabel* LblColumnAxialLoad = nullptr;
-    QLineEdit* TxtColumnAxialLoad = nullptr;
-    QCheckBox* ChkColumnAbove = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QComboBox* ComboGrade = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* TxtDescription = nullptr;
-    QPushButton* CmdCalc = nullptr;
-    QTabWidget* SSTab1 = nullptr;
-    ResultGridView* MSFlexGrid2 = nullptr;
-    ResultGridView* MSFlexGrid3 = nullptr;
-    ResultGridView* MSFlexGrid4 = nullptr;
-    Aisc358Page* Aisc358Tab = nullptr;
-    ConnectionSketch* Picture1 = nullptr;
-    QToolBar* Toolbar1 = nullptr;
-    QAction* mnuFile_New = nullptr;
-    QAction* mnuFile_Open = nullptr;
-    QAction* mnuFile_Save = nullptr;
-    QAction* mnuFile_SaveAs = nullptr;
-    QAction* mnuFile_Print = nullptr;
-    QAction* mnuFile_ExportPdf = nullptr;
-    QAction* mnuTools_FindDesigns = nullptr;
-    QAction* mnuFile_Exit = nullptr;
-    QAction* MnuHelp_Contents = nullptr;
-    QAction* mnuHelp_About = nullptr;
+    // The controls, named as their object names are (without the underscore).
+    QLineEdit* lengthField_ = nullptr;
+    QLineEdit* heightField_ = nullptr;
+    QRadioButton* smrfOption_ = nullptr;
+    QRadioButton* omrfOption_ = nullptr;
+    QPushButton* gravityLoadsButton_ = nullptr;
+    QComboBox* beamList_ = nullptr;
+    QLabel* beamWidthLabel_ = nullptr;
+    QComboBox* aCoefficientList_ = nullptr;
+    QComboBox* bCoefficientList_ = nullptr;
+    QComboBox* cCoefficientList_ = nullptr;
+    QLineEdit* aOverrideField_ = nullptr;
+    QLineEdit* bOverrideField_ = nullptr;
+    QLineEdit* cOverrideField_ = nullptr;
+    QComboBox* columnList_ = nullptr;
+    QLabel* columnWidthLabel_ = nullptr;
+    QLineEdit* axialLoadField_ = nullptr;
+    QCheckBox* columnAboveBox_ = nullptr;
+    QComboBox* gradeList_ = nullptr;
+    QLineEdit* descriptionField_ = nullptr;
+    QPushButton* calculateButton_ = nullptr;
+    QTabWidget* resultPages_ = nullptr;
+    ResultGridView* summaryGrid_ = nullptr;
+    ResultGridView* checksGrid_ = nullptr;
+    ResultGridView* parametersGrid_ = nullptr;
+    Aisc358Page* aisc358Page_ = nullptr;
+    ConnectionSketch* sketch_ = nullptr;
 };
 
 // The part of a path after its last folder separator, or "New Untitled".

@@ -30,21 +30,21 @@ class MessageBoxSink final : public ErrorSink {
 
 DesignInputs Form1::CurrentInputs() {
     DesignInputs inputs;
-    inputs.Column = ComboColumn->currentText().toStdString();
-    inputs.Grade = ComboGrade->currentText().toStdString();
-    inputs.Beam = ComboBeam->currentText().toStdString();
-    inputs.A = ComboA->currentText().toStdString();
-    inputs.B = ComboB->currentText().toStdString();
-    inputs.C = ComboC->currentText().toStdString();
-    inputs.ORA = TxtAoverride->text().toStdString();
-    inputs.ORB = TxtBoverride->text().toStdString();
-    inputs.ORC = TxtCoverride->text().toStdString();
-    inputs.Length = TxtLength->text().toStdString();
-    inputs.Height = TxtHeight->text().toStdString();
-    inputs.Description = TxtDescription->text().toStdString();
-    inputs.FRAMETYPE = OptSMRF->isChecked() ? "SMRF" : "OMRF";
-    inputs.ColumnAxialLoad = TxtColumnAxialLoad->text().toStdString();
-    inputs.ColumnAbove = ChkColumnAbove->isChecked() ? "Yes" : "No";
+    inputs.Column = columnList_->currentText().toStdString();
+    inputs.Grade = gradeList_->currentText().toStdString();
+    inputs.Beam = beamList_->currentText().toStdString();
+    inputs.A = aCoefficientList_->currentText().toStdString();
+    inputs.B = bCoefficientList_->currentText().toStdString();
+    inputs.C = cCoefficientList_->currentText().toStdString();
+    inputs.ORA = aOverrideField_->text().toStdString();
+    inputs.ORB = bOverrideField_->text().toStdString();
+    inputs.ORC = cOverrideField_->text().toStdString();
+    inputs.Length = lengthField_->text().toStdString();
+    inputs.Height = heightField_->text().toStdString();
+    inputs.Description = descriptionField_->text().toStdString();
+    inputs.FRAMETYPE = smrfOption_->isChecked() ? "SMRF" : "OMRF";
+    inputs.ColumnAxialLoad = axialLoadField_->text().toStdString();
+    inputs.ColumnAbove = columnAboveBox_->isChecked() ? "Yes" : "No";
     if (loads_) {
         loads_->CopyTo(inputs);
     } else {
@@ -102,11 +102,11 @@ void Form1::ResetSketchLabels() {
 }
 
 void Form1::ShowResults() {
-    for (ResultGridView* grid : {MSFlexGrid2, MSFlexGrid3, MSFlexGrid4}) grid->Refresh();
-    LblBeamWidth->setText(QString::fromStdString(state_.labels.LblBeamWidth));
-    LblColumnWidth->setText(QString::fromStdString(state_.labels.LblColumnWidth));
-    Picture1->SetLabels(state_.labels);
-    Aisc358Tab->Show(aisc358_);
+    for (ResultGridView* grid : {summaryGrid_, checksGrid_, parametersGrid_}) grid->Refresh();
+    beamWidthLabel_->setText(QString::fromStdString(state_.labels.LblBeamWidth));
+    columnWidthLabel_->setText(QString::fromStdString(state_.labels.LblColumnWidth));
+    sketch_->SetLabels(state_.labels);
+    aisc358Page_->Show(aisc358_);
 }
 
 }  // namespace vantrel

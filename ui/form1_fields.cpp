@@ -41,25 +41,25 @@ void Form1::FillShapeLists() {
     for (int i = 0; i < kShapeCount; ++i) {
         const QString name =
             QString::fromUtf8(ShapeName(i).data(), static_cast<qsizetype>(ShapeName(i).size()));
-        ComboBeam->addItem(name);
-        ComboColumn->addItem(name);
+        beamList_->addItem(name);
+        columnList_->addItem(name);
     }
     for (const GradeEntry& grade : kGradeEntries)
-        ComboGrade->addItem(
+        gradeList_->addItem(
             QString::fromUtf8(grade.text.data(), static_cast<qsizetype>(grade.text.size())));
-    Fill(ComboA, CoefficientEntriesA());
-    Fill(ComboB, CoefficientEntriesB());
-    Fill(ComboC, CoefficientEntriesC());
+    Fill(aCoefficientList_, CoefficientEntriesA());
+    Fill(bCoefficientList_, CoefficientEntriesB());
+    Fill(cCoefficientList_, CoefficientEntriesC());
 }
 
 void Form1::SetDefaultSelections() {
     showingInputs_ = true;
-    ComboGrade->setCurrentIndex(0);
-    ComboA->setCurrentIndex(10);
-    ComboB->setCurrentIndex(10);
-    ComboC->setCurrentIndex(5);
-    ComboBeam->setCurrentIndex(0);
-    ComboColumn->setCurrentIndex(0);
+    gradeList_->setCurrentIndex(0);
+    aCoefficientList_->setCurrentIndex(10);
+    bCoefficientList_->setCurrentIndex(10);
+    cCoefficientList_->setCurrentIndex(5);
+    beamList_->setCurrentIndex(0);
+    columnList_->setCurrentIndex(0);
     showingInputs_ = false;
 }
 
@@ -67,7 +67,7 @@ void Form1::InitializeView() {
     SetDefaultSelections();
     // As at start-up: also no green or red left on emptied cells.
     ResetGrids(state_.grids);
-    for (ResultGridView* grid : {MSFlexGrid2, MSFlexGrid3, MSFlexGrid4}) grid->Refresh();
+    for (ResultGridView* grid : {summaryGrid_, checksGrid_, parametersGrid_}) grid->Refresh();
 }
 
 void Form1::ShowRefusal(const QString& message) {
@@ -93,34 +93,35 @@ void Form1::GuardNumericFields() {
                     QString::fromStdString(FormatFieldText(edit.text().toStdString(), pattern)));
             });
     };
-    const auto length = [this] { return TxtLength->text().toStdString(); };
+    const auto length = [this] { return lengthField_->text().toStdString(); };
     guard(
-        TxtLength, [](std::string& text) { return CheckLengthText(text); }, "0.00");
+        lengthField_, [](std::string& text) { return CheckLengthText(text); }, "0.00");
     guard(
-        TxtHeight, [](std::string& text) { return CheckHeightText(text); }, "0.000");
+        heightField_, [](std::string& text) { return CheckHeightText(text); }, "0.000");
     guard(
-        TxtAoverride, [length](std::string& text) { return CheckOverrideAText(text, length()); },
+        aOverrideField_, [length](std::string& text) { return CheckOverrideAText(text, length()); },
         "0.000");
     guard(
-        TxtBoverride, [length](std::string& text) { return CheckOverrideBText(text, length()); },
+        bOverrideField_, [length](std::string& text) { return CheckOverrideBText(text, length()); },
         "0.000");
     guard(
-        TxtCoverride,
+        cOverrideField_,
         [this](std::string& text) {
-            return CheckOverrideCText(text, ComboBeam->currentText().toStdString());
+            return CheckOverrideCText(text, beamList_->currentText().toStdString());
         },
         "0.000");
     guard(
-        TxtColumnAxialLoad, [](std::string& text) { return CheckAxialLoadText(text); }, "0.000");
-    guard_->SelectOnEntry(TxtDescription);  // checks nothing
+        axialLoadField_, [](std::string& text) { return CheckAxialLoadText(text); }, "0.000");
+    guard_->SelectOnEntry(descriptionField_);  // checks nothing
 }
 
 void Form1::ConnectEditsToModified() {
     // Any change the user makes to an input is unsaved work.
-    for (QLineEdit* field : {TxtLength, TxtHeight, TxtAoverride, TxtBoverride, TxtCoverride,
-                             TxtDescription, TxtColumnAxialLoad})
+    for (QLineEdit* field : {lengthField_, heightField_, aOverrideField_, bOverrideField_,
+                             cOverrideField_, descriptionField_, axialLoadField_})
         connect(field, &QLineEdit::textEdited, this, [this] { SetModified(true); });
-    for (QComboBox* list : {ComboBeam, ComboColumn, ComboGrade, ComboA, ComboB, ComboC}) {
+    for (QComboBox* list : {beamList_, columnList_, gradeList_, aCoefficientList_,
+                            bCoefficientList_, cCoefficientList_}) {
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
             if (!showingInputs_) SetModified(true);
         });
@@ -128,14 +129,15 @@ void Form1::ConnectEditsToModified() {
     // Choosing another coefficient gives that dimension back to the list;
     // merely passing through the list keeps the override. Opening a file
     // and New set the lists without discarding anything.
-    const std::pair<QComboBox*, QLineEdit*> coefficients[] = {
-        {ComboA, TxtAoverride}, {ComboB, TxtBoverride}, {ComboC, TxtCoverride}};
+    const std::pair<QComboBox*, QLineEdit*> coefficients[] = {{aCoefficientList_, aOverrideField_},
+                                                              {bCoefficientList_, bOverrideField_},
+                                                              {cCoefficientList_, cOverrideField_}};
     for (const auto& [list, override] : coefficients) {
         connect(list, &QComboBox::currentIndexChanged, this, [this, override] {
             if (!showingInputs_) override->setText(QString::fromLatin1(kZeroOverride));
         });
     }
-    connect(OptSMRF, &QRadioButton::toggled, this, [this] {
+    connect(smrfOption_, &QRadioButton::toggled, this, [this] {
         if (!showingInputs_) SetModified(true);
     });
 }
@@ -146,11 +148,11 @@ bool Form1::RequiredInputsPresent() {
         prompts_->Message(this, QMessageBox::Warning, QString::fromLatin1(kAppTitle),
                           QString::fromLatin1(message), QMessageBox::Ok, QMessageBox::Ok);
     };
-    if (TxtLength->text().isEmpty()) {
+    if (lengthField_->text().isEmpty()) {
         missing("Beam length is missing.");
         present = false;
     }
-    if (TxtHeight->text().isEmpty()) {
+    if (heightField_->text().isEmpty()) {
         missing("\"H\" height is missing.");
         present = false;
     }
@@ -159,8 +161,9 @@ bool Form1::RequiredInputsPresent() {
 
 int Form1::CheckListTexts(const DesignInputs& inputs) const {
     const std::pair<const QComboBox*, const std::string*> lists[] = {
-        {ComboColumn, &inputs.Column}, {ComboGrade, &inputs.Grade}, {ComboBeam, &inputs.Beam},
-        {ComboA, &inputs.A},           {ComboB, &inputs.B},         {ComboC, &inputs.C}};
+        {columnList_, &inputs.Column},  {gradeList_, &inputs.Grade},
+        {beamList_, &inputs.Beam},      {aCoefficientList_, &inputs.A},
+        {bCoefficientList_, &inputs.B}, {cCoefficientList_, &inputs.C}};
     for (const auto& [list, text] : lists)
         if (!EntryIndex(list, *text)) return kOpenListRefused;
     return 0;
@@ -169,25 +172,26 @@ int Form1::CheckListTexts(const DesignInputs& inputs) const {
 void Form1::ShowInputs(const DesignInputs& inputs) {
     showingInputs_ = true;
     const std::pair<QComboBox*, const std::string*> lists[] = {
-        {ComboColumn, &inputs.Column}, {ComboGrade, &inputs.Grade}, {ComboBeam, &inputs.Beam},
-        {ComboA, &inputs.A},           {ComboB, &inputs.B},         {ComboC, &inputs.C}};
+        {columnList_, &inputs.Column},  {gradeList_, &inputs.Grade},
+        {beamList_, &inputs.Beam},      {aCoefficientList_, &inputs.A},
+        {bCoefficientList_, &inputs.B}, {cCoefficientList_, &inputs.C}};
     for (const auto& [list, text] : lists)
         list->setCurrentIndex(EntryIndex(list, *text).value_or(-1));
     const std::pair<QLineEdit*, const std::string*> fields[] = {
-        {TxtAoverride, &inputs.ORA},
-        {TxtBoverride, &inputs.ORB},
-        {TxtCoverride, &inputs.ORC},
-        {TxtLength, &inputs.Length},
-        {TxtHeight, &inputs.Height},
-        {TxtDescription, &inputs.Description},
-        {TxtColumnAxialLoad, &inputs.ColumnAxialLoad}};
+        {aOverrideField_, &inputs.ORA},
+        {bOverrideField_, &inputs.ORB},
+        {cOverrideField_, &inputs.ORC},
+        {lengthField_, &inputs.Length},
+        {heightField_, &inputs.Height},
+        {descriptionField_, &inputs.Description},
+        {axialLoadField_, &inputs.ColumnAxialLoad}};
     for (const auto& [field, text] : fields) field->setText(QString::fromStdString(*text));
     if (inputs.IsSMRF()) {
-        OptSMRF->setChecked(true);
+        smrfOption_->setChecked(true);
     } else {
-        OptOMRF->setChecked(true);
+        omrfOption_->setChecked(true);
     }
-    ChkColumnAbove->setChecked(inputs.ColumnAbove == "Yes");
+    columnAboveBox_->setChecked(inputs.ColumnAbove == "Yes");
     EnsureLoads().CopyFrom(inputs);
     showingInputs_ = false;
 }

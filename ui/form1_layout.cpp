@@ -68,19 +68,20 @@ void Form1::BuildControls() {
     right->addStretch();
     inputs->addLayout(right);
 
-    Label6 = Named<QLabel>("Label6", QStringLiteral("Description:"), central);
-    TxtDescription = WholeTextField("TxtDescription", QString(), central);
-    CmdCalc = Named<QPushButton>("CmdCalc", QStringLiteral("&Calculate"), central);
-    CmdCalc->setMinimumWidth(120);
-    QFont calcFont = CmdCalc->font();
+    auto* descriptionLabel =
+        Named<QLabel>("descriptionLabel", QStringLiteral("Description:"), central);
+    descriptionField_ = WholeTextField("descriptionField", QString(), central);
+    calculateButton_ = Named<QPushButton>("calculateButton", QStringLiteral("&Calculate"), central);
+    calculateButton_->setMinimumWidth(120);
+    QFont calcFont = calculateButton_->font();
     calcFont.setBold(true);
-    CmdCalc->setFont(calcFont);
-    connect(CmdCalc, &QPushButton::clicked, this, [this] { CalculateCommand(); });
+    calculateButton_->setFont(calcFont);
+    connect(calculateButton_, &QPushButton::clicked, this, [this] { CalculateCommand(); });
     auto* description = new QHBoxLayout;
-    description->addWidget(Label6);
-    description->addWidget(TxtDescription, 1);
+    description->addWidget(descriptionLabel);
+    description->addWidget(descriptionField_, 1);
     description->addSpacing(12);
-    description->addWidget(CmdCalc);
+    description->addWidget(calculateButton_);
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(inputs);
@@ -89,236 +90,220 @@ void Form1::BuildControls() {
     setCentralWidget(central);
 
     // Tab order follows the groups as they read.
-    QWidget* order[] = {
-        TxtLength,   TxtHeight,          OptSMRF,        OptOMRF,      Command2,       ComboBeam,
-        ComboA,      TxtAoverride,       ComboB,         TxtBoverride, ComboC,         TxtCoverride,
-        ComboColumn, TxtColumnAxialLoad, ChkColumnAbove, ComboGrade,   TxtDescription, CmdCalc,
-        SSTab1};
+    QWidget* order[] = {lengthField_,        heightField_,     smrfOption_,       omrfOption_,
+                        gravityLoadsButton_, beamList_,        aCoefficientList_, aOverrideField_,
+                        bCoefficientList_,   bOverrideField_,  cCoefficientList_, cOverrideField_,
+                        columnList_,         axialLoadField_,  columnAboveBox_,   gradeList_,
+                        descriptionField_,   calculateButton_, resultPages_};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 QGroupBox* Form1::BuildFrameInformation() {
-    Frame4 = Named<QGroupBox>("Frame4", QStringLiteral("Frame Information"));
-    Label12 = Named<QLabel>("Label12", QStringLiteral("Length (ft)"), Frame4);
-    TxtLength = NumericField("TxtLength", QStringLiteral("15.00"), Frame4);
-    TxtLength->setToolTip(QStringLiteral("Maximum length allowed is 50 feet."));
-    Label1 = Named<QLabel>("Label1", QStringLiteral("\"H\" Height"), Frame4);
-    TxtHeight = NumericField("TxtHeight", QStringLiteral("8.00"), Frame4);
-    TxtHeight->setToolTip(QStringLiteral("Maximum height allowed is 35 feet."));
-    OptSMRF = Named<QRadioButton>("OptSMRF", QStringLiteral("SMRF"), Frame4);
-    OptSMRF->setToolTip(QStringLiteral("Check for Special Moment Resisting Frame."));
-    OptSMRF->setChecked(true);
-    OptOMRF = Named<QRadioButton>("OptOMRF", QStringLiteral("OMRF"), Frame4);
-    OptOMRF->setToolTip(QStringLiteral("Check for Ordinary Moment Resisting Frame."));
-    Command2 = Named<QPushButton>("Command2", QStringLiteral("&Beam Gravity Loads"), Frame4);
-    connect(Command2, &QPushButton::clicked, this, [this] { GravityLoadsCommand(); });
+    auto* frameGroup = Named<QGroupBox>("frameGroup", QStringLiteral("Frame Information"));
+    auto* lengthLabel = Named<QLabel>("lengthLabel", QStringLiteral("Length (ft)"), frameGroup);
+    lengthField_ = NumericField("lengthField", QStringLiteral("15.00"), frameGroup);
+    lengthField_->setToolTip(QStringLiteral("Maximum length allowed is 50 feet."));
+    auto* heightLabel = Named<QLabel>("heightLabel", QStringLiteral("\"H\" Height"), frameGroup);
+    heightField_ = NumericField("heightField", QStringLiteral("8.00"), frameGroup);
+    heightField_->setToolTip(QStringLiteral("Maximum height allowed is 35 feet."));
+    smrfOption_ = Named<QRadioButton>("smrfOption", QStringLiteral("SMRF"), frameGroup);
+    smrfOption_->setToolTip(QStringLiteral("Check for Special Moment Resisting Frame."));
+    smrfOption_->setChecked(true);
+    omrfOption_ = Named<QRadioButton>("omrfOption", QStringLiteral("OMRF"), frameGroup);
+    omrfOption_->setToolTip(QStringLiteral("Check for Ordinary Moment Resisting Frame."));
+    gravityLoadsButton_ =
+        Named<QPushButton>("gravityLoadsButton", QStringLiteral("&Beam Gravity Loads"), frameGroup);
+    connect(gravityLoadsButton_, &QPushButton::clicked, this, [this] { GravityLoadsCommand(); });
 
-    auto* grid = new QGridLayout(Frame4);
-    grid->addWidget(Label12, 0, 0);
-    grid->addWidget(TxtLength, 0, 1);
-    grid->addWidget(Label1, 1, 0);
-    grid->addWidget(TxtHeight, 1, 1);
+    auto* grid = new QGridLayout(frameGroup);
+    grid->addWidget(lengthLabel, 0, 0);
+    grid->addWidget(lengthField_, 0, 1);
+    grid->addWidget(heightLabel, 1, 0);
+    grid->addWidget(heightField_, 1, 1);
     auto* options = new QHBoxLayout;
-    options->addWidget(OptSMRF);
-    options->addWidget(OptOMRF);
+    options->addWidget(smrfOption_);
+    options->addWidget(omrfOption_);
     grid->addLayout(options, 2, 0, 1, 2);
-    grid->addWidget(Command2, 3, 0, 1, 2);
+    grid->addWidget(gravityLoadsButton_, 3, 0, 1, 2);
     grid->setRowStretch(4, 1);
-    return Frame4;
+    return frameGroup;
 }
 
 QGroupBox* Form1::BuildBeamInformation() {
-    Frame2 = Named<QGroupBox>("Frame2", QStringLiteral("Beam Information"));
-    ComboBeam = Named<QComboBox>("ComboBeam", Frame2);
-    ComboBeam->setMaxVisibleItems(20);
-    LblBeamWidth = Named<QLabel>("LblBeamWidth", QStringLiteral("Fl. Width ="), Frame2);
-    Label3 = Named<QLabel>("Label3", QStringLiteral("\"a\" Coef."), Frame2);
-    Label4 = Named<QLabel>("Label4", QStringLiteral("\"b\" Coef."), Frame2);
-    Label5 = Named<QLabel>("Label5", QStringLiteral("\"c\" Coef."), Frame2);
-    ComboA = Named<QComboBox>("ComboA", Frame2);
-    ComboB = Named<QComboBox>("ComboB", Frame2);
-    ComboC = Named<QComboBox>("ComboC", Frame2);
-    Label2 = Named<QLabel>("Label2", QStringLiteral("(a, b and c  override)"), Frame2);
-    TxtAoverride = NumericField("TxtAoverride", QStringLiteral("0.000"), Frame2);
-    TxtBoverride = NumericField("TxtBoverride", QStringLiteral("0.000"), Frame2);
-    TxtCoverride = NumericField("TxtCoverride", QStringLiteral("0.000"), Frame2);
+    auto* beamGroup = Named<QGroupBox>("beamGroup", QStringLiteral("Beam Information"));
+    beamList_ = Named<QComboBox>("beamList", beamGroup);
+    beamList_->setMaxVisibleItems(20);
+    beamWidthLabel_ = Named<QLabel>("beamWidthLabel", QStringLiteral("Fl. Width ="), beamGroup);
+    auto* aCoefficientLabel =
+        Named<QLabel>("aCoefficientLabel", QStringLiteral("\"a\" Coef."), beamGroup);
+    auto* bCoefficientLabel =
+        Named<QLabel>("bCoefficientLabel", QStringLiteral("\"b\" Coef."), beamGroup);
+    auto* cCoefficientLabel =
+        Named<QLabel>("cCoefficientLabel", QStringLiteral("\"c\" Coef."), beamGroup);
+    aCoefficientList_ = Named<QComboBox>("aCoefficientList", beamGroup);
+    bCoefficientList_ = Named<QComboBox>("bCoefficientList", beamGroup);
+    cCoefficientList_ = Named<QComboBox>("cCoefficientList", beamGroup);
+    auto* overrideLabel =
+        Named<QLabel>("overrideLabel", QStringLiteral("(a, b and c  override)"), beamGroup);
+    aOverrideField_ = NumericField("aOverrideField", QStringLiteral("0.000"), beamGroup);
+    bOverrideField_ = NumericField("bOverrideField", QStringLiteral("0.000"), beamGroup);
+    cOverrideField_ = NumericField("cOverrideField", QStringLiteral("0.000"), beamGroup);
 
-    auto* grid = new QGridLayout(Frame2);
-    grid->addWidget(ComboBeam, 0, 0, 1, 2);
-    grid->addWidget(LblBeamWidth, 0, 2);
-    grid->addWidget(Label2, 1, 2);
-    grid->addWidget(Label3, 2, 0);
-    grid->addWidget(ComboA, 2, 1);
-    grid->addWidget(TxtAoverride, 2, 2);
-    grid->addWidget(Label4, 3, 0);
-    grid->addWidget(ComboB, 3, 1);
-    grid->addWidget(TxtBoverride, 3, 2);
-    grid->addWidget(Label5, 4, 0);
-    grid->addWidget(ComboC, 4, 1);
-    grid->addWidget(TxtCoverride, 4, 2);
+    auto* grid = new QGridLayout(beamGroup);
+    grid->addWidget(beamList_, 0, 0, 1, 2);
+    grid->addWidget(beamWidthLabel_, 0, 2);
+    grid->addWidget(overrideLabel, 1, 2);
+    grid->addWidget(aCoefficientLabel, 2, 0);
+    grid->addWidget(aCoefficientList_, 2, 1);
+    grid->addWidget(aOverrideField_, 2, 2);
+    grid->addWidget(bCoefficientLabel, 3, 0);
+    grid->addWidget(bCoefficientList_, 3, 1);
+    grid->addWidget(bOverrideField_, 3, 2);
+    grid->addWidget(cCoefficientLabel, 4, 0);
+    grid->addWidget(cCoefficientList_, 4, 1);
+    grid->addWidget(cOverrideField_, 4, 2);
     grid->setColumnStretch(1, 1);
-    return Frame2;
+    return beamGroup;
 }
 
 QGroupBox* Form1::BuildColumnSize() {
-    Frame1 = Named<QGroupBox>("Frame1", QStringLiteral("Column Size"));
-    ComboColumn = Named<QComboBox>("ComboColumn", Frame1);
-    ComboColumn->setMaxVisibleItems(20);
-    LblColumnWidth = Named<QLabel>("LblColumnWidth", QStringLiteral("Fl. Width ="), Frame1);
+    auto* columnGroup = Named<QGroupBox>("columnGroup", QStringLiteral("Column Size"));
+    columnList_ = Named<QComboBox>("columnList", columnGroup);
+    columnList_->setMaxVisibleItems(20);
+    columnWidthLabel_ =
+        Named<QLabel>("columnWidthLabel", QStringLiteral("Fl. Width ="), columnGroup);
     // The current-code checks' column inputs.
-    LblColumnAxialLoad = Named<QLabel>("LblColumnAxialLoad", QStringLiteral("Puc (kip)"), Frame1);
-    TxtColumnAxialLoad = NumericField("TxtColumnAxialLoad", QStringLiteral("0.000"), Frame1);
-    TxtColumnAxialLoad->setToolTip(
+    auto* axialLoadLabel =
+        Named<QLabel>("axialLoadLabel", QStringLiteral("Puc (kip)"), columnGroup);
+    axialLoadField_ = NumericField("axialLoadField", QStringLiteral("0.000"), columnGroup);
+    axialLoadField_->setToolTip(
         QStringLiteral("Factored axial compression of the column at the joint (AISC 358-16)."));
-    ChkColumnAbove =
-        Named<QCheckBox>("ChkColumnAbove", QStringLiteral("Column continues above"), Frame1);
-    connect(ChkColumnAbove, &QCheckBox::toggled, this, [this] { ColumnAboveToggled(); });
-    auto* box = new QGridLayout(Frame1);
-    box->addWidget(ComboColumn, 0, 0, 1, 2);
-    box->addWidget(LblColumnWidth, 1, 0, 1, 2);
-    box->addWidget(LblColumnAxialLoad, 2, 0);
-    box->addWidget(TxtColumnAxialLoad, 2, 1);
-    box->addWidget(ChkColumnAbove, 3, 0, 1, 2);
-    return Frame1;
+    columnAboveBox_ =
+        Named<QCheckBox>("columnAboveBox", QStringLiteral("Column continues above"), columnGroup);
+    connect(columnAboveBox_, &QCheckBox::toggled, this, [this] { ColumnAboveToggled(); });
+    auto* box = new QGridLayout(columnGroup);
+    box->addWidget(columnList_, 0, 0, 1, 2);
+    box->addWidget(columnWidthLabel_, 1, 0, 1, 2);
+    box->addWidget(axialLoadLabel, 2, 0);
+    box->addWidget(axialLoadField_, 2, 1);
+    box->addWidget(columnAboveBox_, 3, 0, 1, 2);
+    return columnGroup;
 }
 
 QGroupBox* Form1::BuildSteelGrade() {
-    Frame3 = Named<QGroupBox>("Frame3", QStringLiteral("Steel Grade"));
-    ComboGrade = Named<QComboBox>("ComboGrade", Frame3);
-    auto* box = new QVBoxLayout(Frame3);
-    box->addWidget(ComboGrade);
-    return Frame3;
+    auto* gradeGroup = Named<QGroupBox>("gradeGroup", QStringLiteral("Steel Grade"));
+    gradeList_ = Named<QComboBox>("gradeList", gradeGroup);
+    auto* box = new QVBoxLayout(gradeGroup);
+    box->addWidget(gradeList_);
+    return gradeGroup;
 }
 
 QTabWidget* Form1::BuildResultPages() {
-    SSTab1 = Named<QTabWidget>("SSTab1", this);
-    MSFlexGrid2 = new ResultGridView(state_.grids.summary, kSummaryScrollLimit, SSTab1);
-    MSFlexGrid2->setObjectName(QStringLiteral("MSFlexGrid2"));
-    MSFlexGrid4 = new ResultGridView(state_.grids.parameters, kParametersScrollLimit, SSTab1);
-    MSFlexGrid4->setObjectName(QStringLiteral("MSFlexGrid4"));
-    MSFlexGrid3 = new ResultGridView(state_.grids.checks, kChecksScrollLimit, SSTab1);
-    MSFlexGrid3->setObjectName(QStringLiteral("MSFlexGrid3"));
-    Picture1 = new ConnectionSketch(SSTab1);
-    Aisc358Tab = new Aisc358Page(SSTab1);
+    resultPages_ = Named<QTabWidget>("resultPages", this);
+    summaryGrid_ = new ResultGridView(state_.grids.summary, kSummaryScrollLimit, resultPages_);
+    summaryGrid_->setObjectName(QStringLiteral("summaryGrid"));
+    parametersGrid_ =
+        new ResultGridView(state_.grids.parameters, kParametersScrollLimit, resultPages_);
+    parametersGrid_->setObjectName(QStringLiteral("parametersGrid"));
+    checksGrid_ = new ResultGridView(state_.grids.checks, kChecksScrollLimit, resultPages_);
+    checksGrid_->setObjectName(QStringLiteral("checksGrid"));
+    sketch_ = new ConnectionSketch(resultPages_);
+    aisc358Page_ = new Aisc358Page(resultPages_);
 
-    SSTab1->addTab(MSFlexGrid2, QStringLiteral("&Calculation Summary"));
-    SSTab1->addTab(MSFlexGrid4, QStringLiteral("Beam and Column Parameters"));
-    SSTab1->addTab(Picture1, QStringLiteral("Diagram"));
-    SSTab1->addTab(MSFlexGrid3, QStringLiteral("Design Checks"));
-    SSTab1->addTab(Aisc358Tab, QStringLiteral("AISC 358-16"));
-    SSTab1->setCurrentIndex(0);
-    return SSTab1;
+    resultPages_->addTab(summaryGrid_, QStringLiteral("&Calculation Summary"));
+    resultPages_->addTab(parametersGrid_, QStringLiteral("Beam and Column Parameters"));
+    resultPages_->addTab(sketch_, QStringLiteral("Diagram"));
+    resultPages_->addTab(checksGrid_, QStringLiteral("Design Checks"));
+    resultPages_->addTab(aisc358Page_, QStringLiteral("AISC 358-16"));
+    resultPages_->setCurrentIndex(0);
+    return resultPages_;
 }
 
 void Form1::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
     const auto add = [this](QMenu* menu, const char* name, const QString& caption,
                             const QKeySequence& key, std::function<void()> command) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(key);
         connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
-        return action;
     };
-    const auto separator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
-    mnuFile_New = add(file, "mnuFile_New", QStringLiteral("&New"),
-                      QKeySequence(Qt::CTRL | Qt::Key_N), [this] { NewCommand(); });
-    mnuFile_Open = add(file, "mnuFile_Open", QStringLiteral("&Open..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenCommand(); });
-    separator(file, "mnuFile_Sep1");
-    mnuFile_Save = add(file, "mnuFile_Save", QStringLiteral("Save"),
-                       QKeySequence(Qt::CTRL | Qt::Key_S), [this] { SaveCommand(); });
-    mnuFile_SaveAs = add(file, "mnuFile_SaveAs", QStringLiteral("Save As..."), QKeySequence(),
-                         [this] { SaveAsCommand(); });
-    separator(file, "mnuFile_Sep2");
-    mnuFile_Print = add(file, "mnuFile_Print", QStringLiteral("&Print"),
-                        QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintCommand(); });
-    mnuFile_ExportPdf = add(file, "mnuFile_ExportPdf", QStringLiteral("&Export PDF..."),
-                            QKeySequence(), [this] { ExportPdfCommand(); });
-    separator(file, "mnuFile_Sep3");
-    mnuFile_Exit =
-        add(file, "mnuFile_Exit", QStringLiteral("E&xit"), QKeySequence(), [this] { close(); });
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    add(file, "newAction", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+        [this] { NewCommand(); });
+    add(file, "openAction", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+        [this] { OpenCommand(); });
+    file->addSeparator();
+    add(file, "saveAction", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        [this] { SaveCommand(); });
+    add(file, "saveAsAction", QStringLiteral("Save As..."), QKeySequence(),
+        [this] { SaveAsCommand(); });
+    file->addSeparator();
+    add(file, "printAction", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
+        [this] { PrintCommand(); });
+    add(file, "exportPdfAction", QStringLiteral("&Export PDF..."), QKeySequence(),
+        [this] { ExportPdfCommand(); });
+    file->addSeparator();
+    add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(), [this] { close(); });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    tools->setObjectName(QStringLiteral("mnuTools"));
-    mnuTools_FindDesigns =
-        add(tools, "mnuTools_FindDesigns", QStringLiteral("&Find Designs..."),
-            QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindDesignsCommand(); });
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    add(tools, "findDesignsAction", QStringLiteral("&Find Designs..."),
+        QKeySequence(Qt::CTRL | Qt::Key_F), [this] { FindDesignsCommand(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("MnuHelp"));
-    MnuHelp_Contents = add(help, "MnuHelp_Contents", QStringLiteral("&Contents..."),
-                           QKeySequence(Qt::Key_F1), [this] { ContentsCommand(); });
-    separator(help, "mnuHelp_Sep1");
-    mnuHelp_About = add(help, "mnuHelp_About", QStringLiteral("&About Vantrel..."), QKeySequence(),
-                        [this] { AboutCommand(); });
+    help->setObjectName(QStringLiteral("helpMenu"));
+    add(help, "contentsAction", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1),
+        [this] { ContentsCommand(); });
+    help->addSeparator();
+    add(help, "aboutAction", QStringLiteral("&About Vantrel..."), QKeySequence(),
+        [this] { AboutCommand(); });
 }
 
 void Form1::BuildToolbar() {
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setIconSize(QSize(24, 24));
-    const auto button = [this](const char* key, const QIcon& icon, const QString& text,
-                               const QString& tip) {
+    QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar"));
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    const auto button = [this](const char* name, const QIcon& icon, const QString& text,
+                               const QString& tip, void (Form1::*command)()) {
         auto* action = new QAction(icon, text, this);
-        action->setObjectName(QLatin1String(key));
-        action->setData(QLatin1String(key));
+        action->setObjectName(QLatin1String(name));
         action->setToolTip(tip);
-        connect(action, &QAction::triggered, this,
-                [this, key] { ToolbarCommand(QLatin1String(key)); });
+        connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
         return action;
     };
-    Toolbar1->addAction(button("TLB_NEW", ThemeIcon("document-new", "new.svg"),
-                               QStringLiteral("New"),
-                               QStringLiteral("Start a New Reduced Beam Section File")));
-    Toolbar1->addAction(button("TLB_OPEN", ThemeIcon("document-open", "open.svg"),
-                               QStringLiteral("Open"),
-                               QStringLiteral("Open a Reduced Beam Section File")));
+    toolbar->addAction(
+        button("toolbarNew", ThemeIcon("document-new", "new.svg"), QStringLiteral("New"),
+               QStringLiteral("Start a New Reduced Beam Section File"), &Form1::NewCommand));
+    toolbar->addAction(
+        button("toolbarOpen", ThemeIcon("document-open", "open.svg"), QStringLiteral("Open"),
+               QStringLiteral("Open a Reduced Beam Section File"), &Form1::OpenCommand));
 
     QAction* save =
-        button("TLB_SAVE", ThemeIcon("document-save", "save.svg"), QStringLiteral("Save"),
-               QStringLiteral("Save the current Reduced Beam Section Data"));
+        button("toolbarSave", ThemeIcon("document-save", "save.svg"), QStringLiteral("Save"),
+               QStringLiteral("Save the current Reduced Beam Section Data"), &Form1::SaveCommand);
     auto* saveMenu = new QMenu(this);
-    saveMenu->setObjectName(QStringLiteral("TLB_SAVE_Menu"));
-    saveMenu->addAction(
-        button("MNU_SAVE", QIcon(), QStringLiteral("Save"), QStringLiteral("Save")));
-    saveMenu->addAction(
-        button("MNU_SAVEAS", QIcon(), QStringLiteral("Save As..."), QStringLiteral("Save As...")));
-    auto* saveButton = new QToolButton(Toolbar1);
-    saveButton->setObjectName(QStringLiteral("TLB_SAVE_Button"));
+    saveMenu->setObjectName(QStringLiteral("toolbarSaveMenu"));
+    saveMenu->addAction(button("toolbarSaveMenuSave", QIcon(), QStringLiteral("Save"),
+                               QStringLiteral("Save"), &Form1::SaveCommand));
+    saveMenu->addAction(button("toolbarSaveMenuSaveAs", QIcon(), QStringLiteral("Save As..."),
+                               QStringLiteral("Save As..."), &Form1::SaveAsCommand));
+    auto* saveButton = new QToolButton(toolbar);
+    saveButton->setObjectName(QStringLiteral("toolbarSaveButton"));
     saveButton->setDefaultAction(save);
     saveButton->setMenu(saveMenu);
     saveButton->setPopupMode(QToolButton::MenuButtonPopup);
-    Toolbar1->addWidget(saveButton);
+    toolbar->addWidget(saveButton);
 
-    Toolbar1->addSeparator();
-    QAction* print =
-        button("TLB_PRINT", ThemeIcon("document-print", "print.svg"), QStringLiteral("Print"),
-               QStringLiteral("Print Reduced Beam Section Report"));
-    Toolbar1->addAction(print);
-    Toolbar1->addSeparator();
-    Toolbar1->addAction(button("TLB_HELP", ThemeIcon("help-contents", "help.svg"),
-                               QStringLiteral("Help"), QStringLiteral("Help")));
-}
-
-void Form1::ToolbarCommand(const QString& key) {
-    if (key == QLatin1String("TLB_NEW")) {
-        NewCommand();
-    } else if (key == QLatin1String("TLB_OPEN")) {
-        OpenCommand();
-    } else if (key == QLatin1String("TLB_SAVE") || key == QLatin1String("MNU_SAVE")) {
-        SaveCommand();
-    } else if (key == QLatin1String("MNU_SAVEAS")) {
-        SaveAsCommand();
-    } else if (key == QLatin1String("TLB_PRINT")) {
-        PrintCommand();
-    } else if (key == QLatin1String("TLB_HELP")) {
-        ContentsCommand();
-    }
+    toolbar->addSeparator();
+    toolbar->addAction(
+        button("toolbarPrint", ThemeIcon("document-print", "print.svg"), QStringLiteral("Print"),
+               QStringLiteral("Print Reduced Beam Section Report"), &Form1::PrintCommand));
+    toolbar->addSeparator();
+    toolbar->addAction(button("toolbarHelp", ThemeIcon("help-contents", "help.svg"),
+                              QStringLiteral("Help"), QStringLiteral("Help"),
+                              &Form1::ContentsCommand));
 }
 
 }  // namespace vantrel

@@ -10,7 +10,7 @@ namespace vantrel {
 FormLoads& Form1::EnsureLoads() {
     if (!loads_) {
         loads_ = new FormLoads(
-            state_.record, *prompts_, [this] { return TxtLength->text(); }, this);
+            state_.record, *prompts_, [this] { return lengthField_->text(); }, this);
         connect(loads_, &QDialog::finished, this, [this](int result) {
             if (result == QDialog::Accepted) SetModified(true);
             DiscardLoads();

@@ -59,8 +59,8 @@ void Form1::FindDesignsCommand() {
     connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
         const auto chosen = dialog->Chosen();
         if (result != QDialog::Accepted || !chosen) return;
-        ComboBeam->setCurrentIndex(ComboBeam->findText(chosen->first));
-        ComboColumn->setCurrentIndex(ComboColumn->findText(chosen->second));
+        beamList_->setCurrentIndex(beamList_->findText(chosen->first));
+        columnList_->setCurrentIndex(columnList_->findText(chosen->second));
         CalculateCommand();
     });
     prompts_->ShowDialog(*dialog);

@@ -1,6 +1,6 @@
 #pragma once
-// "Gravity Loads at Beam": the three distributed and three point loads with
-// their dead and live parts and the point-load locations. The fifteen field
+// "Gravity Loads at Beam": the distributed and point loads with their dead
+// and live parts and the point-load locations, kLoadCount of each. The field
 // texts are the loads' working copy while the dialog exists; it is filled
 // from the design record when created, and OK stores the formatted values
 // back into the record. The owner discards the dialog after OK or Cancel.
@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "model/design_inputs.h"
 #include "model/design_record.h"
@@ -27,9 +28,7 @@ class FormLoads final : public QDialog {
     FormLoads(DesignRecord& record, Prompts& prompts, std::function<QString()> lengthText,
               QWidget* parent = nullptr);
 
-    // The fifteen texts by their project-file names ("DistDL1" ...).
-    QString Text(std::string_view inputName) const;
-    void SetText(std::string_view inputName, const QString& text);
+    // The field texts as the loads of the inputs, and back.
     void CopyTo(DesignInputs& inputs) const;
     void CopyFrom(const DesignInputs& inputs);
 
@@ -39,24 +38,33 @@ class FormLoads final : public QDialog {
     void accept() override;
 
   private:
-    struct Field {
-        const char* objectName = nullptr;
-        std::string_view inputName;
-        LoadValues DesignRecord::*kind = nullptr;
-        int index = 0;
-        bool location = false;
-        QLineEdit* edit = nullptr;
+    using Fields = std::array<QLineEdit*, kLoadCount>;
+    // One kind of load: its fields, its texts in the inputs and its values
+    // in the record.
+    struct Kind {
+        Fields FormLoads::*fields;
+        LoadTexts DesignInputs::*texts;
+        LoadValues DesignRecord::*values;
+        bool location;
     };
+    static const std::array<Kind, 5> kKinds;
 
+    void BuildFields();
     void BuildLayout();
-    QLineEdit* EditOf(std::string_view inputName) const;
+    void GuardFields();
     void ShowRefusal(const QString& message);
+    // The check of a field's text, which it may tidy; a refusal's message.
+    std::optional<QString> Check(bool location, QLineEdit& field) const;
 
     DesignRecord& record_;
     Prompts& prompts_;
     std::function<QString()> lengthText_;
     FocusGuard* guard_;
-    std::array<Field, 15> fields_;
+    Fields distributedDeadFields_{};
+    Fields distributedLiveFields_{};
+    Fields pointDeadFields_{};
+    Fields pointLiveFields_{};
+    Fields pointLocationFields_{};
 };
 
 }  // namespace vantrel

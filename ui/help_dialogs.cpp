@@ -85,13 +85,13 @@ void CentreOnScreen(QWidget& window) {
 
 FrmHelp::FrmHelp(Prompts& prompts, QString programDir, QWidget* parent)
     : QDialog(parent), prompts_(prompts), programDir_(std::move(programDir)) {
-    setObjectName(QStringLiteral("FrmHelp"));
+    setObjectName(QStringLiteral("helpDialog"));
     setWindowTitle(QStringLiteral("Vantrel Help"));
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* label = new QLabel(this);
-    label->setObjectName(QStringLiteral("Label1"));
+    label->setObjectName(QStringLiteral("helpText"));
     label->setText(
         QStringLiteral("For a sample calculation, see the Vantrel_Sample.pdf document in "
                        "this program's directory.\nNote: Adobe Acrobat Reader") +
@@ -100,16 +100,16 @@ FrmHelp::FrmHelp(Prompts& prompts, QString programDir, QWidget* parent)
     label->setMinimumWidth(360);
 
     auto* sample = new QPushButton(QStringLiteral("&Sample Report"), this);
-    sample->setObjectName(QStringLiteral("cmdSampleReport"));
+    sample->setObjectName(QStringLiteral("sampleReportButton"));
     sample->setAutoDefault(false);
     connect(sample, &QPushButton::clicked, this, &FrmHelp::OpenSampleReport);
     auto* examples = new QPushButton(QStringLiteral("&Examples"), this);
-    examples->setObjectName(QStringLiteral("cmdExamples"));
+    examples->setObjectName(QStringLiteral("examplesButton"));
     examples->setAutoDefault(false);
     connect(examples, &QPushButton::clicked, this, &FrmHelp::OpenExamples);
 
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -167,14 +167,14 @@ QString FrmAbout::MailAddress() {
 }
 
 FrmAbout::FrmAbout(Prompts& prompts, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Vantrel"));
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* title =
         new QLabel(QStringLiteral("Vantrel v. ") + QStringLiteral(VANTREL_VERSION_TEXT), this);
-    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setObjectName(QStringLiteral("titleLabel"));
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
@@ -189,17 +189,17 @@ FrmAbout::FrmAbout(Prompts& prompts, QWidget* parent) : QDialog(parent) {
         QStringLiteral("Reduced Beam Section moment connections to FEMA 350 (July 2000).\n"
                        "Licensed to the registered user; all rights reserved."),
         this);
-    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setObjectName(QStringLiteral("versionLabel"));
 
     auto* web = new LinkLabel(
         WebAddress(), [this, &prompts] { prompts.OpenUrl(QUrl(WebAddress())); }, this);
-    web->setObjectName(QStringLiteral("Label1"));
+    web->setObjectName(QStringLiteral("webLink"));
     auto* mail = new LinkLabel(
         QStringLiteral("Contact us"), [&prompts] { prompts.OpenUrl(QUrl(MailAddress())); }, this);
-    mail->setObjectName(QStringLiteral("Label2"));
+    mail->setObjectName(QStringLiteral("mailLink"));
 
     auto* text = new QPlainTextEdit(QString::fromLatin1(kDisclaimer), this);
-    text->setObjectName(QStringLiteral("Text1"));
+    text->setObjectName(QStringLiteral("aboutText"));
     text->setReadOnly(true);
     text->setMinimumSize(420, 150);
 
@@ -208,7 +208,7 @@ FrmAbout::FrmAbout(Prompts& prompts, QWidget* parent) : QDialog(parent) {
     line->setFrameShadow(QFrame::Sunken);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);  // Enter; Esc rejects the dialog, which closes it the same way
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

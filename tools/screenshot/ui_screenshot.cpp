@@ -17,16 +17,21 @@ int main(int argc, char** argv) {
         return 2;
     }
     vantrel::Form1 window;
-    const auto choose = [](QComboBox* list, const char* text) {
-        list->setCurrentIndex(list->findText(QLatin1String(text)));
+    const auto choose = [&window](const char* list, const char* text) {
+        auto* combo = window.findChild<QComboBox*>(QLatin1String(list));
+        combo->setCurrentIndex(combo->findText(QLatin1String(text)));
     };
-    choose(window.ComboBeam, "W 21x44");
-    choose(window.ComboColumn, "W 14x90");
-    window.TxtLength->setText(QStringLiteral("30.00"));
-    window.TxtDescription->setText(
-        QStringLiteral("Worked example: W 21x44 beam to W 14x90 column"));
+    const auto type = [&window](const char* field, const QString& text) {
+        window.findChild<QLineEdit*>(QLatin1String(field))->setText(text);
+    };
+    choose("beamList", "W 21x44");
+    choose("columnList", "W 14x90");
+    type("lengthField", QStringLiteral("30.00"));
+    type("descriptionField", QStringLiteral("Worked example: W 21x44 beam to W 14x90 column"));
     window.CalculateCommand();
-    if (argc > 2) window.SSTab1->setCurrentIndex(QString::fromLocal8Bit(argv[2]).toInt());
+    if (argc > 2)
+        window.findChild<QTabWidget*>(QStringLiteral("resultPages"))
+            ->setCurrentIndex(QString::fromLocal8Bit(argv[2]).toInt());
     window.show();
 
     int status = 1;
