@@ -1,328 +1,309 @@
-// The main window's numeric fields with real keys and mouse clicks: the key
-// filter, the check before the focus may leave, the refusal that keeps the
-// focus, the formatting afterwards, and the coefficient lists whose choice
-// discards their override.
+// The numeric fields of the window and of the loads dialog with real keys
+// and clicks: the key filter, the check before the focus may leave, the
+// refusal that keeps the focus, the formatting afterwards; the coefficient
+// lists that take back their override; the loads dialog's OK and Cancel.
 #include <QPushButton>
 #include <QRadioButton>
-#include <QWheelEvent>
-#include <memory>
+#include <QTemporaryDir>
 
+#include "files/project_file.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
-#include "scripted_prompts.h"
+#include "ui/form_loads.h"
 #include "ui_test_support.h"
 
 namespace vantrel::test {
 
-enum class Leave {
-    Tab,
-    Backtab,
-    ClickField,
-    ClickButtonThroughWindow,
-    ClickButton,
-    AccessKeyCalc,
-    AccessKeyLoads
-};
+enum class Leave { Tab, Backtab, ClickField, ClickThroughWindow, ClickButton, AltC, AltB };
 
 class InputFieldsTest : public QObject, WindowFixture {
     Q_OBJECT
 
-  private:
-    QLineEdit* Field(const QString& name) { return window_->findChild<QLineEdit*>(name); }
-    void LeaveBy(QLineEdit* field, Leave how);
+    static void ClickThroughWindow(QWidget* window, QWidget* target) {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          target->mapTo(window, target->rect().center()));
+    }
+    // Every way the focus may leave a field; Alt+C only when asked for.
+    static void AddLeaveRows(bool altC) {
+        QTest::addColumn<Leave>("how");
+        QTest::newRow("Tab") << Leave::Tab;
+        QTest::newRow("Shift+Tab") << Leave::Backtab;
+        QTest::newRow("click on another field") << Leave::ClickField;
+        QTest::newRow("click on a button, through the window") << Leave::ClickThroughWindow;
+        QTest::newRow("click on a button") << Leave::ClickButton;
+        if (altC) QTest::newRow("access key of Calculate") << Leave::AltC;
+        QTest::newRow("access key of Beam Gravity Loads") << Leave::AltB;
+    }
+    void LeaveLengthBy(Leave how) {
+        QLineEdit* field = Find("lengthField");
+        auto* calculate = Find<QPushButton>("calculateButton");
+        if (how == Leave::Tab) QTest::keyClick(field, Qt::Key_Tab);
+        if (how == Leave::Backtab) QTest::keyClick(field, Qt::Key_Backtab, Qt::ShiftModifier);
+        if (how == Leave::ClickField) QTest::mouseClick(Find("descriptionField"), Qt::LeftButton);
+        if (how == Leave::ClickThroughWindow) ClickThroughWindow(window_.get(), calculate);
+        if (how == Leave::ClickButton) QTest::mouseClick(calculate, Qt::LeftButton);
+        if (how == Leave::AltC) QTest::keyClick(field, Qt::Key_C, Qt::AltModifier);
+        if (how == Leave::AltB) QTest::keyClick(field, Qt::Key_B, Qt::AltModifier);
+    }
+    FormLoads* OpenLoads() {
+        prompts_.ExpectDialog();
+        Find<QPushButton>("gravityLoadsButton")->click();
+        auto* loads = qobject_cast<FormLoads*>(prompts_.lastDialog.data());
+        if (loads == nullptr || !ShowActive(*loads)) qFatal("no active loads dialog");
+        return loads;
+    }
+    // Leaves a field by Tab: the formatted text, or (shown empty) one
+    // refusal that keeps the focus on the text as typed.
+    void LeaveAndCheck(QLineEdit* field, const QString& typed, const QString& shown) {
+        const bool refused = shown.isEmpty();
+        if (refused) prompts_.ExpectMessage();
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(prompts_.Messages().size(), qsizetype{refused ? 1 : 0});
+        QCOMPARE(field->hasFocus(), refused);
+        QCOMPARE(field->text(), refused ? typed : shown);
+        if (refused) QCOMPARE(field->selectedText(), typed);
+    }
+    static void AddLimitColumns() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");  // empty: refused
+    }
 
   private slots:
-    void init();
-    void cleanup();
+    void init() { Start(); }
+    void cleanup() { Stop(); }
 
-    void keyFilter_data();
-    void keyFilter();
-    void refusalKeepsFocus_data();
-    void refusalKeepsFocus();
-    void acceptedTextLeaves_data();
-    void acceptedTextLeaves();
-    void limits_data();
-    void limits();
-    void overrideKeptUntilAnotherCoefficientIsChosen_data();
-    void overrideKeptUntilAnotherCoefficientIsChosen();
-    void descriptionSelectedOnEntry();
-    void fieldSelectsItsTextOnEntry_data();
-    void fieldSelectsItsTextOnEntry();
+    void keyFilter_data() {
+        QTest::addColumn<QString>("field");
+        for (const char* name : {"lengthField", "heightField", "aOverrideField", "bOverrideField",
+                                 "cOverrideField", "axialLoadField"})
+            QTest::newRow(name) << name;
+    }
+    void keyFilter() {
+        QFETCH(QString, field);
+        Retype(Find(field), QStringLiteral("1a-2 ,.3e"));
+        QTest::keyClick(Find(field), Qt::Key_Return);  // discarded: no check, no command
+        QCOMPARE(Find(field)->text(), QStringLiteral("12.3"));
+        QVERIFY(Find(field)->hasFocus() && prompts_.calls.isEmpty() && !Calculated(*window_));
+    }
+
+    void refusalKeepsFocus_data() { AddLeaveRows(true); }
+    void refusalKeepsFocus() {
+        QFETCH(Leave, how);
+        Retype(Find("lengthField"), QStringLiteral("1.2.3"));
+        prompts_.ExpectMessage();
+        LeaveLengthBy(how);
+        QTRY_COMPARE(prompts_.calls.size(), qsizetype{1});
+        QVERIFY(prompts_.calls.first().text.contains(QStringLiteral("(1.2.3)")));
+        QVERIFY(Find("lengthField")->hasFocus());
+        QCOMPARE(Find("lengthField")->selectedText(), QStringLiteral("1.2.3"));
+        QCoreApplication::processEvents();  // and nothing else happens
+        QVERIFY(!Calculated(*window_) && prompts_.calls.size() == 1);
+    }
+
+    // Not Alt+C: the "&Calculation Summary" page shares it, and Qt only
+    // moves the focus for a shared access key.
+    void acceptedTextLeaves_data() { AddLeaveRows(false); }
+    void acceptedTextLeaves() {
+        QFETCH(Leave, how);
+        Retype(Find("lengthField"), QStringLiteral("20"));
+        if (how == Leave::AltB) prompts_.ExpectDialog();
+        LeaveLengthBy(how);
+        QTRY_VERIFY(!Find("lengthField")->hasFocus());
+        QCOMPARE(Find("lengthField")->text(), QStringLiteral("20.00"));
+        const bool calculates = how == Leave::ClickButton || how == Leave::ClickThroughWindow;
+        QTRY_COMPARE(Calculated(*window_), calculates);
+        if (calculates) QCOMPARE(window_->State().labels.LabelLength, std::string("20.00 ft."));
+        if (how == Leave::AltB) QTRY_VERIFY(prompts_.lastDialog != nullptr);
+        QVERIFY(prompts_.Messages().isEmpty());
+    }
+
+    // Each field has its own rule, read with the length (15 ft) or beam it depends on.
+    void limits_data() {
+        AddLimitColumns();
+        QTest::addColumn<QString>("beam");
+        const char* const rows[][4] = {{"length 50", "lengthField", "50", "50.00"},
+                                       {"length 50.01", "lengthField", "50.01", ""},
+                                       {"height 35", "heightField", "35", "35.000"},
+                                       {"height 35.01", "heightField", "35.01", ""},
+                                       {"a 27", "aOverrideField", "27", "27.000"},
+                                       {"a 27.01", "aOverrideField", "27.01", ""},
+                                       {"b 36", "bOverrideField", "36", "36.000"},
+                                       {"b 36.01", "bOverrideField", "36.01", ""},
+                                       {"Puc 10000", "axialLoadField", "10000", "10000.000"},
+                                       {"Puc 10000.0005", "axialLoadField", "10000.0005", ""},
+                                       {"emptied", "axialLoadField", "", "0.000"}};
+        for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2] << r[3] << "W 4x13";
+        for (const char* beam : {"W 21x44", "W 14x90"}) {
+            const double half = ShapeFromDesignation(beam).bf * 0.5;
+            const QString limit = QString::fromStdString(Format(half, "0.000"));
+            QTest::addRow("c at half the flange of %s", beam)
+                << "cOverrideField" << limit << limit << beam;
+            QTest::addRow("c beyond it, %s", beam)
+                << "cOverrideField" << QString::fromStdString(Format(half + 0.001, "0.000"))
+                << QString() << beam;
+        }
+    }
+    void limits() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, beam);
+        Choose(List("beamList"), beam);
+        Retype(Find(field), typed);
+        LeaveAndCheck(Find(field), typed, shown);
+    }
+
+    // Passing through a coefficient list keeps its override; choosing another
+    // entry gives the dimension back to the list.
+    void overrideKeptUntilAnotherCoefficientIsChosen_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("before");  // the control before the list in the tab order
+        QTest::addColumn<QString>("override");
+        QTest::newRow("a") << "aCoefficientList"
+                           << "beamList"
+                           << "aOverrideField";
+        QTest::newRow("b") << "bCoefficientList"
+                           << "aOverrideField"
+                           << "bOverrideField";
+        QTest::newRow("c") << "cCoefficientList"
+                           << "bOverrideField"
+                           << "cOverrideField";
+    }
+    void overrideKeptUntilAnotherCoefficientIsChosen() {
+        QFETCH(QString, list);
+        QFETCH(QString, before);
+        QFETCH(QString, override);
+        Retype(Find(override), QStringLiteral("1.5"));
+        Find<QWidget>(before)->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Find<QWidget>(before), Qt::Key_Tab);
+        QVERIFY(List(list)->hasFocus());
+        QTest::keyClick(List(list), Qt::Key_Tab);
+        ClickThroughWindow(window_.get(), List(list));
+        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        QCOMPARE(Find(override)->text(), QStringLiteral("1.500"));
+        QTest::keyClick(List(list), Qt::Key_Down);
+        QCOMPARE(Find(override)->text(), QStringLiteral("0.000"));
+    }
+
+    // Typing into a field just entered replaces its text, however the focus came.
+    void fieldSelectsItsTextOnEntry_data() {
+        QTest::addColumn<QString>("way");
+        for (const char* way : {"window shown", "tab", "backtab", "click"})
+            QTest::newRow(way) << way;
+    }
+    void fieldSelectsItsTextOnEntry() {
+        QFETCH(QString, way);
+        QLineEdit* field = Find(way == "window shown" ? "lengthField" : "heightField");
+        if (way == "tab") QTest::keyClick(Find("lengthField"), Qt::Key_Tab);
+        if (way == "backtab") {
+            Find<QRadioButton>("smrfOption")->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(Find<QRadioButton>("smrfOption"), Qt::Key_Backtab, Qt::ShiftModifier);
+        }
+        if (way == "click")
+            QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier,
+                              QPoint(4, field->height() / 2));
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, QStringLiteral("7"));
+        QCOMPARE(field->text(), QStringLiteral("7"));
+    }
+
+    void loadFieldChecks_data() {
+        AddLimitColumns();
+        QTest::newRow("dead load 100") << "distributedDead1"
+                                       << "100"
+                                       << "100.000";
+        QTest::newRow("live load 150") << "distributedLive2"
+                                       << "150"
+                                       << "";
+        QTest::newRow("point live load 100.01") << "pointLive3"
+                                                << "100.01"
+                                                << "";
+        QTest::newRow("point dead load emptied") << "pointDead1"
+                                                 << ""
+                                                 << "0.000";
+        QTest::newRow("location 15 at 15 ft") << "pointLocation1"
+                                              << "15"
+                                              << "15.00";
+        QTest::newRow("location 15.01 at 15 ft") << "pointLocation2"
+                                                 << "15.01"
+                                                 << "";
+    }
+    void loadFieldChecks() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLineEdit* edit = Child(*OpenLoads(), field);
+        Retype(edit, typed + QStringLiteral("x -"));  // the filter drops the last three
+        LeaveAndCheck(edit, typed, shown);
+    }
+
+    // OK and Cancel wait for a refused field; then OK stores it, Cancel drops it.
+    void loadButtonsWaitForTheField_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("OK") << "okButton";
+        QTest::newRow("Cancel") << "cancelButton";
+    }
+    void loadButtonsWaitForTheField() {
+        QFETCH(QString, button);
+        FormLoads* loads = OpenLoads();
+        QLineEdit* edit = Child(*loads, "distributedDead2");
+        Retype(edit, QStringLiteral("250"));
+        prompts_.ExpectMessage();
+        ClickThroughWindow(loads, Child<QPushButton>(*loads, button));
+        QVERIFY(loads->isVisible() && edit->hasFocus());
+        Retype(edit, QStringLiteral("2"));
+        ClickThroughWindow(loads, Child<QPushButton>(*loads, button));
+        QTRY_VERIFY(prompts_.lastDialog.isNull());
+        const bool ok = button == "okButton";
+        QCOMPARE(window_->State().record.DistDL[1], ok ? 2.0f : 0.0f);
+        QCOMPARE(window_->Modified(), ok);
+        QCOMPARE(Child(*OpenLoads(), "distributedDead2")->text(), ok ? "2.000" : "0.000");
+    }
+
+    // OK stores every field into its place of the record.
+    void okStoresEveryLoad() {
+        Find("lengthField")->setText(QStringLiteral("30.00"));
+        FormLoads* loads = OpenLoads();
+        const std::pair<const char*, LoadValues DesignRecord::*> kinds[] = {
+            {"distributedDead", &DesignRecord::DistDL},
+            {"distributedLive", &DesignRecord::DistLL},
+            {"pointDead", &DesignRecord::PointDL},
+            {"pointLive", &DesignRecord::PointLL},
+            {"pointLocation", &DesignRecord::PointLoadLocation}};
+        int value = 0;
+        for (const auto& [kind, values] : kinds)
+            for (int n = 1; n <= kLoadCount; ++n)
+                Retype(Child(*loads, kind + QString::number(n)), QString::number(++value) + ".25");
+        QTest::mouseClick(Child<QPushButton>(*loads, "okButton"), Qt::LeftButton);
+        QTRY_VERIFY(prompts_.lastDialog.isNull());
+        value = 0;
+        for (const auto& [kind, values] : kinds)
+            for (const float stored : window_->State().record.*values)
+                QCOMPARE(stored, float(++value) + 0.25f);
+    }
+
+    // The chain reads the open dialog's texts; opening and saving go through it.
+    void dialogTextsAreTheLoads() {
+        QTemporaryDir dir;
+        DesignInputs inputs = NewDesignInputs();
+        inputs.PointLL[0] = "12.5";
+        const std::string path = dir.filePath(QStringLiteral("loads.vtl")).toStdString();
+        QCOMPARE(WriteProjectFile(path, inputs), 0);
+        QVERIFY(window_->OpenFile(QString::fromStdString(path)));
+        FormLoads* loads = OpenLoads();
+        QCOMPARE(Child(*loads, "pointLive1")->text(), QStringLiteral("12.500"));
+        QCOMPARE(window_->State().record.PointLL[0], 12.5f);
+        QVERIFY(Child(*loads, "distributedDead1")->hasFocus());  // and typed over
+        QTest::keyClicks(Child(*loads, "distributedDead1"), QStringLiteral("1.5"));
+        QCOMPARE(window_->CurrentInputs().DistDL[0], std::string("1.5"));
+        loads->hide();  // still exists, hidden: its texts stay, formatted as the focus leaves
+        window_->CalculateCommand();
+        QCOMPARE(window_->State().record.DistDL[0], 1.5f);
+        window_->SaveCommand();
+        QCOMPARE(QString::fromStdString(ReadProjectFile(path).inputs.DistDL[0]), "1.500");
+    }
 };
-
-void InputFieldsTest::init() {
-    Start();
-}
-
-void InputFieldsTest::cleanup() {
-    Stop();
-}
-
-void InputFieldsTest::LeaveBy(QLineEdit* field, Leave how) {
-    QWidget* button = window_->CmdCalc;
-    switch (how) {
-        case Leave::Tab:
-            QTest::keyClick(field, Qt::Key_Tab);
-            break;
-        case Leave::Backtab:
-            QTest::keyClick(field, Qt::Key_Backtab, Qt::ShiftModifier);
-            break;
-        case Leave::ClickField:
-            QTest::mouseClick(
-                field == window_->TxtDescription ? window_->TxtLength : window_->TxtDescription,
-                Qt::LeftButton);
-            break;
-        case Leave::ClickButtonThroughWindow:
-            QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                              button->mapTo(window_.get(), button->rect().center()));
-            break;
-        case Leave::ClickButton:
-            QTest::mouseClick(button, Qt::LeftButton);
-            break;
-        case Leave::AccessKeyCalc:
-            QTest::keyClick(field, Qt::Key_C, Qt::AltModifier);
-            break;
-        case Leave::AccessKeyLoads:
-            QTest::keyClick(field, Qt::Key_B, Qt::AltModifier);
-            break;
-    }
-}
-
-void InputFieldsTest::keyFilter_data() {
-    QTest::addColumn<QString>("field");
-    for (const char* name : {"TxtLength", "TxtHeight", "TxtAoverride", "TxtBoverride",
-                             "TxtCoverride", "TxtColumnAxialLoad"})
-        QTest::newRow(name) << QString::fromLatin1(name);
-}
-
-void InputFieldsTest::keyFilter() {
-    QFETCH(QString, field);
-    QLineEdit* edit = Field(field);
-    Retype(edit, QStringLiteral("1a-2 ,.3e"));
-    QCOMPARE(edit->text(), QStringLiteral("12.3"));
-    QTest::keyClick(edit, Qt::Key_Return);  // discarded: no check, no command
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, QStringLiteral(".."));
-    QCOMPARE(edit->text(), QStringLiteral("12..."));
-    QVERIFY(edit->hasFocus());
-    QVERIFY(prompts_.calls.isEmpty());
-    QVERIFY(!Calculated(*window_));
-}
-
-// Every way the focus may leave a field; Alt+C only when asked for.
-static void AddLeaveRows(bool accessKeyCalc) {
-    QTest::addColumn<Leave>("how");
-    QTest::newRow("Tab") << Leave::Tab;
-    QTest::newRow("Shift+Tab") << Leave::Backtab;
-    QTest::newRow("click on another field") << Leave::ClickField;
-    QTest::newRow("click on a button, through the window") << Leave::ClickButtonThroughWindow;
-    QTest::newRow("click on a button") << Leave::ClickButton;
-    if (accessKeyCalc) QTest::newRow("access key of Calculate") << Leave::AccessKeyCalc;
-    QTest::newRow("access key of Beam Gravity Loads") << Leave::AccessKeyLoads;
-}
-
-void InputFieldsTest::refusalKeepsFocus_data() {
-    AddLeaveRows(true);
-}
-
-void InputFieldsTest::refusalKeepsFocus() {
-    QFETCH(Leave, how);
-    Retype(window_->TxtLength, QStringLiteral("1.2.3"));
-    prompts_.ExpectMessage();
-    LeaveBy(window_->TxtLength, how);
-
-    QTRY_COMPARE(prompts_.calls.size(), qsizetype{1});
-    const PromptCall message = prompts_.calls.first();
-    QVERIFY(message.text.contains(QStringLiteral("(1.2.3)")));
-    QVERIFY(window_->TxtLength->hasFocus());
-    QCOMPARE(window_->TxtLength->selectedText(), QStringLiteral("1.2.3"));
-    QCOMPARE(window_->TxtLength->text(), QStringLiteral("1.2.3"));
-    // Nothing else happened: no calculation, no dialog, no second message.
-    QCoreApplication::processEvents();
-    QVERIFY(!Calculated(*window_));
-    QCOMPARE(prompts_.calls.size(), qsizetype{1});
-}
-
-void InputFieldsTest::acceptedTextLeaves_data() {
-    // Not Alt+C: the "&Calculation Summary" page shares it, and Qt only moves
-    // the focus for a shared access key.
-    AddLeaveRows(false);
-}
-
-void InputFieldsTest::acceptedTextLeaves() {
-    QFETCH(Leave, how);
-    Retype(window_->TxtLength, QStringLiteral("20"));
-    if (how == Leave::AccessKeyLoads) prompts_.ExpectDialog();
-    LeaveBy(window_->TxtLength, how);
-
-    QTRY_VERIFY(!window_->TxtLength->hasFocus());
-    QCOMPARE(window_->TxtLength->text(), QStringLiteral("20.00"));
-    const bool calculates = how == Leave::ClickButton || how == Leave::ClickButtonThroughWindow ||
-                            how == Leave::AccessKeyCalc;
-    QTRY_COMPARE(Calculated(*window_), calculates);
-    if (calculates) QCOMPARE(window_->State().labels.LabelLength, std::string("20.00 ft."));
-    if (how == Leave::AccessKeyLoads) {
-        QTRY_VERIFY(prompts_.lastDialog != nullptr);
-        prompts_.lastDialog->reject();
-    }
-    QCOMPARE(Messages(prompts_).size(), qsizetype{0});
-}
-
-void InputFieldsTest::limits_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("beam");
-    QTest::addColumn<QString>("length");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");  // the text after leaving; empty: refused, kept as typed
-    const QString any = QString::fromStdString(std::string(ShapeName(0)));
-    const QString l15 = QStringLiteral("15.00");
-    const struct {
-        const char *row, *field, *length, *typed, *shown;
-    } rows[] = {
-        {"length 50", "TxtLength", "15.00", "50", "50.00"},
-        {"length 50.01", "TxtLength", "15.00", "50.01", ""},
-        {"length empty", "TxtLength", "15.00", "", "0.00"},
-        {"height 35", "TxtHeight", "15.00", "35", "35.000"},
-        {"height 35.01", "TxtHeight", "15.00", "35.01", ""},
-        {"height empty", "TxtHeight", "15.00", "", "0.000"},
-        {"a 27 at 15", "TxtAoverride", "15.00", "27", "27.000"},
-        {"a 27.01 at 15", "TxtAoverride", "15.00", "27.01", ""},
-        {"a 0.5 at 0", "TxtAoverride", "0.00", "0.5", ""},
-        {"a 0", "TxtAoverride", "15.00", "0", "0.000"},
-        {"a 1.0005", "TxtAoverride", "15.00", "1.0005", "1.001"},
-        {"b 36 at 15", "TxtBoverride", "15.00", "36", "36.000"},
-        {"b 36.01 at 15", "TxtBoverride", "15.00", "36.01", ""},
-        {"b empty", "TxtBoverride", "15.00", "", "0.000"},
-        {"override not numeric", "TxtBoverride", "15.00", "3..5", ""},
-        {"Puc 10000", "TxtColumnAxialLoad", "15.00", "10000", "10000.000"},
-        {"Puc 10000.0005", "TxtColumnAxialLoad", "15.00", "10000.0005", ""},
-        {"Puc empty", "TxtColumnAxialLoad", "15.00", "", "0.000"},
-        {"Puc not numeric", "TxtColumnAxialLoad", "15.00", "2..5", ""},
-    };
-    for (const auto& r : rows)
-        QTest::newRow(r.row) << r.field << any << r.length << r.typed << r.shown;
-    for (const char* name : {"W 21x44", "W 14x90"}) {
-        const double half = ShapeFromDesignation(name).bf * 0.5;
-        const QString limit = QString::fromStdString(Format(half, "0.000"));
-        const QString over = QString::fromStdString(Format(half + 0.001, "0.000"));
-        QTest::addRow("c at half the flange of %s", name)
-            << "TxtCoverride" << QString::fromLatin1(name) << l15 << limit << limit;
-        QTest::addRow("c beyond half the flange of %s", name)
-            << "TxtCoverride" << QString::fromLatin1(name) << l15 << over << QString();
-    }
-}
-
-void InputFieldsTest::limits() {
-    QFETCH(QString, field);
-    QFETCH(QString, beam);
-    QFETCH(QString, length);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    Choose(window_->ComboBeam, beam);
-    window_->TxtLength->setText(length);
-    QLineEdit* edit = Field(field);
-    Retype(edit, typed);
-    const bool refused = shown.isEmpty();
-    if (refused) prompts_.ExpectMessage();
-    QTest::keyClick(edit, Qt::Key_Tab);
-
-    QCOMPARE(prompts_.calls.size(), qsizetype{refused ? 1 : 0});
-    QCOMPARE(edit->hasFocus(), refused);
-    QCOMPARE(edit->text(), refused ? typed : shown);
-    if (refused) QCOMPARE(edit->selectedText(), typed);
-}
-
-void InputFieldsTest::overrideKeptUntilAnotherCoefficientIsChosen_data() {
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("before");  // the control before the list in the tab order
-    QTest::addColumn<QString>("override");
-    QTest::addColumn<bool>("byWheel");
-    QTest::newRow("a by key") << "ComboA"
-                              << "ComboBeam"
-                              << "TxtAoverride" << false;
-    QTest::newRow("b by wheel") << "ComboB"
-                                << "TxtAoverride"
-                                << "TxtBoverride" << true;
-    QTest::newRow("c by key") << "ComboC"
-                              << "TxtBoverride"
-                              << "TxtCoverride" << false;
-    QTest::newRow("c by wheel") << "ComboC"
-                                << "TxtBoverride"
-                                << "TxtCoverride" << true;
-}
-
-void InputFieldsTest::overrideKeptUntilAnotherCoefficientIsChosen() {
-    QFETCH(QString, list);
-    QFETCH(QString, before);
-    QFETCH(QString, override);
-    QFETCH(bool, byWheel);
-    QLineEdit* edit = Field(override);
-    auto* combo = window_->findChild<QComboBox*>(list);
-    Retype(edit, QStringLiteral("1.5"));
-
-    // Tab through the list, and click into it, without choosing.
-    QWidget* previous = window_->findChild<QWidget*>(before);
-    previous->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(previous, Qt::Key_Tab);
-    QVERIFY(combo->hasFocus());
-    QTest::keyClick(combo, Qt::Key_Tab);
-    QVERIFY(!combo->hasFocus());
-    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      combo->mapTo(window_.get(), combo->rect().center()));
-    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-    QCOMPARE(edit->text(), QStringLiteral("1.500"));
-
-    // Choosing another entry gives the dimension back to the list.
-    combo->setFocus(Qt::OtherFocusReason);
-    const int entry = combo->currentIndex();
-    if (byWheel) {
-        const QPointF local = combo->rect().center();
-        QWheelEvent wheel(local, combo->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(combo, &wheel);
-    } else {
-        QTest::keyClick(combo, Qt::Key_Down);
-    }
-    QCOMPARE(combo->currentIndex(), entry + 1);
-    QCOMPARE(edit->text(), QStringLiteral("0.000"));
-}
-
-void InputFieldsTest::descriptionSelectedOnEntry() {
-    window_->TxtDescription->setText(QStringLiteral("Bay 3"));
-    window_->ComboGrade->setFocus();
-    QTest::keyClick(window_->ComboGrade, Qt::Key_Tab);
-    QVERIFY(window_->TxtDescription->hasFocus());
-    QCOMPARE(window_->TxtDescription->selectedText(), QStringLiteral("Bay 3"));
-    QTest::keyClicks(window_->TxtDescription, QStringLiteral("x-1 ,a"));  // no key filter here
-    QCOMPARE(window_->TxtDescription->text(), QStringLiteral("x-1 ,a"));
-}
-
-// Typing into a field that was just entered replaces its text, however the
-// focus came.
-void InputFieldsTest::fieldSelectsItsTextOnEntry_data() {
-    QTest::addColumn<QString>("way");
-    for (const char* way : {"window shown", "tab", "backtab", "click"}) QTest::newRow(way) << way;
-}
-
-void InputFieldsTest::fieldSelectsItsTextOnEntry() {
-    QFETCH(QString, way);
-    QLineEdit* field = window_->TxtHeight;
-    if (way == QLatin1String("window shown")) {
-        field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(field != nullptr);
-    } else if (way == QLatin1String("tab")) {
-        window_->TxtLength->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(window_->TxtLength, Qt::Key_Tab);
-    } else if (way == QLatin1String("backtab")) {
-        window_->OptSMRF->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(window_->OptSMRF, Qt::Key_Backtab, Qt::ShiftModifier);
-    } else {
-        QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(4, field->height() / 2));
-    }
-    QVERIFY(field->hasFocus());
-    QTest::keyClicks(field, QStringLiteral("7"));
-    QCOMPARE(field->text(), QStringLiteral("7"));
-}
 
 }  // namespace vantrel::test
 

@@ -1,14 +1,10 @@
 // Print, Export PDF and Find Designs from the window.
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "checks/verdict_cells.h"
 #include "ui/find_designs_dialog.h"
@@ -18,18 +14,32 @@ namespace vantrel::test {
 
 class ReportCommandsTest : public QObject, WindowFixture {
     Q_OBJECT
+    QTemporaryDir dir_;
 
-    // Pages of a PDF written by Qt: one "/Type /Page" object each.
+    // Pages of a PDF written by Qt: one "/Type /Page" object each; -1: no PDF.
     static int PdfPages(const QString& path) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return -1;
         const QByteArray content = file.readAll();
         if (!content.startsWith("%PDF")) return -1;
-        return static_cast<int>(
-            QString::fromLatin1(content).count(QRegularExpression("/Type\\s*/Page[^s]")));
+        return int(QString::fromLatin1(content).count(QRegularExpression("/Type\\s*/Page[^s]")));
     }
-
-    QTemporaryDir dir_;
+    QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files); }
+    FindDesignsDialog* FindDesigns(const char* length) {
+        Find("lengthField")->setText(QLatin1String(length));
+        prompts_.ExpectDialog();
+        window_->FindDesignsCommand();
+        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
+        if (dialog == nullptr || dialog->Table()->rowCount() == 0) qFatal("no designs found");
+        return dialog;
+    }
+    static QSet<QString> Pairs(const QTableWidget& table, int passColumn = -1) {
+        QSet<QString> pairs;
+        for (int row = 0; row < table.rowCount(); ++row)
+            if (passColumn < 0 || table.item(row, passColumn)->text() == "pass")
+                pairs.insert(table.item(row, 0)->text() + '/' + table.item(row, 1)->text());
+        return pairs;
+    }
 
   private slots:
     void init() {
@@ -38,54 +48,60 @@ class ReportCommandsTest : public QObject, WindowFixture {
     }
     void cleanup() { Stop(); }
 
-    void printCancelIsSilent() {
-        prompts_.ExpectPrinter(QString());
-        window_->PrintCommand();
-        QCOMPARE(prompts_.calls.size(), 1);
-        QCOMPARE(prompts_.calls[0].kind, PromptCall::Printer);
-    }
-
-    // Each report command runs Calculate on the inputs as they stand first,
-    // and leaves Modified as it was.
+    // Each report command calculates the inputs as they stand first, and
+    // leaves Modified as it was; a cancelled dialog writes nothing.
     void reportsCalculateTheCurrentInputs_data() {
         QTest::addColumn<QString>("command");
-        QTest::newRow("Print") << "mnuFile_Print";
-        QTest::newRow("toolbar") << "TLB_PRINT";
-        QTest::newRow("Export PDF") << "mnuFile_ExportPdf";
+        QTest::addColumn<QString>("target");  // empty: the dialog is cancelled
+        QTest::addColumn<QString>("written");
+        QTest::newRow("Print") << "printAction"
+                               << "report.pdf"
+                               << "report.pdf";
+        QTest::newRow("toolbar") << "toolbarPrint"
+                                 << "report.pdf"
+                                 << "report.pdf";
+        QTest::newRow("Export PDF") << "exportPdfAction"
+                                    << "frame"
+                                    << "frame.pdf";
+        QTest::newRow("print cancelled") << "printAction"
+                                         << ""
+                                         << "";
+        QTest::newRow("export cancelled") << "exportPdfAction"
+                                          << ""
+                                          << "";
     }
     void reportsCalculateTheCurrentInputs() {
         QFETCH(QString, command);
-        CalculateWorkedExample(*window_);
+        QFETCH(QString, target);
+        QFETCH(QString, written);
+        CalculateWorkedExample();
         prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("saved.vtl")));
         window_->SaveAsCommand();
-        QVERIFY(!window_->Modified());
-        window_->TxtLength->setText(QStringLiteral("20.00"));  // typed, not calculated
-        const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
-        if (command == QLatin1String("mnuFile_ExportPdf")) {
-            prompts_.ExpectSaveFile(pdf);
+        Find("lengthField")->setText(QStringLiteral("20.00"));  // typed, not calculated
+        const QStringList before = Files();
+        const QString path = target.isEmpty() ? QString() : dir_.filePath(target);
+        if (command == "exportPdfAction") {
+            prompts_.ExpectSaveFile(path);
         } else {
-            prompts_.ExpectPrinter(pdf);
+            prompts_.ExpectPrinter(path);
         }
-        QAction* action = command == QLatin1String("TLB_PRINT")
-                              ? Child<QAction>(*window_, "TLB_PRINT")
-                          : command == QLatin1String("mnuFile_Print") ? window_->mnuFile_Print
-                                                                      : window_->mnuFile_ExportPdf;
-        action->trigger();
-        QCOMPARE(PdfPages(pdf), 4);
+        Child<QAction>(*window_, command)->trigger();
+        if (!written.isEmpty()) QCOMPARE(PdfPages(dir_.filePath(written)), 4);
+        if (written.isEmpty()) QCOMPARE(Files(), before);
         QCOMPARE(window_->State().record.L, 20.0f);
         QCOMPARE(window_->State().grids.summary.Text(10, 1), std::string("16.88   ft"));
         QVERIFY(!window_->Modified());
     }
 
-    // Missing inputs or an errored run: the user has seen the messages, and
-    // no print dialog, no file and no report follow.
+    // Missing inputs, an errored run or a file that cannot be written: the
+    // user sees one message, and no dialog, file or report follows.
     void noReportWithoutAGoodRun_data() {
         QTest::addColumn<bool>("toPdf");
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("override");
         QTest::addColumn<int>("icon");
-        QTest::newRow("print after New, length missing") << false << ""
-                                                         << "0.000" << int(QMessageBox::Warning);
+        QTest::newRow("print, length missing") << false << ""
+                                               << "0.000" << int(QMessageBox::Warning);
         QTest::newRow("export, length missing") << true << ""
                                                 << "0.000" << int(QMessageBox::Warning);
         QTest::newRow("print, override not a number") << false << "30.00"
@@ -93,121 +109,73 @@ class ReportCommandsTest : public QObject, WindowFixture {
         QTest::newRow("export, span shorter than the hinges")
             << true << "1.00"
             << "0.000" << int(QMessageBox::Critical);
+        QTest::newRow("export into a missing folder") << true << "30.00"
+                                                      << "0.000" << int(QMessageBox::Warning);
     }
     void noReportWithoutAGoodRun() {
         QFETCH(bool, toPdf);
         QFETCH(QString, length);
         QFETCH(QString, override);
         QFETCH(int, icon);
-        CalculateWorkedExample(*window_);
+        CalculateWorkedExample();
         prompts_.ExpectMessage(QMessageBox::No);  // the save prompt
         window_->NewCommand();
         prompts_.Reset();
-        Choose(window_->ComboColumn, QStringLiteral("W 14x90"));
-        window_->TxtLength->setText(length);  // as a project file may leave it
-        window_->TxtAoverride->setText(override);
+        Find("lengthField")->setText(length);  // as a project file may leave it
+        Find("aOverrideField")->setText(override);
         const bool modified = window_->Modified();
-        const QStringList files = QDir(dir_.path()).entryList(QDir::Files);
+        const QStringList before = Files();
+        const bool runs = icon == int(QMessageBox::Warning) && !length.isEmpty();
+        if (runs) prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("missing/frame.pdf")));
         prompts_.ExpectMessage();
         if (toPdf) {
             window_->ExportPdfCommand();
         } else {
             window_->PrintCommand();
         }
-        QCOMPARE(prompts_.calls.size(), qsizetype{1});
-        QCOMPARE(int(prompts_.calls[0].icon), icon);
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), files);
+        QCOMPARE(prompts_.Messages().size(), qsizetype{1});
+        QCOMPARE(int(prompts_.Messages().first().icon), icon);
+        QCOMPARE(Files(), before);
         QCOMPARE(window_->Modified(), modified);
     }
 
-    void exportPdfWritesTheReport() {
-        CalculateWorkedExample(*window_);
-        prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("frame")));
-        window_->ExportPdfCommand();
-        QCOMPARE(PdfPages(dir_.filePath(QStringLiteral("frame.pdf"))), 4);
-    }
-
-    void exportPdfCancelWritesNothing() {
-        const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
-        prompts_.ExpectSaveFile(QString());
-        window_->ExportPdfCommand();
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), before);
-        QCOMPARE(prompts_.calls.size(), 1);
-    }
-
-    void exportPdfIntoAMissingFolderFails() {
-        prompts_.ExpectSaveFile(dir_.filePath(QStringLiteral("missing/frame.pdf")));
-        prompts_.ExpectMessage();
-        window_->ExportPdfCommand();
-        QCOMPARE(Messages(prompts_).size(), 1);
-        QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("missing/frame.pdf"))));
-    }
-
+    // A chosen pair goes into the lists and is calculated; it passes every
+    // check but the plates, which the search does not require unless asked.
     void findDesignsPutsTheChosenPairIntoTheLists() {
-        window_->TxtLength->setText(QStringLiteral("30.00"));
-        prompts_.ExpectDialog();
-        window_->FindDesignsCommand();
-        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
-        QVERIFY(dialog);
-        QVERIFY(dialog->Table()->rowCount() > 0);
+        FindDesignsDialog* dialog = FindDesigns("30.00");
         dialog->Table()->selectRow(2);
         const QString beam = dialog->Table()->item(2, 0)->text();
         const QString column = dialog->Table()->item(2, 1)->text();
         QTest::mouseClick(dialog->UseButton(), Qt::LeftButton);
-        QCOMPARE(window_->ComboBeam->currentText(), beam);
-        QCOMPARE(window_->ComboColumn->currentText(), column);
-        QVERIFY(window_->Modified());  // calculated
+        QCOMPARE(List("beamList")->currentText(), beam);
+        QCOMPARE(List("columnList")->currentText(), column);
         for (const VerdictResult& verdict : ReadVerdicts(window_->State().grids)) {
-            // The search does not require plates to pass unless asked to.
-            if (std::string(verdict.cell->name) == "Doubler plates" ||
-                std::string(verdict.cell->name) == "Continuity plates")
-                continue;
-            QVERIFY2(verdict.state == VerdictState::Pass, verdict.cell->name);
+            const std::string name = verdict.cell->name;
+            if (name != "Doubler plates" && name != "Continuity plates")
+                QVERIFY2(verdict.state == VerdictState::Pass, verdict.cell->name);
         }
     }
 
-    void findDesignsWithoutPlatesListsOnlyPairsWithoutThem() {
-        window_->TxtLength->setText(QStringLiteral("25.00"));
-        prompts_.ExpectDialog();
-        window_->FindDesignsCommand();
-        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
-        QVERIFY(dialog);
+    // The plate options leave only pairs without plates; both codes, the
+    // FEMA 350 designs whose current-code verdict holds. Closing changes nothing.
+    void findDesignsOptions() {
+        FindDesignsDialog* dialog = FindDesigns("30.00");
+        const QSet<QString> femaAndCurrent = Pairs(*dialog->Table(), 8);
+        dialog->Code()->setCurrentIndex(2);
+        QVERIFY(!femaAndCurrent.isEmpty());
+        QCOMPARE(Pairs(*dialog->Table()), femaAndCurrent);
+        dialog->Code()->setCurrentIndex(0);
         const int all = dialog->Table()->rowCount();
         dialog->NoDoublers()->setChecked(true);
         dialog->NoContinuity()->setChecked(true);
-        const int without = dialog->Table()->rowCount();
-        QVERIFY(without < all);
-        for (int row = 0; row < without; ++row) {
+        QVERIFY(dialog->Table()->rowCount() < all);
+        for (int row = 0; row < dialog->Table()->rowCount(); ++row) {
             QCOMPARE(dialog->Table()->item(row, 6)->text(), QStringLiteral("no"));
             QCOMPARE(dialog->Table()->item(row, 7)->text(), QStringLiteral("no"));
         }
-        const QString beamBefore = window_->ComboBeam->currentText();
         dialog->reject();
-        QCOMPARE(window_->ComboBeam->currentText(), beamBefore);
+        QCOMPARE(List("beamList")->currentIndex(), 0);
         QVERIFY(!window_->Modified());
-    }
-
-    // Both codes: the FEMA 350 designs whose current-code verdict holds.
-    void findDesignsByBothCodes() {
-        window_->TxtLength->setText(QStringLiteral("30.00"));
-        prompts_.ExpectDialog();
-        window_->FindDesignsCommand();
-        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
-        QVERIFY(dialog);
-        QSet<QString> femaPassing;
-        for (int row = 0; row < dialog->Table()->rowCount(); ++row) {
-            if (dialog->Table()->item(row, 8)->text() == QStringLiteral("pass"))
-                femaPassing.insert(dialog->Table()->item(row, 0)->text() + QLatin1Char('/') +
-                                   dialog->Table()->item(row, 1)->text());
-        }
-        dialog->Code()->setCurrentIndex(2);
-        QSet<QString> both;
-        for (int row = 0; row < dialog->Table()->rowCount(); ++row)
-            both.insert(dialog->Table()->item(row, 0)->text() + QLatin1Char('/') +
-                        dialog->Table()->item(row, 1)->text());
-        QVERIFY(!both.isEmpty());
-        QCOMPARE(both, femaPassing);
-        dialog->reject();
     }
 };
 

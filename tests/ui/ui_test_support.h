@@ -1,17 +1,117 @@
 #pragma once
-// Helpers shared by the window tests.
+// Helpers shared by the window tests: scripted prompts, child lookup, typing
+// and a shown main window.
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPrinter>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 
-#include "scripted_prompts.h"
 #include "ui/form1.h"
-#include "ui/window_texts.h"
+#include "ui/prompts.h"
 
 namespace vantrel::test {
+
+struct PromptCall {
+    enum Kind { Message, OpenFile, SaveFile, Printer, Dialog, Url } kind{};
+    QMessageBox::Icon icon{};
+    QString title{};
+    QString text{};  // message text, dialog object name or address
+    QMessageBox::StandardButtons buttons{};
+    QMessageBox::StandardButton defaultButton{};
+};
+
+// Each interaction must have been announced with its reply; any other fails
+// the running test. Every call is recorded for the test to examine.
+class ScriptedPrompts final : public Prompts {
+    struct Reply {
+        PromptCall::Kind kind{};
+        QMessageBox::StandardButton button{};
+        QString path{};  // the file chosen (empty: cancelled), or the printer's PDF
+        bool opened = true;
+    };
+    QList<Reply> replies_;
+    Reply reply_;
+
+    bool Take(const PromptCall& call) {
+        calls.append(call);
+        if (replies_.isEmpty() || replies_.first().kind != call.kind) {
+            QTest::qFail(qPrintable("unexpected prompt: " + call.title + " / " + call.text),
+                         __FILE__, __LINE__);
+            return false;
+        }
+        reply_ = replies_.takeFirst();
+        return true;
+    }
+
+  public:
+    QList<PromptCall> calls;
+    QPointer<QDialog> lastDialog;
+
+    void ExpectMessage(QMessageBox::StandardButton button = QMessageBox::Ok) {
+        replies_.append(Reply{PromptCall::Message, button});
+    }
+    void ExpectOpenFile(const QString& path) {
+        replies_.append(Reply{PromptCall::OpenFile, {}, path});
+    }
+    void ExpectSaveFile(const QString& path) {
+        replies_.append(Reply{PromptCall::SaveFile, {}, path});
+    }
+    void ExpectPrinter(const QString& pdf) { replies_.append(Reply{PromptCall::Printer, {}, pdf}); }
+    void ExpectDialog() { replies_.append(Reply{PromptCall::Dialog}); }  // the test drives it
+    void ExpectUrl(bool opened = true) { replies_.append(Reply{PromptCall::Url, {}, {}, opened}); }
+    // Fails the test when announced replies were not used, and clears them.
+    bool AllUsed() {
+        const bool used = replies_.isEmpty();
+        if (!used) QTest::qFail("an announced prompt never came", __FILE__, __LINE__);
+        replies_.clear();
+        return used;
+    }
+    void Reset() {
+        replies_.clear();
+        calls.clear();
+    }
+    QList<PromptCall> Messages() const {
+        QList<PromptCall> messages;
+        for (const PromptCall& call : calls)
+            if (call.kind == PromptCall::Message) messages.append(call);
+        return messages;
+    }
+
+    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& title,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) override {
+        return Take({PromptCall::Message, icon, title, text, buttons, defaultButton})
+                   ? reply_.button
+                   : QMessageBox::Cancel;
+    }
+    QString OpenFileName(QWidget*, const QString& title, const QString&) override {
+        return Take({PromptCall::OpenFile, {}, title}) ? reply_.path : QString();
+    }
+    QString SaveFileName(QWidget*, const QString& title, const QString&) override {
+        return Take({PromptCall::SaveFile, {}, title}) ? reply_.path : QString();
+    }
+    bool ChoosePrinter(QWidget*, QPrinter& printer, const QString& title) override {
+        if (!Take({PromptCall::Printer, {}, title}) || reply_.path.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(reply_.path);
+        return true;
+    }
+    void ShowDialog(QDialog& dialog) override {
+        if (!Take({PromptCall::Dialog, {}, dialog.windowTitle(), dialog.objectName()}))
+            return dialog.reject();
+        lastDialog = &dialog;
+        dialog.show();
+    }
+    bool OpenUrl(const QUrl& url) override {
+        return Take({PromptCall::Url, {}, {}, url.toString()}) && reply_.opened;
+    }
+};
 
 // Shows a window and waits until it is the application's active window
 // (qWaitForWindowActive may answer before a modal dialog has taken over).
@@ -21,13 +121,12 @@ inline bool ShowActive(QWidget& window) {
     return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
 }
 
-template <typename T>
-T* Child(const QObject& parent, const char* name) {
-    return parent.findChild<T*>(QLatin1String(name));
-}
-
-inline QString TitleOf(const char* prefix, const QString& documentName) {
-    return QString::fromLatin1(prefix) + documentName;
+// The child of that object name; a missing one ends the test run.
+template <typename T = QLineEdit>
+T* Child(const QObject& parent, const QString& name) {
+    T* child = parent.findChild<T*>(name);
+    if (child == nullptr) qFatal("no child named %s", qPrintable(name));
+    return child;
 }
 
 // Selects the entry of a list that carries the text.
@@ -41,14 +140,6 @@ inline void Retype(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
-}
-
-// W 21x44 on W 14x90 over 30 ft, every other input as at start-up.
-inline void CalculateWorkedExample(Form1& window) {
-    Choose(window.ComboBeam, QStringLiteral("W 21x44"));
-    Choose(window.ComboColumn, QStringLiteral("W 14x90"));
-    window.TxtLength->setText(QStringLiteral("30.00"));
-    window.CalculateCommand();
 }
 
 inline bool Calculated(const Form1& window) {
@@ -72,6 +163,18 @@ class WindowFixture {
         prompts_.AllUsed();
         prompts_.Reset();
         window_.reset();
+    }
+    template <typename T = QLineEdit>
+    T* Find(const QString& name) const {
+        return Child<T>(*window_, name);
+    }
+    QComboBox* List(const QString& name) const { return Find<QComboBox>(name); }
+    // W 21x44 on W 14x90 over 30 ft, every other input as at start-up.
+    void CalculateWorkedExample() {
+        Choose(List("beamList"), "W 21x44");
+        Choose(List("columnList"), "W 14x90");
+        Find("lengthField")->setText("30.00");
+        window_->CalculateCommand();
     }
 };
 
