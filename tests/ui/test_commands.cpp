@@ -1,0 +1,172 @@
+// The window's commands beyond the document: Print, Export PDF, Find
+// Designs, Help and About.
+#include <QAction>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "checks/verdict_cells.h"
+#include "ui/find_designs_dialog.h"
+#include "ui/help_dialogs.h"
+#include "ui_test_support.h"
+
+namespace vantrel::test {
+
+class CommandsTest : public QObject, WindowFixture {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dir_;  // new for every test function
+
+    // Pages of a PDF written by Qt: one "/Type /Page" object each; -1: no PDF.
+    static int PdfPages(const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return -1;
+        const QByteArray content = file.readAll();
+        if (!content.startsWith("%PDF")) return -1;
+        return int(QString::fromLatin1(content).count(QRegularExpression("/Type\\s*/Page[^s]")));
+    }
+    QStringList Files() const { return QDir(dir_->path()).entryList(QDir::Files); }
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        Start();
+    }
+    void cleanup() { Stop(); }
+
+    // Each report command calculates the inputs as they stand first, and
+    // leaves Modified as it was; a cancelled dialog writes nothing.
+    void reportsCalculateTheCurrentInputs_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("target");  // empty: the dialog is cancelled
+        QTest::addColumn<QString>("written");
+        const char* const rows[][4] = {{"Print", "printAction", "report.pdf", "report.pdf"},
+                                       {"toolbar", "toolbarPrint", "report.pdf", "report.pdf"},
+                                       {"Export PDF", "exportPdfAction", "frame", "frame.pdf"},
+                                       {"print cancelled", "printAction", "", ""},
+                                       {"export cancelled", "exportPdfAction", "", ""}};
+        for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2] << r[3];
+    }
+    void reportsCalculateTheCurrentInputs() {
+        QFETCH(QString, command);
+        QFETCH(QString, target);
+        QFETCH(QString, written);
+        CalculateWorkedExample();
+        prompts_.ExpectSaveFile(dir_->filePath(QStringLiteral("saved.vtl")));
+        window_->SaveAsCommand();
+        Find("lengthField")->setText(QStringLiteral("20.00"));  // typed, not calculated
+        const QStringList before = Files();
+        const QString path = target.isEmpty() ? QString() : dir_->filePath(target);
+        if (command == "exportPdfAction") prompts_.ExpectSaveFile(path);
+        if (command != "exportPdfAction") prompts_.ExpectPrinter(path);
+        Child<QAction>(*window_, command)->trigger();
+        if (!written.isEmpty()) QCOMPARE(PdfPages(dir_->filePath(written)), 4);
+        if (written.isEmpty()) QCOMPARE(Files(), before);
+        QCOMPARE(window_->State().grids.summary.Text(10, 1), std::string("16.88   ft"));
+        QVERIFY(!window_->Modified());
+    }
+
+    // Missing inputs, an errored run or a file that cannot be written: the
+    // user sees one message, and no dialog, file or report follows.
+    void noReportWithoutAGoodRun_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QString>("override");
+        const char* const rows[][5] = {
+            {"length missing", "printAction", "", "8.00", "0.000"},
+            {"height missing", "exportPdfAction", "15.00", "", "0.000"},
+            {"override not a number", "printAction", "30.00", "8.00", "1.2.3"},
+            {"span shorter than the hinges", "exportPdfAction", "1.00", "8.00", "0.000"},
+            {"export into a missing folder", "exportPdfAction", "30.00", "8.00", "0.000"}};
+        for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2] << r[3] << r[4];
+    }
+    void noReportWithoutAGoodRun() {
+        QFETCH(QString, command);
+        QFETCH(QString, length);
+        QFETCH(QString, height);
+        QFETCH(QString, override);
+        Find("lengthField")->setText(length);  // as a project file may leave it
+        Find("heightField")->setText(height);
+        Find("aOverrideField")->setText(override);
+        const bool runs = !length.isEmpty() && !height.isEmpty() && override != "1.2.3" &&
+                          length != "1.00";  // the calculation runs without an error
+        if (runs) prompts_.ExpectSaveFile(dir_->filePath(QStringLiteral("missing/frame.pdf")));
+        prompts_.ExpectMessage();
+        Child<QAction>(*window_, command)->trigger();
+        QCOMPARE(prompts_.Messages().size(), qsizetype{1});
+        QCOMPARE(Files(), QStringList());
+        QVERIFY(!window_->Modified());
+        QCOMPARE(Calculated(*window_), runs);
+    }
+
+    // A chosen pair goes into the lists and is calculated; it passes every
+    // check but the plates, which the search does not require unless asked.
+    void findDesignsPutsTheChosenPairIntoTheLists() {
+        Find("lengthField")->setText(QStringLiteral("30.00"));
+        prompts_.ExpectDialog();
+        window_->FindDesignsCommand();
+        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
+        QVERIFY(dialog != nullptr && dialog->Table()->rowCount() > 2);
+        dialog->Table()->selectRow(2);
+        const QString beam = dialog->Table()->item(2, 0)->text();
+        const QString column = dialog->Table()->item(2, 1)->text();
+        QTest::mouseClick(dialog->UseButton(), Qt::LeftButton);
+        QCOMPARE(List("beamList")->currentText(), beam);
+        QCOMPARE(List("columnList")->currentText(), column);
+        for (const VerdictResult& verdict : ReadVerdicts(window_->State().grids)) {
+            const std::string name = verdict.cell->name;
+            if (name != "Doubler plates" && name != "Continuity plates")
+                QVERIFY2(verdict.state == VerdictState::Pass, verdict.cell->name);
+        }
+    }
+
+    // What Help's buttons and About's links open; a missing companion or
+    // one the desktop cannot open is said.
+    void helpAndAboutOpenWhatTheyName_data() {
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("companion");  // beside the program; empty: missing
+        QTest::addColumn<bool>("viewer");        // the desktop has a program for it
+        const QString pdf = QStringLiteral("Vantrel_Sample.pdf");
+        QTest::newRow("sample report") << "sampleReportButton" << pdf << true;
+        QTest::newRow("sample report missing") << "sampleReportButton" << QString() << true;
+        QTest::newRow("no PDF viewer") << "sampleReportButton" << pdf << false;
+        QTest::newRow("examples") << "examplesButton" << QStringLiteral("examples") << true;
+        QTest::newRow("examples missing") << "examplesButton" << QString() << true;
+        QTest::newRow("about: web page") << "webLink" << FrmAbout::WebAddress() << true;
+        QTest::newRow("about: mail") << "mailLink" << FrmAbout::MailAddress() << true;
+    }
+    void helpAndAboutOpenWhatTheyName() {
+        QFETCH(QString, clicked);
+        QFETCH(QString, companion);
+        QFETCH(bool, viewer);
+        const bool about = clicked.endsWith("Link");
+        QString address = companion;
+        if (!about && !companion.isEmpty()) {
+            QFile file(dir_->filePath(companion));
+            QVERIFY(clicked == "examplesButton" ? QDir(dir_->path()).mkdir(companion)
+                                                : file.open(QIODevice::WriteOnly));
+            address = QUrl::fromLocalFile(dir_->filePath(companion)).toString();
+        }
+        QPointer<QDialog> dialog = new FrmHelp(prompts_, dir_->path(), window_.get());
+        if (about) {
+            delete dialog;
+            prompts_.ExpectDialog();
+            window_->AboutCommand();
+            dialog = prompts_.lastDialog;
+        }
+        QVERIFY(ShowActive(*dialog));
+        if (!companion.isEmpty()) prompts_.ExpectUrl(viewer);
+        if (companion.isEmpty() || !viewer) prompts_.ExpectMessage();
+        QTest::mouseClick(Child<QWidget>(*dialog, clicked), Qt::LeftButton);
+        if (!companion.isEmpty()) QCOMPARE(prompts_.calls[about ? 1 : 0].text, address);
+        QVERIFY(prompts_.AllUsed() && dialog->isVisible());
+        QVERIFY(window_->close());  // and takes its dialog along
+        QTRY_VERIFY(dialog.isNull() || !dialog->isVisible());
+    }
+};
+
+}  // namespace vantrel::test
+
+QTEST_MAIN(vantrel::test::CommandsTest)
+#include "test_commands.moc"
