@@ -1,5 +1,4 @@
-// The window's commands beyond the document: Print, Export PDF, Find
-// Designs, Help and About.
+// Print, Export PDF and Find Designs from the window.
 #include <QAction>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -8,7 +7,6 @@
 
 #include "checks/verdict_cells.h"
 #include "ui/find_designs_dialog.h"
-#include "ui/help_dialogs.h"
 #include "ui_test_support.h"
 
 namespace vantrel::test {
@@ -114,55 +112,9 @@ class CommandsTest : public QObject, WindowFixture {
         QTest::mouseClick(dialog->UseButton(), Qt::LeftButton);
         QCOMPARE(List("beamList")->currentText(), beam);
         QCOMPARE(List("columnList")->currentText(), column);
-        for (const VerdictResult& verdict : ReadVerdicts(window_->State().grids)) {
-            const std::string name = verdict.cell->name;
-            if (name != "Doubler plates" && name != "Continuity plates")
-                QVERIFY2(verdict.state == VerdictState::Pass, verdict.cell->name);
-        }
-    }
-
-    // What Help's buttons and About's links open; a missing companion or
-    // one the desktop cannot open is said.
-    void helpAndAboutOpenWhatTheyName_data() {
-        QTest::addColumn<QString>("clicked");
-        QTest::addColumn<QString>("companion");  // beside the program; empty: missing
-        QTest::addColumn<bool>("viewer");        // the desktop has a program for it
-        const QString pdf = QStringLiteral("Vantrel_Sample.pdf");
-        QTest::newRow("sample report") << "sampleReportButton" << pdf << true;
-        QTest::newRow("sample report missing") << "sampleReportButton" << QString() << true;
-        QTest::newRow("no PDF viewer") << "sampleReportButton" << pdf << false;
-        QTest::newRow("examples") << "examplesButton" << QStringLiteral("examples") << true;
-        QTest::newRow("examples missing") << "examplesButton" << QString() << true;
-        QTest::newRow("about: web page") << "webLink" << FrmAbout::WebAddress() << true;
-        QTest::newRow("about: mail") << "mailLink" << FrmAbout::MailAddress() << true;
-    }
-    void helpAndAboutOpenWhatTheyName() {
-        QFETCH(QString, clicked);
-        QFETCH(QString, companion);
-        QFETCH(bool, viewer);
-        const bool about = clicked.endsWith("Link");
-        QString address = companion;
-        if (!about && !companion.isEmpty()) {
-            QFile file(dir_->filePath(companion));
-            QVERIFY(clicked == "examplesButton" ? QDir(dir_->path()).mkdir(companion)
-                                                : file.open(QIODevice::WriteOnly));
-            address = QUrl::fromLocalFile(dir_->filePath(companion)).toString();
-        }
-        QPointer<QDialog> dialog = new FrmHelp(prompts_, dir_->path(), window_.get());
-        if (about) {
-            delete dialog;
-            prompts_.ExpectDialog();
-            window_->AboutCommand();
-            dialog = prompts_.lastDialog;
-        }
-        QVERIFY(ShowActive(*dialog));
-        if (!companion.isEmpty()) prompts_.ExpectUrl(viewer);
-        if (companion.isEmpty() || !viewer) prompts_.ExpectMessage();
-        QTest::mouseClick(Child<QWidget>(*dialog, clicked), Qt::LeftButton);
-        if (!companion.isEmpty()) QCOMPARE(prompts_.calls[about ? 1 : 0].text, address);
-        QVERIFY(prompts_.AllUsed() && dialog->isVisible());
-        QVERIFY(window_->close());  // and takes its dialog along
-        QTRY_VERIFY(dialog.isNull() || !dialog->isVisible());
+        for (const VerdictResult& verdict : ReadVerdicts(window_->State().grids))
+            QVERIFY(verdict.state == VerdictState::Pass ||
+                    std::string_view(verdict.cell->name).ends_with(" plates"));
     }
 };
 

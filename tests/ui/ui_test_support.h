@@ -19,11 +19,9 @@ namespace vantrel::test {
 
 struct PromptCall {
     enum Kind { Message, OpenFile, SaveFile, Printer, Dialog, Url } kind{};
-    QMessageBox::Icon icon{};
     QString title{};
     QString text{};  // message text, dialog object name or address
     QMessageBox::StandardButtons buttons{};
-    QMessageBox::StandardButton defaultButton{};
 };
 
 // Each interaction must have been announced with its reply; any other fails
@@ -83,33 +81,32 @@ class ScriptedPrompts final : public Prompts {
         return messages;
     }
 
-    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon icon, const QString& title,
+    QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon, const QString& title,
                                         const QString& text, QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton) override {
-        return Take({PromptCall::Message, icon, title, text, buttons, defaultButton})
-                   ? reply_.button
-                   : QMessageBox::Cancel;
+                                        QMessageBox::StandardButton) override {
+        return Take({PromptCall::Message, title, text, buttons}) ? reply_.button
+                                                                 : QMessageBox::Cancel;
     }
     QString OpenFileName(QWidget*, const QString& title, const QString&) override {
-        return Take({PromptCall::OpenFile, {}, title}) ? reply_.path : QString();
+        return Take({PromptCall::OpenFile, title}) ? reply_.path : QString();
     }
     QString SaveFileName(QWidget*, const QString& title, const QString&) override {
-        return Take({PromptCall::SaveFile, {}, title}) ? reply_.path : QString();
+        return Take({PromptCall::SaveFile, title}) ? reply_.path : QString();
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer, const QString& title) override {
-        if (!Take({PromptCall::Printer, {}, title}) || reply_.path.isEmpty()) return false;
+        if (!Take({PromptCall::Printer, title}) || reply_.path.isEmpty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(reply_.path);
         return true;
     }
     void ShowDialog(QDialog& dialog) override {
-        if (!Take({PromptCall::Dialog, {}, dialog.windowTitle(), dialog.objectName()}))
+        if (!Take({PromptCall::Dialog, dialog.windowTitle(), dialog.objectName()}))
             return dialog.reject();
         lastDialog = &dialog;
         dialog.show();
     }
     bool OpenUrl(const QUrl& url) override {
-        return Take({PromptCall::Url, {}, {}, url.toString()}) && reply_.opened;
+        return Take({PromptCall::Url, {}, url.toString()}) && reply_.opened;
     }
 };
 
