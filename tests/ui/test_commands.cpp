@@ -18,10 +18,9 @@ class CommandsTest : public QObject, WindowFixture {
     // Pages of a PDF written by Qt: one "/Type /Page" object each; -1: no PDF.
     static int PdfPages(const QString& path) {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return -1;
-        const QByteArray content = file.readAll();
-        if (!content.startsWith("%PDF")) return -1;
-        return int(QString::fromLatin1(content).count(QRegularExpression("/Type\\s*/Page[^s]")));
+        const QString pdf = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return pdf.startsWith("%PDF") ? int(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")))
+                                      : -1;
     }
     QStringList Files() const { return QDir(dir_->path()).entryList(QDir::Files); }
 

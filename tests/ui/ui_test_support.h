@@ -31,7 +31,6 @@ class ScriptedPrompts final : public Prompts {
         PromptCall::Kind kind{};
         QMessageBox::StandardButton button{};
         QString path{};  // the file chosen (empty: cancelled), or the printer's PDF
-        bool opened = true;
     };
     QList<Reply> replies_;
     Reply reply_;
@@ -54,21 +53,14 @@ class ScriptedPrompts final : public Prompts {
     void ExpectMessage(QMessageBox::StandardButton button = QMessageBox::Ok) {
         replies_.append(Reply{PromptCall::Message, button});
     }
-    void ExpectOpenFile(const QString& path) {
-        replies_.append(Reply{PromptCall::OpenFile, {}, path});
-    }
-    void ExpectSaveFile(const QString& path) {
-        replies_.append(Reply{PromptCall::SaveFile, {}, path});
-    }
-    void ExpectPrinter(const QString& pdf) { replies_.append(Reply{PromptCall::Printer, {}, pdf}); }
-    void ExpectDialog() { replies_.append(Reply{PromptCall::Dialog}); }  // the test drives it
-    void ExpectUrl(bool opened = true) { replies_.append(Reply{PromptCall::Url, {}, {}, opened}); }
-    // Fails the test when announced replies were not used, and clears them.
-    bool AllUsed() {
-        const bool used = replies_.isEmpty();
-        if (!used) QTest::qFail("an announced prompt never came", __FILE__, __LINE__);
-        replies_.clear();
-        return used;
+    void Expect(PromptCall::Kind kind, const QString& path) { replies_.append({kind, {}, path}); }
+    void ExpectOpenFile(const QString& path) { Expect(PromptCall::OpenFile, path); }
+    void ExpectSaveFile(const QString& path) { Expect(PromptCall::SaveFile, path); }
+    void ExpectPrinter(const QString& pdf) { Expect(PromptCall::Printer, pdf); }
+    void ExpectDialog() { Expect(PromptCall::Dialog, {}); }  // the test drives it
+    // Fails the test when announced replies were not used.
+    void AllUsed() const {
+        if (!replies_.isEmpty()) QTest::qFail("an announced prompt never came", __FILE__, __LINE__);
     }
     void Reset() {
         replies_.clear();
@@ -105,9 +97,7 @@ class ScriptedPrompts final : public Prompts {
         lastDialog = &dialog;
         dialog.show();
     }
-    bool OpenUrl(const QUrl& url) override {
-        return Take({PromptCall::Url, {}, url.toString()}) && reply_.opened;
-    }
+    bool OpenUrl(const QUrl& url) override { return Take({PromptCall::Url, {}, url.toString()}); }
 };
 
 // Shows a window and waits until it is the application's active window
