@@ -16,8 +16,7 @@ namespace {
 
 enum class Load { Works, OpenFails, Throws, ThrowsBadAlloc };
 
-// Runs Main with a fake window and records what it did, in order, as
-// "load|open:PATH|print|close".
+// Runs Main with a fake window and logs what it did: "load|open:PATH|print|close".
 struct Harness {
     struct FakeWindow final : MainWindow {
         FakeWindow(QStringList& log, bool opens) : log_(log), opens_(opens) {}
@@ -41,10 +40,7 @@ struct Harness {
             log << "load";
             return std::make_unique<FakeWindow>(log, load != Load::OpenFails);
         };
-        environment.runEventLoop = [this] {
-            log << "loop";
-            return 0;
-        };
+        environment.runEventLoop = [this] { return log << "loop", 0; };
         environment.registerFileType = [this] { log << "register"; };
         environment.unregisterFileType = [this] { log << "unregister"; };
         environment.instanceName = socketDir.filePath(QStringLiteral("instance"));
@@ -58,60 +54,44 @@ struct Harness {
     ShellEnvironment environment;
 };
 
-struct LineCase {
-    std::string line;
-    Load load;
-    const char* log;
-    int exit;
-    const char* message;  // a phrase of the one message shown, or nullptr
-};
-
-void PrintTo(const LineCase& c, std::ostream* os) {
-    *os << '"' << c.line << '"';
-}
-
-class CommandLineTest : public testing::TestWithParam<LineCase> {};
-
-TEST_P(CommandLineTest, IsCarriedOut) {
-    const LineCase& c = GetParam();
-    Harness harness(c.load);
-    EXPECT_EQ(harness.Run(c.line), c.exit);
-    EXPECT_EQ(harness.Log().toLatin1().toStdString(), c.log);
-    ASSERT_EQ(harness.messages.shown.size(), c.message ? 1u : 0u);
-    EXPECT_TRUE(!c.message || harness.messages.shown[0].text.contains(c.message));
-}
-
-constexpr const char* kStart = "load|show|loop";
-constexpr Load kWorks = Load::Works;
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CommandLineTest,
-    testing::Values(
-        LineCase{"", kWorks, kStart, 0, nullptr}, LineCase{"/reg", kWorks, "register", 0, nullptr},
-        // "/reg" is shorter than six characters: only the exact line registers.
-        LineCase{"/reg ", kWorks, kStart, 0, nullptr}, LineCase{"/REG", kWorks, kStart, 0, nullptr},
-        LineCase{"/unreg C:\\x.vtl", kWorks, "unregister", 0, nullptr},
-        LineCase{"/unre", kWorks, kStart, 0, nullptr},
-        LineCase{"/open", kWorks, kStart, 0, nullptr},
-        LineCase{"/openx.vtl", kWorks, kStart, 0, nullptr},
-        LineCase{"frame.vtl", kWorks, kStart, 0, nullptr},
-        // Everything after "/open " is the name, blanks and quotes included.
-        LineCase{"/open ", kWorks, "load|open:|show|loop", 0, nullptr},
-        LineCase{"/open /my jobs/f 1.vtl", kWorks, "load|open:/my jobs/f 1.vtl|show|loop", 0,
-                 nullptr},
-        LineCase{"/open  \"x.vtl\"", kWorks, "load|open: \"x.vtl\"|show|loop", 0, nullptr},
-        LineCase{"/open /jobs/\xFF.vtl", kWorks, "load|open:/jobs/\xFF.vtl|show|loop", 0, nullptr},
-        LineCase{"/open /jobs/a.vtl", Load::OpenFails, "load|open:/jobs/a.vtl", 1, nullptr},
-        // "/print" and one more character, whatever it is, before the name.
-        LineCase{"/print /b 2.vtl", kWorks, "load|open:/b 2.vtl|print|close", 0, nullptr},
-        LineCase{"/print\xC3\xA9/a.vtl", kWorks, "load|open:/a.vtl|print|close", 0, nullptr},
-        LineCase{"/print ", kWorks, "load|open:|print|close", 0, nullptr},
-        LineCase{"/print /a.vtl", Load::OpenFails, "load|open:/a.vtl|close", 1, nullptr},
-        LineCase{"/print", kWorks, "", 1, "Invalid command \"/print\""},
+// Everything after "/open " (or "/print" and one more character) is the
+// name, blanks, quotes and bytes included; only "/reg" exactly registers.
+TEST(CommandLineTest, EachLineIsCarriedOut) {
+    constexpr const char* kStart = "load|show|loop";
+    constexpr Load kWorks = Load::Works;
+    const struct {
+        std::string line;
+        Load load;
+        const char* log;
+        int exit;
+        const char* message = nullptr;  // a phrase of the one message shown
+    } cases[] = {
+        {"", kWorks, kStart, 0},
+        {"/reg", kWorks, "register", 0},
+        {"/reg ", kWorks, kStart, 0},
+        {"/unreg C:\\x.vtl", kWorks, "unregister", 0},
+        {"/openx.vtl", kWorks, kStart, 0},
+        {"/open", kWorks, kStart, 0},
+        {"/open ", kWorks, "load|open:|show|loop", 0},
+        {"/open  \"a b\xFF.vtl\"", kWorks, "load|open: \"a b\xFF.vtl\"|show|loop", 0, nullptr},
+        {"/open /a.vtl", Load::OpenFails, "load|open:/a.vtl", 1},
+        {"/print /b 2.vtl", kWorks, "load|open:/b 2.vtl|print|close", 0},
+        {"/print\xC3\xA9/a.vtl", kWorks, "load|open:/a.vtl|print|close", 0},
+        {"/print /a.vtl", Load::OpenFails, "load|open:/a.vtl|close", 1},
+        {"/print", kWorks, "", 1, "Invalid command \"/print\""},
         // A window that cannot load names the command line, or else the error.
-        LineCase{"/open /a.vtl", Load::Throws, "", 1, "Invalid command \"/open /a.vtl\""},
-        LineCase{"", Load::Throws, "", 1, "Unexpected Error 51"},
-        LineCase{"", Load::ThrowsBadAlloc, "", 1, "Unexpected Error 7"}));
+        {"/open /a.vtl", Load::Throws, "", 1, "Invalid command \"/open /a.vtl\""},
+        {"", Load::Throws, "", 1, "Unexpected Error 51"},
+        {"", Load::ThrowsBadAlloc, "", 1, "Unexpected Error 7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        Harness harness(c.load);
+        EXPECT_EQ(harness.Run(c.line), c.exit);
+        EXPECT_EQ(harness.Log().toLatin1().toStdString(), c.log);
+        ASSERT_EQ(harness.messages.shown.size(), c.message ? 1u : 0u);
+        EXPECT_TRUE(!c.message || harness.messages.shown[0].text.contains(c.message));
+    }
+}
 
 TEST(JoinArgumentsTest, JoinsWithSingleBlanksAndKeepsEachArgumentWhole) {
     EXPECT_EQ(JoinArguments({}), "");
@@ -125,15 +105,15 @@ TEST(SingleInstanceStartTest, SecondInteractiveStartHandsOver) {
     for (const std::string line : {"", "/open /jobs/a.vtl", "/print /jobs/a.vtl"}) {
         Harness harness;
         SingleInstance first(harness.environment.instanceName);
-        RecordedMessages firstMessages;
-        ASSERT_FALSE(first.CheckPrevInstance(firstMessages));
+        ASSERT_FALSE(first.CheckPrevInstance(harness.messages));
         int raised = 0;
         QObject::connect(&first, &SingleInstance::RaiseRequested, [&raised] { ++raised; });
         EXPECT_EQ(harness.Run(line), 0);
         const bool prints = line.starts_with("/print");
         EXPECT_EQ(harness.Log(), prints ? "load|open:/jobs/a.vtl|print|close" : "") << line;
-        ASSERT_EQ(harness.messages.shown.size(), prints ? 0u : 1u);
-        EXPECT_TRUE(prints || harness.messages.shown[0].text.contains("already running"));
+        const auto& shown = harness.messages.shown;
+        EXPECT_TRUE(prints ? shown.empty()
+                           : shown.size() == 1 && shown[0].text.contains("already running"));
         EXPECT_TRUE(ProcessEventsUntil([&] { return raised == (prints ? 0 : 1); }));
     }
 }
@@ -152,3 +132,9 @@ TEST(SingleInstanceStartTest, RunningCopyComesToTheFrontWhenAsked) {
 
 }  // namespace
 }  // namespace vantrel::shell
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
