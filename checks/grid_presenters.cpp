@@ -145,6 +145,12 @@ void PresentGrids(const DesignRecord& record, const DesignResults& results, Resu
     PresentVerdicts(results, grids);
 }
 
+ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& results) {
+    ResultGrids grids;
+    PresentGrids(record, results, grids);
+    return grids;
+}
+
 void PresentLabels(const DesignInputs& inputs, const DesignRecord& r, const DesignResults& results,
                    SketchLabels& labels) {
     labels.Labelbeam = inputs.Beam;

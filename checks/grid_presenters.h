@@ -18,6 +18,8 @@ void PresentSummary(const DesignRecord& record, const DesignResults& results, Re
 void PresentChecks(const DesignRecord& record, const DesignResults& results, ResultGrid& grid);
 void PresentParameters(const DesignRecord& record, const DesignResults& results, ResultGrid& grid);
 void PresentGrids(const DesignRecord& record, const DesignResults& results, ResultGrids& grids);
+// Freshly laid-out grids presented from the values (for the report).
+ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& results);
 
 // The shape names and flange widths, the length, and the a, b, c and R
 // texts as the summary grid shows them (none after an errored run).
