@@ -27,16 +27,24 @@ const GridCell& ResultGrid::Cell(int row, int column) const {
 }
 
 GridCell& ResultGrid::MutableCell(int row, int column) {
-    assert(InRange(row, column));
     return cells_[static_cast<size_t>(row * columns_ + column)];
 }
 
+bool ResultGrid::Writable(int row, int column) {
+    if (InRange(row, column)) return true;
+    // A presenter or layout that writes outside the grid has the wrong row
+    // or column: a debug build stops here, and the tests read the count.
+    ++misplacedWrites_;
+    assert(!"a write outside the grid");
+    return false;
+}
+
 void ResultGrid::SetText(int row, int column, std::string_view text) {
-    if (InRange(row, column)) MutableCell(row, column).text.assign(text);
+    if (Writable(row, column)) MutableCell(row, column).text.assign(text);
 }
 
 void ResultGrid::SetText(int row, int column, std::string_view text, std::string_view suffix) {
-    if (!InRange(row, column)) return;
+    if (!Writable(row, column)) return;
     std::string& cell = MutableCell(row, column).text;
     cell.assign(text);
     cell.append(suffix);
@@ -45,23 +53,23 @@ void ResultGrid::SetText(int row, int column, std::string_view text, std::string
 void ResultGrid::Paint(int row1, int col1, int row2, int col2, Rgb color) {
     for (int r = row1; r <= row2; ++r)
         for (int c = col1; c <= col2; ++c)
-            if (InRange(r, c)) MutableCell(r, c).color = color;
+            if (Writable(r, c)) MutableCell(r, c).color = color;
 }
 
 void ResultGrid::Align(int row1, int col1, int row2, int col2, CellAlign align) {
     for (int r = row1; r <= row2; ++r)
         for (int c = col1; c <= col2; ++c)
-            if (InRange(r, c)) MutableCell(r, c).align = align;
+            if (Writable(r, c)) MutableCell(r, c).align = align;
 }
 
 void ResultGrid::SetBold(int row, int column, bool bold) {
-    if (InRange(row, column)) MutableCell(row, column).bold = bold;
+    if (Writable(row, column)) MutableCell(row, column).bold = bold;
 }
 
 void ResultGrid::ClearTexts(int row1, int col1, int row2, int col2) {
     for (int r = row1; r <= row2; ++r)
         for (int c = col1; c <= col2; ++c)
-            if (InRange(r, c)) MutableCell(r, c).text.clear();
+            if (Writable(r, c)) MutableCell(r, c).text.clear();
 }
 
 ResultGrids::ResultGrids() { InitializeGrids(*this); }

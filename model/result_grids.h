@@ -46,6 +46,10 @@ public:
     // The text of a value followed by its unit, e.g. "28.48" and "   kip".
     void SetText(int row, int column, std::string_view text, std::string_view suffix);
 
+    // Writing outside the grid is a programming error: it asserts in a debug
+    // build and is counted, and ignored, otherwise.
+    int MisplacedWrites() const { return misplacedWrites_; }
+
     // Operations on the rectangle of cells from (row1, col1) to (row2, col2).
     void Paint(int row1, int col1, int row2, int col2, Rgb color);
     void Align(int row1, int col1, int row2, int col2, CellAlign align);
@@ -55,11 +59,13 @@ public:
 private:
     GridCell& MutableCell(int row, int column);
     bool InRange(int row, int column) const;
+    bool Writable(int row, int column);
 
     int rows_;
     int columns_;
     std::vector<int> widths_;
     std::vector<GridCell> cells_;
+    int misplacedWrites_ = 0;
 };
 
 struct ResultGrids {

@@ -1,3 +1,4 @@
+#include "checks/grid_presenters.h"
 #include "report_pages.h"
 
 namespace vantrel {
@@ -37,7 +38,8 @@ void Heading(ReportLines& out, const char* heading) {
 }  // namespace
 
 void PrintCodeChecksPage(ReportLines& out, const ReportSource& source) {
-    const ResultGrid& g3 = source.state.grids.checks;
+    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
+    const ResultGrid& g3 = grids.checks;
     for (const CheckGroup& group : kGroups) {
         Heading(out, group.heading);
         for (int row = group.firstRow; row <= group.statusRow; ++row) {

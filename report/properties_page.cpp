@@ -2,6 +2,7 @@
 
 #include "model/chain_math.h"
 #include "model/number_text.h"
+#include "checks/grid_presenters.h"
 #include "report_pages.h"
 
 namespace vantrel {
@@ -68,7 +69,8 @@ void SteelAndFrame(ReportLines& out, const ReportSource& source) {
 // the override is not 0.
 void CutLine(ReportLines& out, const ReportSource& source, const char* name, const char* formula,
              const std::string& overrideText, const std::string& coefficient, int row) {
-    const ResultGrid& grid = source.state.grids.summary;
+    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
+    const ResultGrid& grid = grids.summary;
     if (SingleFromText(overrideText) == 0.0f) {
         out.At(5, formula, kPlain);
         out.After(coefficient + " =", kPlain);
@@ -99,7 +101,8 @@ void RbsGeometry(ReportLines& out, const ReportSource& source) {
 }
 
 void Parameters(ReportLines& out, const ReportSource& source) {
-    const ResultGrid& g4 = source.state.grids.parameters;
+    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
+    const ResultGrid& g4 = grids.parameters;
     const WShape& beam = source.state.record.Beam;
     struct Line {
         const char* label;
@@ -125,7 +128,8 @@ void Parameters(ReportLines& out, const ReportSource& source) {
 }
 
 void CalculatedValues(ReportLines& out, const ReportSource& source) {
-    const ResultGrid& g2 = source.state.grids.summary;
+    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
+    const ResultGrid& g2 = grids.summary;
     const DesignRecord& r = source.state.record;
     struct Line {
         const char* label;

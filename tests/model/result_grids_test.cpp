@@ -92,10 +92,21 @@ TEST(ResultGridsTest, RowsDroppedByAShrinkComeBackEmpty) {
     EXPECT_EQ(grid.Text(5, 1), "");
     grid.SetText(9, 1, "last");
     EXPECT_EQ(grid.Text(9, 1), "last");
-    grid.SetText(10, 0, "x");  // outside: ignored
-    grid.Paint(0, 0, 19, 9, kFailRed);
+    EXPECT_EQ(grid.MisplacedWrites(), 0);
+}
+
+// A write outside the grid is a programming error: caught, never silent.
+TEST(ResultGridsTest, AWriteOutsideTheGridIsCaught) {
+    ResultGrid grid(10, 2);
+#ifdef NDEBUG
+    grid.SetText(10, 0, "x");
+    grid.Paint(9, 1, 9, 2, kFailRed);
+    EXPECT_EQ(grid.MisplacedWrites(), 2);
     EXPECT_EQ(grid.Text(10, 0), "");
     EXPECT_EQ(grid.Cell(9, 1).color, kFailRed);
+#else
+    EXPECT_DEATH(grid.SetText(10, 0, "x"), "outside the grid");
+#endif
 }
 
 }  // namespace

@@ -111,7 +111,7 @@ class CommandsTest : public QObject, WindowFixture {
         QTest::mouseClick(dialog->UseButton(), Qt::LeftButton);
         QCOMPARE(List("beamList")->currentText(), beam);
         QCOMPARE(List("columnList")->currentText(), column);
-        for (const VerdictResult& verdict : ReadVerdicts(window_->State().grids))
+        for (const VerdictResult& verdict : ReadVerdicts(window_->State().results))
             QVERIFY(verdict.state == VerdictState::Pass ||
                     std::string_view(verdict.cell->name).ends_with(" plates"));
     }
