@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "model/field_rules.h"
+
+namespace vantrel {
+namespace {
+
+// Each numeric field's limit: the text at the limit stays, the next step
+// over it is refused, and an empty field takes its default text.
+struct RuleCase {
+    const char* name;
+    std::function<Refusal(std::string&)> check;
+    const char* text;
+    bool refused;
+    const char* textAfter = nullptr;  // the rewritten text, where it changes
+};
+
+void PrintTo(const RuleCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FieldRuleTest : public ::testing::TestWithParam<RuleCase> {};
+
+TEST_P(FieldRuleTest, LimitIsAllowedAndTheNextStepRefused) {
+    const RuleCase& c = GetParam();
+    std::string text = c.text;
+    EXPECT_EQ(c.check(text).has_value(), c.refused);
+    EXPECT_EQ(text, c.textAfter ? c.textAfter : c.text);
+}
+
+Refusal Length(std::string& t) {
+    return CheckLengthText(t);
+}
+Refusal Height(std::string& t) {
+    return CheckHeightText(t);
+}
+Refusal OverrideA(std::string& t) {
+    return CheckOverrideAText(t, "20");
+}  // 36 in
+Refusal OverrideB(std::string& t) {
+    return CheckOverrideBText(t, "20");
+}  // 48 in
+Refusal OverrideBNoLength(std::string& t) {
+    return CheckOverrideBText(t, "abc");
+}
+Refusal OverrideC(std::string& t) {
+    return CheckOverrideCText(t, "W 21x44");
+}  // bf 6.5
+Refusal Axial(std::string& t) {
+    return CheckAxialLoadText(t);
+}
+Refusal Load(std::string& t) {
+    return CheckLoadText(t);
+}
+Refusal Location(std::string& t) {
+    return CheckLocationText(t, "15.00");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, FieldRuleTest,
+    ::testing::Values(
+        RuleCase{"Length50", Length, "50", false}, RuleCase{"Length50x01", Length, "50.01", true},
+        RuleCase{"LengthEmpty", Length, "", false, "0.00"},
+        RuleCase{"LengthNotANumber", Length, "1e", true}, RuleCase{"Height35", Height, "35", false},
+        RuleCase{"Height35x01", Height, "35.01", true},
+        RuleCase{"A15Percent", OverrideA, "36", false},
+        RuleCase{"AOver15Percent", OverrideA, "36.001", true},
+        RuleCase{"B20Percent", OverrideB, "48", false},
+        RuleCase{"BOver20Percent", OverrideB, "48.001", true},
+        RuleCase{"BEmpty", OverrideB, "", false, "0.000"},
+        RuleCase{"BWithoutALength", OverrideBNoLength, "0.001", true},
+        RuleCase{"CHalfFlange", OverrideC, "3.25", false},
+        RuleCase{"COverHalfFlange", OverrideC, "3.251", true},
+        RuleCase{"Axial10000", Axial, "10000", false},
+        RuleCase{"AxialOver10000", Axial, "10000.001", true},
+        RuleCase{"AxialNegative", Axial, "-0.001", true}, RuleCase{"Load100", Load, "100", false},
+        RuleCase{"LoadOver100", Load, "100.001", true},
+        RuleCase{"LocationAtTheLength", Location, "15", false},
+        RuleCase{"LocationPastTheLength", Location, "15.01", true}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(FieldRuleTest, TypedCharactersAndFormatting) {
+    for (char32_t c : {U'0', U'9', U'.', U'\b'}) EXPECT_TRUE(AcceptsTypedCharacter(c));
+    for (char32_t c : {U'/', U':', U'-', U'e', U' '}) EXPECT_FALSE(AcceptsTypedCharacter(c));
+    EXPECT_EQ(FormatFieldText("1.0005", "0.000"), "1.001");
+    EXPECT_EQ(FormatFieldText("7", "0.00"), "7.00");
+    EXPECT_EQ(FormatFieldText("x7", "0.00"), "x7");
+}
+
+}  // namespace
+}  // namespace vantrel
