@@ -151,21 +151,18 @@ ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& resu
     return grids;
 }
 
-void PresentLabels(const DesignInputs& inputs, const DesignRecord& r, const DesignResults& results,
+void PresentLabels(const DesignInputs& inputs, const DesignRecord& r, const ResultGrid& summary,
                    SketchLabels& labels) {
     labels.Labelbeam = inputs.Beam;
     labels.Labelcolumn1 = labels.Labelcolumn2 = inputs.Column;
     labels.LblBeamWidth = "Fl. Width = " + ValueText(r.Beam.bf) + "\"";
     labels.LblColumnWidth = "Fl. Width = " + ValueText(r.Column.bf) + "\"";
     labels.LabelLength = inputs.Length + " ft.";
-    if (results.errored) {
-        labels.Labela = labels.Labelb = labels.Labelc = labels.Labelr = "";
-        return;
-    }
-    labels.Labela = CutDimensionText(r, results, 0);
-    labels.Labelb = CutDimensionText(r, results, 1);
-    labels.Labelc = CutDimensionText(r, results, 2);
-    labels.Labelr = RadiusText(r);
+    // The sketch repeats the summary's a, b, c and R (empty after an error).
+    labels.Labela = summary.Text(1, 1);
+    labels.Labelb = summary.Text(2, 1);
+    labels.Labelc = summary.Text(3, 1);
+    labels.Labelr = summary.Text(4, 1);
 }
 
 }  // namespace vantrel

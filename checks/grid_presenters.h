@@ -22,8 +22,8 @@ void PresentGrids(const DesignRecord& record, const DesignResults& results, Resu
 ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& results);
 
 // The shape names and flange widths, the length, and the a, b, c and R
-// texts as the summary grid shows them (none after an errored run).
+// texts of the presented summary grid.
 void PresentLabels(const DesignInputs& inputs, const DesignRecord& record,
-                   const DesignResults& results, SketchLabels& labels);
+                   const ResultGrid& summary, SketchLabels& labels);
 
 }  // namespace vantrel
