@@ -10,7 +10,7 @@
 
 #include "cli.h"
 #include "cli_runner.h"
-#include "tests/files/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace vantrel::cli {
 namespace {

@@ -10,7 +10,7 @@
 #include "cli.h"
 #include "cli_runner.h"
 #include "files/project_file.h"
-#include "tests/files/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/design_fixture.h"
 
 namespace vantrel::cli {

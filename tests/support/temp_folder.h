@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,22 @@ inline void WriteBytes(const std::string& path, const std::vector<uint8_t>& byte
 inline std::vector<uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every entry of a folder by its type, a link with what it names, a regular
+// file with its bytes: shows that nothing was written or left behind.
+inline std::map<std::string, std::string> Snapshot(const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        std::string& seen = entries[entry.path().filename().string()];
+        const fs::file_type type = entry.symlink_status().type();
+        seen = "type " + std::to_string(static_cast<int>(type)) + ": ";
+        if (type == fs::file_type::symlink) seen += fs::read_symlink(entry.path()).string();
+        if (type != fs::file_type::regular) continue;
+        for (uint8_t byte : ReadBytes(entry.path().string())) seen += static_cast<char>(byte);
+    }
+    return entries;
 }
 
 }  // namespace vantrel::test
