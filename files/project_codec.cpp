@@ -31,7 +31,7 @@ bool HasEntry(const std::vector<BagEntry>& entries, std::string_view name) {
 
 int CheckSavable(const DesignInputs& inputs) {
     for (const InputField& field : kInputFields) {
-        const std::string& text = inputs.*field.member;
+        const std::string& text = field.Of(inputs);
         if (text.size() > kMaxValueBytes) return kSaveTextTooLong;
         if (!IsWellFormedUtf8(text)) return kSaveTextNotUtf8;
     }
@@ -42,9 +42,9 @@ std::vector<uint8_t> EncodeProject(const DesignInputs& inputs) {
     std::vector<BagEntry> entries;
     entries.reserve(kInputFields.size());
     for (const InputField& field : kInputFields) {
-        std::string text = inputs.*field.member;
+        std::string text = field.Of(inputs);
         // The window saves its frame-type option, which is one of the two.
-        if (field.member == &DesignInputs::FRAMETYPE) text = inputs.IsSMRF() ? "SMRF" : "OMRF";
+        if (field.name == "FRAMETYPE") text = inputs.IsSMRF() ? "SMRF" : "OMRF";
         entries.push_back(BagEntry{std::string(field.name), std::move(text)});
     }
     const std::vector<uint8_t> bag = EncodeBag(entries);
@@ -69,7 +69,7 @@ ProjectReadResult DecodeProject(std::span<const uint8_t> content) {
     for (const InputField& field : kInputFields) {
         for (const BagEntry& entry : bag.entries) {
             if (entry.name == field.name) {
-                result.inputs.*field.member = PutBack(field, entry.value);
+                field.Of(result.inputs) = PutBack(field, entry.value);
                 break;
             }
         }

@@ -41,6 +41,10 @@ void RunCalculations(CalcContext& ctx);
 // the rest with "Invalid procedure call or argument".
 bool HingesAndLoadsUsable(const DesignRecord& record);
 
+// Stores the fifteen load texts as numbers, in project-file order; a text
+// that is not a number raises its error with the earlier ones stored.
+void ReadLoads(const DesignInputs& inputs, DesignRecord& record);
+
 // The factored uniform load w = 1.2 (dead) + 0.5 (live), kip/ft.
 double FactoredDistributedLoad(const DesignRecord& record);
 

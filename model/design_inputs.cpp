@@ -5,8 +5,18 @@
 
 namespace vantrel {
 
-#define VANTREL_INPUT(name, kind) \
-    InputField { #name, &DesignInputs::name, InputKind::kind }
+#define VANTREL_INPUT(name, kind)                                                         \
+    InputField {                                                                          \
+#name, InputKind::kind, [](DesignInputs & in) -> std::string& { return in.name; } \
+    }
+#define VANTREL_LOADS(name, kind)                                                                \
+    InputField{#name "1", InputKind::kind,                                                       \
+               [](DesignInputs& in) -> std::string& { return in.name[0]; }},                     \
+        InputField{#name "2", InputKind::kind,                                                   \
+                   [](DesignInputs& in) -> std::string& { return in.name[1]; }},                 \
+        InputField {                                                                             \
+#name "3", InputKind::kind, [](DesignInputs & in) -> std::string& { return in.name[2]; } \
+    }
 
 const std::array<InputField, 30> kInputFields = {{
     VANTREL_INPUT(Column, Text),
@@ -22,30 +32,21 @@ const std::array<InputField, 30> kInputFields = {{
     VANTREL_INPUT(Height, Text),
     VANTREL_INPUT(Description, Text),
     VANTREL_INPUT(FRAMETYPE, Text),
-    VANTREL_INPUT(DistDL1, Load),
-    VANTREL_INPUT(DistDL2, Load),
-    VANTREL_INPUT(DistDL3, Load),
-    VANTREL_INPUT(DistLL1, Load),
-    VANTREL_INPUT(DistLL2, Load),
-    VANTREL_INPUT(DistLL3, Load),
-    VANTREL_INPUT(PointDL1, Load),
-    VANTREL_INPUT(PointDL2, Load),
-    VANTREL_INPUT(PointDL3, Load),
-    VANTREL_INPUT(PointLL1, Load),
-    VANTREL_INPUT(PointLL2, Load),
-    VANTREL_INPUT(PointLL3, Load),
-    VANTREL_INPUT(PointLoadLocation1, Location),
-    VANTREL_INPUT(PointLoadLocation2, Location),
-    VANTREL_INPUT(PointLoadLocation3, Location),
+    VANTREL_LOADS(DistDL, Load),
+    VANTREL_LOADS(DistLL, Load),
+    VANTREL_LOADS(PointDL, Load),
+    VANTREL_LOADS(PointLL, Load),
+    VANTREL_LOADS(PointLoadLocation, Location),
     VANTREL_INPUT(ColumnAxialLoad, AxialLoad),
     VANTREL_INPUT(ColumnAbove, Text),
 }};
 
 #undef VANTREL_INPUT
+#undef VANTREL_LOADS
 
 std::string* DesignInputs::Find(std::string_view name) {
     for (const InputField& field : kInputFields) {
-        if (field.name == name) return &(this->*field.member);
+        if (field.name == name) return &field.Of(*this);
     }
     return nullptr;
 }
@@ -68,10 +69,9 @@ DesignInputs NewDesignInputs() {
     inputs.FRAMETYPE = "SMRF";
     inputs.ColumnAxialLoad = "0.000";
     inputs.ColumnAbove = "No";
-    for (const InputField& field : kInputFields) {
-        if (field.kind == InputKind::Load) inputs.*field.member = "0.000";
-        if (field.kind == InputKind::Location) inputs.*field.member = "0.00";
-    }
+    for (LoadTexts* loads : {&inputs.DistDL, &inputs.DistLL, &inputs.PointDL, &inputs.PointLL})
+        loads->fill("0.000");
+    inputs.PointLoadLocation.fill("0.00");
     return inputs;
 }
 

@@ -6,7 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "gravity_loads.h"
+
 namespace vantrel {
+
+using LoadTexts = std::array<std::string, kLoadCount>;
 
 struct DesignInputs {
     std::string Column, Grade, Beam;
@@ -15,11 +19,9 @@ struct DesignInputs {
     std::string Length, Height;
     std::string Description;
     std::string FRAMETYPE;
-    std::string DistDL1, DistDL2, DistDL3;
-    std::string DistLL1, DistLL2, DistLL3;
-    std::string PointDL1, PointDL2, PointDL3;
-    std::string PointLL1, PointLL2, PointLL3;
-    std::string PointLoadLocation1, PointLoadLocation2, PointLoadLocation3;
+    // The gravity loads, three of each: DistDL[0] is the project file's DistDL1.
+    LoadTexts DistDL, DistLL;
+    LoadTexts PointDL, PointLL, PointLoadLocation;
     // The current-code checks' column inputs: Puc in kip, and "Yes" when the
     // column continues above the joint.
     std::string ColumnAxialLoad;
@@ -38,8 +40,13 @@ enum class InputKind { Text, Load, Location, AxialLoad };
 
 struct InputField {
     std::string_view name;
-    std::string DesignInputs::*member;
     InputKind kind;
+    std::string& (*text)(DesignInputs&);
+
+    std::string& Of(DesignInputs& inputs) const { return text(inputs); }
+    const std::string& Of(const DesignInputs& inputs) const {
+        return text(const_cast<DesignInputs&>(inputs));
+    }
 };
 
 // The 30 inputs in project-file order.

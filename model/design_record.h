@@ -2,10 +2,15 @@
 // The record of one design: the chosen shapes and every derived quantity of
 // the calculation chain. Units: inches, feet, kip, ft-kip, ksi.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
+#include "gravity_loads.h"
+
 namespace vantrel {
+
+using LoadValues = std::array<float, kLoadCount>;
 
 struct WShape {
     std::string Name;
@@ -35,11 +40,9 @@ struct DesignRecord {
     float Cy = 0;
     float h = 0;
     float ds = 0;
-    float DistDL1 = 0, DistDL2 = 0, DistDL3 = 0;
-    float DistLL1 = 0, DistLL2 = 0, DistLL3 = 0;
-    float PointDL1 = 0, PointDL2 = 0, PointDL3 = 0;
-    float PointLL1 = 0, PointLL2 = 0, PointLL3 = 0;
-    float PointLoadLocation1 = 0, PointLoadLocation2 = 0, PointLoadLocation3 = 0;
+    // The gravity loads as stored by CalculateVP: kip/ft, kip and ft.
+    LoadValues DistDL{}, DistLL{};
+    LoadValues PointDL{}, PointLL{}, PointLoadLocation{};
     std::string VpSide;
     std::string VgSide;
     bool Modified = false;

@@ -20,9 +20,10 @@ struct PointLoad {
 };
 
 std::array<PointLoad, 3> PointLoads(const DesignRecord& r) {
-    return {{{r.PointDL1, r.PointLL1, r.PointLoadLocation1},
-             {r.PointDL2, r.PointLL2, r.PointLoadLocation2},
-             {r.PointDL3, r.PointLL3, r.PointLoadLocation3}}};
+    std::array<PointLoad, 3> points{};
+    for (size_t i = 0; i < points.size(); ++i)
+        points[i] = {r.PointDL[i], r.PointLL[i], r.PointLoadLocation[i]};
+    return points;
 }
 
 // Σ arm(x_i)·1.2·PD_i + Σ arm(x_i)·0.5·PL_i, the terms in load order, with the
@@ -50,18 +51,28 @@ double MomentLoadFirst(const std::array<PointLoad, 3>& loads, Arm arm) {
 
 bool HingesAndLoadsUsable(const DesignRecord& r) {
     if (!(r.Lprime > 0.0f)) return false;
-    const float loads[] = {r.DistDL1,  r.DistDL2,  r.DistDL3,  r.DistLL1,  r.DistLL2,  r.DistLL3,
-                           r.PointDL1, r.PointDL2, r.PointDL3, r.PointLL1, r.PointLL2, r.PointLL3};
-    for (float load : loads)
-        if (load < 0.0f) return false;
-    for (float location : {r.PointLoadLocation1, r.PointLoadLocation2, r.PointLoadLocation3})
+    for (const LoadValues* loads : {&r.DistDL, &r.DistLL, &r.PointDL, &r.PointLL})
+        for (float load : *loads)
+            if (load < 0.0f) return false;
+    for (float location : r.PointLoadLocation)
         if (location < 0.0f || location > r.L) return false;
     return true;
 }
 
+void ReadLoads(const DesignInputs& in, DesignRecord& r) {
+    const std::pair<const LoadTexts&, LoadValues&> kinds[] = {
+        {in.DistDL, r.DistDL},
+        {in.DistLL, r.DistLL},
+        {in.PointDL, r.PointDL},
+        {in.PointLL, r.PointLL},
+        {in.PointLoadLocation, r.PointLoadLocation}};
+    for (const auto& [texts, values] : kinds)
+        for (int i = 0; i < kLoadCount; ++i) values[i] = SingleFromText(texts[i]);
+}
+
 double FactoredDistributedLoad(const DesignRecord& r) {
-    return kDeadFactor * (double{r.DistDL1} + r.DistDL2 + r.DistDL3) +
-           kLiveFactor * (double{r.DistLL1} + r.DistLL2 + r.DistLL3);
+    return kDeadFactor * (double{r.DistDL[0]} + r.DistDL[1] + r.DistDL[2]) +
+           kLiveFactor * (double{r.DistLL[0]} + r.DistLL[1] + r.DistLL[2]);
 }
 
 void CalculateMpr(CalcContext& ctx) {
@@ -84,16 +95,7 @@ void CalculateVP(CalcContext& ctx) {
         r.Lprime = FormatRound(r.L - (2.0 * hingeOffset + r.Column.d) / 12.0, "0.00");
         grid.SetText(10, 1, ValueText(r.Lprime), "   ft");
 
-        const std::pair<const std::string&, float&> loads[] = {
-            {in.DistDL1, r.DistDL1}, {in.DistDL2, r.DistDL2}, {in.DistDL3, r.DistDL3},
-            {in.DistLL1, r.DistLL1}, {in.DistLL2, r.DistLL2}, {in.DistLL3, r.DistLL3},
-            {in.PointDL1, r.PointDL1}, {in.PointDL2, r.PointDL2}, {in.PointDL3, r.PointDL3},
-            {in.PointLL1, r.PointLL1}, {in.PointLL2, r.PointLL2}, {in.PointLL3, r.PointLL3},
-            {in.PointLoadLocation1, r.PointLoadLocation1},
-            {in.PointLoadLocation2, r.PointLoadLocation2},
-            {in.PointLoadLocation3, r.PointLoadLocation3},
-        };
-        for (const auto& [text, value] : loads) value = SingleFromText(text);
+        ReadLoads(in, r);
         if (!HingesAndLoadsUsable(r)) RaiseFault(kErrInvalidArgument);
 
         const double w = FactoredDistributedLoad(r);
@@ -101,7 +103,8 @@ void CalculateVP(CalcContext& ctx) {
         const float mw = Single(w * lprime * lprime / 2.0);
         const double x = r.X;
         const auto points = PointLoads(r);
-        const float ml = Single(MomentArmFirst(points, [&](double xi) { return x / 12.0 + lprime - xi; }));
+        const float ml =
+            Single(MomentArmFirst(points, [&](double xi) { return x / 12.0 + lprime - xi; }));
         const float mr = Single(MomentLoadFirst(points, [&](double xi) { return xi - x / 12.0; }));
         float m = 0.0f;
         if (ml >= mr) {
@@ -143,8 +146,8 @@ void CalculateVf(CalcContext& ctx) {
         const auto points = PointLoads(r);
         const float gl = Single(Divide(
             MomentArmFirst(points, [&](double xi) { return length - dc / 24.0 - xi; }), clearSpan));
-        const float gr = Single(Divide(
-            MomentArmFirst(points, [&](double xi) { return xi - dc / 24.0; }), clearSpan));
+        const float gr = Single(
+            Divide(MomentArmFirst(points, [&](double xi) { return xi - dc / 24.0; }), clearSpan));
         float g = 0.0f;
         if (gl >= gr) {
             g = gl;

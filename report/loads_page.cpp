@@ -7,31 +7,26 @@ namespace vantrel {
 namespace {
 
 void DistributedLoads(ReportLines& out, const DesignRecord& r) {
-    const float dead[] = {r.DistDL1, r.DistDL2, r.DistDL3};
-    const float live[] = {r.DistLL1, r.DistLL2, r.DistLL3};
     out.At(10, "Distributed Loads", kItalic | kUnderline, LineEnd::End);
     out.EmptyLines();
     out.At(15, "Dead Load", kItalic);
     out.At(25, "Live Load", kItalic, LineEnd::End);
-    for (int k = 0; k < 3; ++k) {
-        out.At(15, Format(dead[k], "0.000") + "  kip/ft", kPlain);
-        out.At(25, Format(live[k], "0.000") + "  kip/ft", kPlain, LineEnd::End);
+    for (int k = 0; k < kLoadCount; ++k) {
+        out.At(15, Format(r.DistDL[k], "0.000") + "  kip/ft", kPlain);
+        out.At(25, Format(r.DistLL[k], "0.000") + "  kip/ft", kPlain, LineEnd::End);
     }
 }
 
 void PointLoads(ReportLines& out, const DesignRecord& r) {
-    const float dead[] = {r.PointDL1, r.PointDL2, r.PointDL3};
-    const float live[] = {r.PointLL1, r.PointLL2, r.PointLL3};
-    const float location[] = {r.PointLoadLocation1, r.PointLoadLocation2, r.PointLoadLocation3};
     out.At(10, "Point Loads", kItalic | kUnderline, LineEnd::End);
     out.EmptyLines();
     out.At(15, "Dead Load", kItalic);
     out.At(25, "Live Load", kItalic);
     out.At(35, "Location", kItalic, LineEnd::End);
-    for (int k = 0; k < 3; ++k) {
-        out.At(15, Format(dead[k], "0.000") + "  kip", kPlain);
-        out.At(25, Format(live[k], "0.000") + "  kip", kPlain);
-        out.At(35, Format(location[k], "0.00") + " ft", kPlain, LineEnd::End);
+    for (int k = 0; k < kLoadCount; ++k) {
+        out.At(15, Format(r.PointDL[k], "0.000") + "  kip", kPlain);
+        out.At(25, Format(r.PointLL[k], "0.000") + "  kip", kPlain);
+        out.At(35, Format(r.PointLoadLocation[k], "0.00") + " ft", kPlain, LineEnd::End);
     }
 }
 

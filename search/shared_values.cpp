@@ -14,28 +14,10 @@ SharedValues ReadSharedValues(const DesignInputs& in) {
     try {
         shared.L = SingleFromText(in.Length);
         DesignRecord loads;
-        const std::pair<const std::string&, float&> texts[] = {
-            {in.DistDL1, loads.DistDL1},
-            {in.DistDL2, loads.DistDL2},
-            {in.DistDL3, loads.DistDL3},
-            {in.DistLL1, loads.DistLL1},
-            {in.DistLL2, loads.DistLL2},
-            {in.DistLL3, loads.DistLL3},
-            {in.PointDL1, loads.PointDL1},
-            {in.PointDL2, loads.PointDL2},
-            {in.PointDL3, loads.PointDL3},
-            {in.PointLL1, loads.PointLL1},
-            {in.PointLL2, loads.PointLL2},
-            {in.PointLL3, loads.PointLL3},
-            {in.PointLoadLocation1, loads.PointLoadLocation1},
-            {in.PointLoadLocation2, loads.PointLoadLocation2},
-            {in.PointLoadLocation3, loads.PointLoadLocation3},
-        };
-        for (const auto& [text, value] : texts) value = SingleFromText(text);
+        ReadLoads(in, loads);
         shared.w = FactoredDistributedLoad(loads);
-        shared.points = {{{loads.PointDL1, loads.PointLL1, loads.PointLoadLocation1},
-                          {loads.PointDL2, loads.PointLL2, loads.PointLoadLocation2},
-                          {loads.PointDL3, loads.PointLL3, loads.PointLoadLocation3}}};
+        for (size_t i = 0; i < shared.points.size(); ++i)
+            shared.points[i] = {loads.PointDL[i], loads.PointLL[i], loads.PointLoadLocation[i]};
         shared.h = Single(DoubleFromText(in.Height) * 12.0);
         // CalculateCutout reads each override, and the coefficient where the
         // override is 0, before it looks at the beam.

@@ -25,27 +25,28 @@ const char* PatternOf(bool location) {
 
 struct RecordLoad {
     std::string_view name;
-    float DesignRecord::*member;
+    LoadValues DesignRecord::*kind;
+    int index;
     bool location;
 };
 
 // The record fields of the fifteen inputs, in the order OK stores them.
 constexpr std::array<RecordLoad, 15> kRecordLoads = {{
-    {"DistDL1", &DesignRecord::DistDL1, false},
-    {"DistDL2", &DesignRecord::DistDL2, false},
-    {"DistDL3", &DesignRecord::DistDL3, false},
-    {"DistLL1", &DesignRecord::DistLL1, false},
-    {"DistLL2", &DesignRecord::DistLL2, false},
-    {"DistLL3", &DesignRecord::DistLL3, false},
-    {"PointDL1", &DesignRecord::PointDL1, false},
-    {"PointDL2", &DesignRecord::PointDL2, false},
-    {"PointDL3", &DesignRecord::PointDL3, false},
-    {"PointLL1", &DesignRecord::PointLL1, false},
-    {"PointLL2", &DesignRecord::PointLL2, false},
-    {"PointLL3", &DesignRecord::PointLL3, false},
-    {"PointLoadLocation1", &DesignRecord::PointLoadLocation1, true},
-    {"PointLoadLocation2", &DesignRecord::PointLoadLocation2, true},
-    {"PointLoadLocation3", &DesignRecord::PointLoadLocation3, true},
+    {"DistDL1", &DesignRecord::DistDL, 0, false},
+    {"DistDL2", &DesignRecord::DistDL, 1, false},
+    {"DistDL3", &DesignRecord::DistDL, 2, false},
+    {"DistLL1", &DesignRecord::DistLL, 0, false},
+    {"DistLL2", &DesignRecord::DistLL, 1, false},
+    {"DistLL3", &DesignRecord::DistLL, 2, false},
+    {"PointDL1", &DesignRecord::PointDL, 0, false},
+    {"PointDL2", &DesignRecord::PointDL, 1, false},
+    {"PointDL3", &DesignRecord::PointDL, 2, false},
+    {"PointLL1", &DesignRecord::PointLL, 0, false},
+    {"PointLL2", &DesignRecord::PointLL, 1, false},
+    {"PointLL3", &DesignRecord::PointLL, 2, false},
+    {"PointLoadLocation1", &DesignRecord::PointLoadLocation, 0, true},
+    {"PointLoadLocation2", &DesignRecord::PointLoadLocation, 1, true},
+    {"PointLoadLocation3", &DesignRecord::PointLoadLocation, 2, true},
 }};
 
 constexpr std::array<const char*, 15> kObjectNames = {"TxtWdl1",
@@ -80,8 +81,8 @@ FormLoads::FormLoads(DesignRecord& record, Prompts& prompts, std::function<QStri
       lengthText_(std::move(lengthText)),
       guard_(new FocusGuard([this](const QString& message) { ShowRefusal(message); }, this)) {
     for (size_t i = 0; i < fields_.size(); ++i)
-        fields_[i] = Field{kObjectNames[i], kRecordLoads[i].name, kRecordLoads[i].member,
-                           kRecordLoads[i].location};
+        fields_[i] = Field{kObjectNames[i], kRecordLoads[i].name, kRecordLoads[i].kind,
+                           kRecordLoads[i].index, kRecordLoads[i].location};
     setObjectName(QStringLiteral("FormLoads"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setModal(true);
@@ -200,8 +201,8 @@ void FormLoads::BuildLayout() {
 }
 
 void FormLoads::FillFromRecord(const DesignRecord& record, DesignInputs& inputs) {
-    for (const auto& [name, member, location] : kRecordLoads)
-        *inputs.Find(name) = Format(record.*member, PatternOf(location));
+    for (const auto& [name, kind, index, location] : kRecordLoads)
+        *inputs.Find(name) = Format((record.*kind)[index], PatternOf(location));
 }
 
 QLineEdit* FormLoads::EditOf(std::string_view inputName) const {
@@ -255,7 +256,7 @@ void FormLoads::accept() {
         const std::string text =
             FormatFieldText(field.edit->text().toStdString(), PatternOf(field.location));
         field.edit->setText(QString::fromStdString(text));
-        record_.*field.value = StoredValue(text);
+        (record_.*field.kind)[field.index] = StoredValue(text);
     }
     QDialog::accept();
 }

@@ -42,7 +42,8 @@ class FormLoads final : public QDialog {
     struct Field {
         const char* objectName = nullptr;
         std::string_view inputName;
-        float DesignRecord::*value = nullptr;
+        LoadValues DesignRecord::*kind = nullptr;
+        int index = 0;
         bool location = false;
         QLineEdit* edit = nullptr;
     };

@@ -45,9 +45,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 // The input each column names, in column order; refuses an unknown or a
 // repeated name.
-std::optional<std::vector<std::string DesignInputs::*>> ColumnInputs(const CsvRecord& header,
-                                                                     std::string& why) {
-    std::vector<std::string DesignInputs::*> members;
+std::optional<std::vector<const InputField*>> ColumnInputs(const CsvRecord& header,
+                                                           std::string& why) {
+    std::vector<const InputField*> members;
     for (const std::string& name : header.fields) {
         const InputField* found = nullptr;
         for (const InputField& field : kInputFields)
@@ -60,12 +60,12 @@ std::optional<std::vector<std::string DesignInputs::*>> ColumnInputs(const CsvRe
             return std::nullopt;
         }
         for (const auto member : members) {
-            if (member == found->member) {
+            if (member == found) {
                 why = "column '" + name + "' appears twice";
                 return std::nullopt;
             }
         }
-        members.push_back(found->member);
+        members.push_back(found);
     }
     return members;
 }
@@ -168,7 +168,7 @@ int BatchCommand(const Args& args, Streams s) {
     for (size_t r = 1; r < table.records.size(); ++r) {
         const CsvRecord& record = table.records[r];
         DesignInputs inputs = NewDesignInputs();
-        for (size_t c = 0; c < columns->size(); ++c) inputs.*(*columns)[c] = record.fields[c];
+        for (size_t c = 0; c < columns->size(); ++c) (*columns)[c]->Of(inputs) = record.fields[c];
         const RowOutcome outcome = ReportRow(inputs, record.line, out);
         anyFails = anyFails || outcome == RowOutcome::Fails;
         anyError = anyError || outcome == RowOutcome::Error;

@@ -13,7 +13,7 @@ double Exact(float value) {
 }
 
 Json ShapeJson(const WShape& s) {
-    return Json{{"Name", s.Name},   {"A", Exact(s.A)},   {"d", Exact(s.d)},
+    return Json{{"Name", s.Name},    {"A", Exact(s.A)},   {"d", Exact(s.d)},
                 {"Ix", Exact(s.Ix)}, {"Zx", Exact(s.Zx)}, {"Sx", Exact(s.Sx)},
                 {"rx", Exact(s.rx)}, {"bf", Exact(s.bf)}, {"tw", Exact(s.tw)},
                 {"tf", Exact(s.tf)}, {"Iy", Exact(s.Iy)}, {"Zy", Exact(s.Zy)},
@@ -43,30 +43,26 @@ Json RecordJson(const DesignRecord& r) {
     Json j;
     j["Beam"] = ShapeJson(r.Beam);
     j["Column"] = ShapeJson(r.Column);
-    const std::pair<const char*, float> values[] = {
-        {"Srbs", r.Srbs}, {"Zrbs", r.Zrbs}};
+    const std::pair<const char*, float> values[] = {{"Srbs", r.Srbs}, {"Zrbs", r.Zrbs}};
     for (const auto& [name, value] : values) j[name] = Exact(value);
     j["Fy"] = r.Fy;
     j["Fu"] = r.Fu;
     const std::pair<const char*, float> rest[] = {
-        {"a", r.a},       {"b", r.b},
-        {"c", r.c},       {"R", r.R},
-        {"Mpr", r.Mpr},   {"Vp", r.Vp},
-        {"L", r.L},       {"Lprime", r.Lprime},
-        {"X", r.X},       {"Mc", r.Mc},
-        {"Mf", r.Mf},     {"Cpr", r.Cpr},
-        {"Ry", r.Ry},     {"Vf", r.Vf},
-        {"Vg", r.Vg},     {"Cy", r.Cy},
-        {"h", r.h},       {"ds", r.ds},
-        {"DistDL1", r.DistDL1}, {"DistDL2", r.DistDL2}, {"DistDL3", r.DistDL3},
-        {"DistLL1", r.DistLL1}, {"DistLL2", r.DistLL2}, {"DistLL3", r.DistLL3},
-        {"PointDL1", r.PointDL1}, {"PointDL2", r.PointDL2}, {"PointDL3", r.PointDL3},
-        {"PointLL1", r.PointLL1}, {"PointLL2", r.PointLL2}, {"PointLL3", r.PointLL3},
-        {"PointLoadLocation1", r.PointLoadLocation1},
-        {"PointLoadLocation2", r.PointLoadLocation2},
-        {"PointLoadLocation3", r.PointLoadLocation3},
+        {"a", r.a},   {"b", r.b},     {"c", r.c},           {"R", r.R},   {"Mpr", r.Mpr},
+        {"Vp", r.Vp}, {"L", r.L},     {"Lprime", r.Lprime}, {"X", r.X},   {"Mc", r.Mc},
+        {"Mf", r.Mf}, {"Cpr", r.Cpr}, {"Ry", r.Ry},         {"Vf", r.Vf}, {"Vg", r.Vg},
+        {"Cy", r.Cy}, {"h", r.h},     {"ds", r.ds},
     };
     for (const auto& [name, value] : rest) j[name] = Exact(value);
+    const std::pair<const char*, const LoadValues&> loads[] = {
+        {"DistDL", r.DistDL},
+        {"DistLL", r.DistLL},
+        {"PointDL", r.PointDL},
+        {"PointLL", r.PointLL},
+        {"PointLoadLocation", r.PointLoadLocation}};
+    for (const auto& [kind, perLoad] : loads)
+        for (size_t i = 0; i < perLoad.size(); ++i)
+            j[kind + std::to_string(i + 1)] = Exact(perLoad[i]);
     j["VpSide"] = r.VpSide;
     j["VgSide"] = r.VgSide;
     return j;
@@ -81,11 +77,16 @@ Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors)
                       {"checks", GridJson(state.grids.checks)},
                       {"parameters", GridJson(state.grids.parameters)}};
     const SketchLabels& l = state.labels;
-    j["labels"] = Json{{"LblBeamWidth", l.LblBeamWidth}, {"LblColumnWidth", l.LblColumnWidth},
-                       {"Labelbeam", l.Labelbeam},       {"Labelcolumn1", l.Labelcolumn1},
-                       {"Labelcolumn2", l.Labelcolumn2}, {"Labela", l.Labela},
-                       {"Labelb", l.Labelb},             {"Labelc", l.Labelc},
-                       {"Labelr", l.Labelr},             {"LabelLength", l.LabelLength}};
+    j["labels"] = Json{{"LblBeamWidth", l.LblBeamWidth},
+                       {"LblColumnWidth", l.LblColumnWidth},
+                       {"Labelbeam", l.Labelbeam},
+                       {"Labelcolumn1", l.Labelcolumn1},
+                       {"Labelcolumn2", l.Labelcolumn2},
+                       {"Labela", l.Labela},
+                       {"Labelb", l.Labelb},
+                       {"Labelc", l.Labelc},
+                       {"Labelr", l.Labelr},
+                       {"LabelLength", l.LabelLength}};
     Json list = Json::array();
     for (const ChainError& e : errors)
         list.push_back(Json{{"module", e.module},

@@ -99,7 +99,7 @@ std::optional<std::string> CheckSetValues(
     for (const auto& [name, given] : replacements) {
         const InputField* field = FieldNamed(name);
         if (field == nullptr) continue;
-        std::string& text = inputs.*field->member;
+        std::string& text = field->Of(inputs);
         if (text != given) continue;  // a later --set of the same input replaced it
         if (auto refusal = CheckList(name, text)) return refusal;
         const FieldCheck check = NumericCheck(name, field->kind);

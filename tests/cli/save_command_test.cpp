@@ -35,8 +35,8 @@ TEST_F(SaveCommandTest, WritesANewDesignWithReplacementsAsOpeningShowsThem) {
     EXPECT_EQ(result.out, "");
     DesignInputs expected = NewDesignInputs();
     expected.Beam = "W 21x44";
-    expected.DistDL1 = "2.000";
-    expected.PointLoadLocation2 = "7.50";
+    expected.DistDL[0] = "2.000";
+    expected.PointLoadLocation[1] = "7.50";
     EXPECT_EQ(ReadProjectFile(out_).inputs, expected);
 }
 

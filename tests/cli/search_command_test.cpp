@@ -144,7 +144,7 @@ TEST(SearchCommandTest, SearchesWithAProjectFilesInputs) {
     std::vector<std::string> typed = {"search", "--json"};
     for (const InputField& field : kInputFields) {
         typed.push_back("--set");
-        typed.push_back(std::string(field.name) + "=" + read.inputs.*field.member);
+        typed.push_back(std::string(field.name) + "=" + field.Of(read.inputs));
     }
     const Result fromFile = RunCli({"search", file, "--json"});
     const Result fromSets = RunCli(typed);

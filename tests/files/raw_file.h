@@ -70,7 +70,7 @@ inline std::vector<uint8_t> FileBytes(const RawBag& bag, const RawHeader& header
 inline std::vector<RawEntry> EntriesOf(const DesignInputs& inputs) {
     std::vector<RawEntry> entries;
     for (const InputField& field : kInputFields)
-        entries.push_back({std::string(field.name), *inputs.Find(field.name)});
+        entries.push_back({std::string(field.name), field.Of(inputs)});
     return entries;
 }
 

@@ -50,9 +50,9 @@ TEST_P(ErroredRunTest, LeavesTheGridsOfAFreshWindow) {
     // The record keeps what the steps stored: L', and the loads read before a refusal.
     EXPECT_EQ(calc.record().Lprime, GetParam().lprime);
     if (GetParam().lprime != 1.0f) {
-        EXPECT_EQ(calc.record().DistDL1, std::stof(inputs.DistDL1));
-        EXPECT_EQ(calc.record().PointLL3, std::stof(inputs.PointLL3));
-        EXPECT_EQ(calc.record().PointLoadLocation1, std::stof(inputs.PointLoadLocation1));
+        EXPECT_EQ(calc.record().DistDL[0], std::stof(inputs.DistDL[0]));
+        EXPECT_EQ(calc.record().PointLL[2], std::stof(inputs.PointLL[2]));
+        EXPECT_EQ(calc.record().PointLoadLocation[0], std::stof(inputs.PointLoadLocation[0]));
     }
     const SketchLabels& labels = calc.state.labels;
     for (const std::string* dimension :
@@ -101,7 +101,7 @@ TEST(ErrorTrapTest, FailingStepKeepsWhatTheStepsStored) {
 // CalculateVP stores L' and the loads, then refuses what no beam can carry.
 struct RefusedSpan {
     const char* length;
-    const char* load;  // PointDL1 at PointLoadLocation1 = location
+    const char* load;  // PointDL[0] at PointLoadLocation[0] = location
     const char* location;
     float lprime;
     bool refused;
@@ -126,7 +126,7 @@ TEST_P(RefusedSpanTest, CalculateVPRefusesHingesThatMeetAndLoadsOffTheBeam) {
                            calc.errors.errors[0].number == 5;
     EXPECT_EQ(vpRefused, c.refused);
     EXPECT_EQ(calc.record().Lprime, c.lprime);
-    EXPECT_EQ(calc.record().PointLoadLocation1, std::stof(c.location));
+    EXPECT_EQ(calc.record().PointLoadLocation[0], std::stof(c.location));
     if (c.refused) {
         EXPECT_EQ(calc.record().Vp, 1.0f);
         EXPECT_EQ(calc.record().VpSide, "1");
@@ -148,15 +148,15 @@ INSTANTIATE_TEST_SUITE_P(Spans, RefusedSpanTest,
 
 TEST(ErrorTrapTest, LoadTextThatIsNotANumberKeepsTheLoadsBeforeIt) {
     DesignInputs inputs = test::WorkedExample();
-    inputs.DistDL1 = "2";
-    inputs.DistLL2 = "x";
-    inputs.PointDL1 = "7";
+    inputs.DistDL[0] = "2";
+    inputs.DistLL[1] = "x";
+    inputs.PointDL[0] = "7";
     Calculated calc;
-    calc.state.record.PointDL1 = 3.0f;  // from an earlier calculation
+    calc.state.record.PointDL[0] = 3.0f;  // from an earlier calculation
     test::Run(calc, inputs);
     EXPECT_EQ(Procedures(calc), std::vector<std::string>{"Tab1.CalculateVP"});
-    EXPECT_EQ(calc.record().DistDL1, 2.0f);
-    EXPECT_EQ(calc.record().PointDL1, 3.0f);
+    EXPECT_EQ(calc.record().DistDL[0], 2.0f);
+    EXPECT_EQ(calc.record().PointDL[0], 3.0f);
     EXPECT_EQ(calc.record().Vp, 1.0f);
 }
 
@@ -215,17 +215,17 @@ TEST(ErrorTrapTest, ReportedErrorPromptAndTitle) {
 TEST(CalculateTest, RunningTwiceGivesIdenticalResults) {
     DesignInputs inputs = test::WorkedExample();
     inputs.FRAMETYPE = "OMRF";
-    inputs.PointLL3 = "3.5";
-    inputs.PointLoadLocation3 = "12.25";
+    inputs.PointLL[2] = "3.5";
+    inputs.PointLoadLocation[2] = "12.25";
     Calculated once;
     test::Run(once, inputs);
     Calculated twice;
     test::Run(twice, inputs);
     test::Run(twice, inputs);
-    for (const auto& [a, b] : {std::pair{&once.state.grids.summary, &twice.state.grids.summary},
-                               std::pair{&once.state.grids.checks, &twice.state.grids.checks},
-                               std::pair{&once.state.grids.parameters,
-                                         &twice.state.grids.parameters}}) {
+    for (const auto& [a, b] :
+         {std::pair{&once.state.grids.summary, &twice.state.grids.summary},
+          std::pair{&once.state.grids.checks, &twice.state.grids.checks},
+          std::pair{&once.state.grids.parameters, &twice.state.grids.parameters}}) {
         for (int r = 0; r < a->RowCount(); ++r)
             for (int c = 0; c < a->ColumnCount(); ++c) {
                 EXPECT_EQ(a->Text(r, c), b->Text(r, c)) << r << ',' << c;
@@ -240,7 +240,7 @@ TEST(CalculateTest, RunningTwiceGivesIdenticalResults) {
 TEST(CalculateTest, ClearValuesSetsDerivedValuesToOneAndKeepsLoads) {
     DesignRecord r;
     r.Beam.Name = "W 21x44";
-    r.DistDL1 = 2.5f;
+    r.DistDL[0] = 2.5f;
     r.h = 96.0f;
     r.Modified = true;
     ClearValues(r);
@@ -251,7 +251,7 @@ TEST(CalculateTest, ClearValuesSetsDerivedValuesToOneAndKeepsLoads) {
     EXPECT_EQ(r.ds, 1.0f);
     EXPECT_EQ(r.Fy, 1);
     EXPECT_EQ(r.VpSide, "1");
-    EXPECT_EQ(r.DistDL1, 2.5f);
+    EXPECT_EQ(r.DistDL[0], 2.5f);
     EXPECT_EQ(r.h, 96.0f);
     EXPECT_TRUE(r.Modified);
 }

@@ -34,10 +34,10 @@ TEST_P(WorkedExampleTest, ReproducesEveryCalculatedValue) {
 
 DesignInputs LoadedWorkedExample() {
     DesignInputs inputs = test::WorkedExample();
-    inputs.DistDL1 = "1";
-    inputs.DistLL1 = "0.5";
-    inputs.PointDL1 = "10";
-    inputs.PointLoadLocation1 = "10";
+    inputs.DistDL[0] = "1";
+    inputs.DistLL[0] = "0.5";
+    inputs.PointDL[0] = "10";
+    inputs.PointLoadLocation[0] = "10";
     return inputs;
 }
 
@@ -128,14 +128,14 @@ TEST(GravityLoadTest, PointLoadNearTheLeftGovernsBothShears) {
     EXPECT_EQ(r.Vg, 28.99f);
     EXPECT_EQ(r.Vf, 59.34f);
     EXPECT_EQ(r.VgSide, "(Occurs at the Left side)");
-    EXPECT_EQ(r.DistDL1, 1.0f);
-    EXPECT_EQ(r.PointLoadLocation1, 10.0f);
+    EXPECT_EQ(r.DistDL[0], 1.0f);
+    EXPECT_EQ(r.PointLoadLocation[0], 10.0f);
 }
 
 TEST(GravityLoadTest, PointLoadNearTheRightMovesTheGoverningSide) {
     DesignInputs inputs = test::WorkedExample();
-    inputs.PointDL1 = "10";
-    inputs.PointLoadLocation1 = "25";
+    inputs.PointDL[0] = "10";
+    inputs.PointLoadLocation[0] = "25";
     Calculated calc;
     test::Run(calc, inputs);
     EXPECT_EQ(calc.record().VpSide, "(Occurs at the Right side)");
@@ -144,8 +144,8 @@ TEST(GravityLoadTest, PointLoadNearTheRightMovesTheGoverningSide) {
 
 TEST(GravityLoadTest, LoadBeyondTheHingesIsUsedUnchanged) {
     DesignInputs inputs = test::WorkedExample();
-    inputs.PointLL2 = "4";
-    inputs.PointLoadLocation2 = "29.5";  // past the far hinge: MR grows, ML turns negative
+    inputs.PointLL[1] = "4";
+    inputs.PointLoadLocation[1] = "29.5";  // past the far hinge: MR grows, ML turns negative
     Calculated calc;
     test::Run(calc, inputs);
     EXPECT_TRUE(calc.errors.errors.empty());

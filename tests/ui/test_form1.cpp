@@ -82,10 +82,10 @@ DesignInputs Form1Test::SampleInputs() {
     inputs.Height = "12.500";
     inputs.Description = "Frame line 3, level 2";
     inputs.FRAMETYPE = "OMRF";
-    inputs.DistDL1 = "1.250";
-    inputs.DistLL2 = "0.500";
-    inputs.PointDL1 = "10.000";
-    inputs.PointLoadLocation1 = "7.50";
+    inputs.DistDL[0] = "1.250";
+    inputs.DistLL[1] = "0.500";
+    inputs.PointDL[0] = "10.000";
+    inputs.PointLoadLocation[0] = "7.50";
     inputs.ColumnAxialLoad = "250.000";
     inputs.ColumnAbove = "Yes";
     return inputs;

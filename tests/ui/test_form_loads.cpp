@@ -118,14 +118,14 @@ void FormLoadsTest::buttonsWaitForTheField() {
     QCOMPARE(Messages(prompts_).size(), qsizetype{1});
     QVERIFY(loads->isVisible());
     QVERIFY(edit->hasFocus());
-    QCOMPARE(window_->State().record.DistDL2, 0.0f);
+    QCOMPARE(window_->State().record.DistDL[1], 0.0f);
 
     // Corrected, the same click goes through.
     Retype(edit, QStringLiteral("2"));
     QTest::mouseClick(loads->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       target->mapTo(loads, target->rect().center()));
     QTRY_VERIFY(prompts_.lastDialog.isNull() || !prompts_.lastDialog->isVisible());
-    QCOMPARE(window_->State().record.DistDL2, button == QLatin1String("cmdOK") ? 2.0f : 0.0f);
+    QCOMPARE(window_->State().record.DistDL[1], button == QLatin1String("cmdOK") ? 2.0f : 0.0f);
 }
 
 void FormLoadsTest::okStoresAllFifteen() {
@@ -133,22 +133,23 @@ void FormLoadsTest::okStoresAllFifteen() {
     FormLoads* loads = OpenLoads();
     const struct {
         const char* field;
-        float DesignRecord::*stored;
-    } loadFields[] = {{"TxtWdl1", &DesignRecord::DistDL1},
-                      {"TxtWdl2", &DesignRecord::DistDL2},
-                      {"TxtWdl3", &DesignRecord::DistDL3},
-                      {"TxtWll1", &DesignRecord::DistLL1},
-                      {"TxtWll2", &DesignRecord::DistLL2},
-                      {"TxtWll3", &DesignRecord::DistLL3},
-                      {"TxtPointdl1", &DesignRecord::PointDL1},
-                      {"TxtPointdl2", &DesignRecord::PointDL2},
-                      {"TxtPointdl3", &DesignRecord::PointDL3},
-                      {"TxtPointll1", &DesignRecord::PointLL1},
-                      {"TxtPointll2", &DesignRecord::PointLL2},
-                      {"TxtPointll3", &DesignRecord::PointLL3},
-                      {"TxtPointLoadLocation1", &DesignRecord::PointLoadLocation1},
-                      {"TxtPointLoadLocation2", &DesignRecord::PointLoadLocation2},
-                      {"TxtPointLoadLocation3", &DesignRecord::PointLoadLocation3}};
+        LoadValues DesignRecord::*stored;
+        int index;
+    } loadFields[] = {{"TxtWdl1", &DesignRecord::DistDL, 0},
+                      {"TxtWdl2", &DesignRecord::DistDL, 1},
+                      {"TxtWdl3", &DesignRecord::DistDL, 2},
+                      {"TxtWll1", &DesignRecord::DistLL, 0},
+                      {"TxtWll2", &DesignRecord::DistLL, 1},
+                      {"TxtWll3", &DesignRecord::DistLL, 2},
+                      {"TxtPointdl1", &DesignRecord::PointDL, 0},
+                      {"TxtPointdl2", &DesignRecord::PointDL, 1},
+                      {"TxtPointdl3", &DesignRecord::PointDL, 2},
+                      {"TxtPointll1", &DesignRecord::PointLL, 0},
+                      {"TxtPointll2", &DesignRecord::PointLL, 1},
+                      {"TxtPointll3", &DesignRecord::PointLL, 2},
+                      {"TxtPointLoadLocation1", &DesignRecord::PointLoadLocation, 0},
+                      {"TxtPointLoadLocation2", &DesignRecord::PointLoadLocation, 1},
+                      {"TxtPointLoadLocation3", &DesignRecord::PointLoadLocation, 2}};
     int n = 0;
     for (const auto& f : loadFields)
         Retype(Field(loads, f.field), QString::number(++n) + QStringLiteral(".25"));
@@ -156,7 +157,7 @@ void FormLoadsTest::okStoresAllFifteen() {
     QTRY_VERIFY(prompts_.lastDialog.isNull());
     n = 0;
     for (const auto& f : loadFields)
-        QCOMPARE(window_->State().record.*f.stored, static_cast<float>(++n + 0.25));
+        QCOMPARE((window_->State().record.*f.stored)[f.index], static_cast<float>(++n + 0.25));
     QVERIFY(window_->Modified());
 
     // The next use starts again from the record, formatted.
@@ -183,7 +184,7 @@ void FormLoadsTest::cancelDiscardsTypedTexts() {
         QTest::mouseClick(Child<QPushButton>(*loads, "CmdCancel"), Qt::LeftButton);
     }
     QTRY_VERIFY(prompts_.lastDialog.isNull() || !prompts_.lastDialog->isVisible());
-    QCOMPARE(window_->State().record.DistLL3, 0.0f);
+    QCOMPARE(window_->State().record.DistLL[2], 0.0f);
     QVERIFY(!window_->Modified());
     FormLoads* again = OpenLoads();
     QCOMPARE(Field(again, "TxtWll3")->text(), QStringLiteral("0.000"));
@@ -193,10 +194,10 @@ void FormLoadsTest::calculationReadsTheDialog() {
     // Texts typed into the open dialog, not yet confirmed, are what the chain reads.
     FormLoads* loads = OpenLoads();
     Retype(Field(loads, "TxtWdl1"), QStringLiteral("1.5"));
-    QCOMPARE(window_->CurrentInputs().DistDL1, std::string("1.5"));
+    QCOMPARE(window_->CurrentInputs().DistDL[0], std::string("1.5"));
     loads->hide();  // still exists, hidden: its texts stay
     window_->CalculateCommand();
-    QCOMPARE(window_->State().record.DistDL1, 1.5f);
+    QCOMPARE(window_->State().record.DistDL[0], 1.5f);
     loads->show();
     QCOMPARE(Field(loads, "TxtWdl1")->text(), QStringLiteral("1.5"));
 }
@@ -204,9 +205,9 @@ void FormLoadsTest::calculationReadsTheDialog() {
 void FormLoadsTest::projectFileLoadsShowFormatted() {
     QTemporaryDir dir;
     DesignInputs inputs = NewDesignInputs();
-    inputs.DistDL2 = "2";
-    inputs.PointLL1 = "12.5";
-    inputs.PointLoadLocation1 = "7";
+    inputs.DistDL[1] = "2";
+    inputs.PointLL[0] = "12.5";
+    inputs.PointLoadLocation[0] = "7";
     const QString path = dir.filePath(QStringLiteral("loads.vtl"));
     QCOMPARE(WriteProjectFile(path.toStdString(), inputs), 0);
     QVERIFY(window_->OpenFile(path));
@@ -215,7 +216,7 @@ void FormLoadsTest::projectFileLoadsShowFormatted() {
     QCOMPARE(Field(loads, "TxtWdl2")->text(), QStringLiteral("2.000"));
     QCOMPARE(Field(loads, "TxtPointll1")->text(), QStringLiteral("12.500"));
     QCOMPARE(Field(loads, "TxtPointLoadLocation1")->text(), QStringLiteral("7.00"));
-    QCOMPARE(window_->State().record.PointLL1, 12.5f);
+    QCOMPARE(window_->State().record.PointLL[0], 12.5f);
 
     // Saving writes the dialog's texts back.
     Retype(Field(loads, "TxtWdl2"), QStringLiteral("3"));
@@ -223,7 +224,7 @@ void FormLoadsTest::projectFileLoadsShowFormatted() {
     window_->SaveCommand();
     const ProjectReadResult saved = ReadProjectFile(path.toStdString());
     QVERIFY(saved.ok());
-    QCOMPARE(saved.inputs.DistDL2, std::string("3.000"));
+    QCOMPARE(saved.inputs.DistDL[1], std::string("3.000"));
 }
 
 void FormLoadsTest::firstFieldTypedOverOnOpen() {
