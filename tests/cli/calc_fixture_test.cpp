@@ -35,18 +35,13 @@ std::vector<FixtureCase> Cases() {
                     {entry.path().stem().string(), {"calc", entry.path().string(), "--json"}});
     // One line a case: its name, then the arguments, separated by tabs; $SRC/ is the source folder.
     for (const std::string& line : test::FixtureLines(test::kFixtures / "calc/cases.tsv")) {
-        FixtureCase c;
-        std::istringstream fields(line);
-        for (std::string field; std::getline(fields, field, '\t');) {
-            if (field.starts_with("$SRC/")) field = (source / field.substr(5)).string();
-            if (c.name.empty())
-                c.name = field;
-            else
-                c.args.push_back(field);
-        }
-        cases.push_back(c);
+        std::vector<std::string> fields;
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, '\t');)
+            fields.push_back(field.starts_with("$SRC/") ? (source / field.substr(5)).string()
+                                                        : field);
+        cases.push_back({fields[0], {fields.begin() + 1, fields.end()}});
     }
-    std::sort(cases.begin(), cases.end(), [](auto& a, auto& b) { return a.name < b.name; });
     return cases;
 }
 
