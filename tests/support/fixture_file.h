@@ -3,6 +3,8 @@
 // To write the fixtures anew from the current code (then review `git diff`):
 //   VANTREL_UPDATE_FIXTURES=1 ctest -R 'CalcFixture|ReportDump'
 // from the build folder; every fixture test then writes instead of comparing.
+// A new row (tests/fixtures/calc/cases.tsv, a new project file) needs a build
+// first, so that ctest knows its test.
 
 #include <gtest/gtest.h>
 
