@@ -55,7 +55,7 @@ void BM_EvaluateAllPairs(benchmark::State& state) {
         int passing = 0;
         for (int b = 0; b < kShapeCount; ++b)
             for (int c = 0; c < kShapeCount; ++c)
-                passing += evaluator.Evaluate(b, c).passes[search::kMfRatio] ? 1 : 0;
+                passing += evaluator.Evaluate(b, c).passes[kMfRatio] ? 1 : 0;
         benchmark::DoNotOptimize(passing);
     }
     state.SetItemsProcessed(state.iterations() * kShapeCount * kShapeCount);

@@ -1,42 +1,51 @@
-#include "checks.h"
+#include "design.h"
+#include "grid_presenters.h"
 #include "model/calculations.h"
 
 namespace vantrel {
 namespace {
 
-// Passes every error on and remembers that the run had one.
+// Passes every error on and remembers that the run had one; the grids lose
+// their values as soon as an error is shown.
 class ErrorWitness final : public ErrorSink {
   public:
-    explicit ErrorWitness(ErrorSink& next) : next_(next) {}
+    ErrorWitness(ErrorSink& next, ResultGrids& grids) : next_(next), grids_(grids) {}
     void ReportError(const ChainError& error) override {
         reported = true;
         next_.ReportError(error);
+        ClearResults(grids_);
     }
     bool reported = false;
 
   private:
     ErrorSink& next_;
+    ResultGrids& grids_;
 };
 
 }  // namespace
 
 void Calculate(CalcContext& ctx) {
-    ErrorWitness witness(ctx.errors);
-    CalcContext run{ctx.record, ctx.inputs, ctx.grids, ctx.labels, witness};
-    RunCalculations(run);
-    CheckBeamParameters(run);
-    CheckMf(run);
-    CheckPanelZone(run);
-    CheckContPlates(run);
-    CheckBeamFlangeStability(run);
-    CheckBeamWebStability(run);
-    CheckBeamShearCapacity(run);
-    CheckBeamMomentCapacity(run);
-    CheckRBSMomentCapacity(run);
-    // After an error the later steps have filled cells from the placeholders
-    // of the failed ones: show nothing rather than numbers nobody may trust.
-    if (witness.reported) ResetGrids(run.grids);
-    UpdateDiagramLabels(run);
+    ctx.results = DesignResults{};
+    ctx.results.smrf = ctx.inputs.IsSMRF();
+    RunCalculations(ctx);
+    CheckBeamParameters(ctx);
+    CheckMf(ctx);
+    CheckPanelZone(ctx);
+    CheckContPlates(ctx);
+    CheckBeamFlangeStability(ctx);
+    CheckBeamWebStability(ctx);
+    CheckBeamShearCapacity(ctx);
+    CheckBeamMomentCapacity(ctx);
+    CheckRBSMomentCapacity(ctx);
+}
+
+void Calculate(DesignState& state, const DesignInputs& inputs, ErrorSink& errors) {
+    ErrorWitness witness(errors, state.grids);
+    CalcContext ctx{state.record, inputs, state.results, witness};
+    Calculate(ctx);
+    state.results.errored = witness.reported;
+    PresentGrids(state.record, state.results, state.grids);
+    PresentLabels(inputs, state.record, state.results, state.labels);
 }
 
 }  // namespace vantrel

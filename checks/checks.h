@@ -1,12 +1,13 @@
 #pragma once
-// The code checks of the chain (FEMA 350 2.6, 3.3, 3.5.5), the sketch labels
-// and the driver that runs the whole chain.
+// The code checks of the chain (FEMA 350 2.6, 3.3, 3.5.5) and the driver that
+// runs the whole chain. Each check stores its values and verdict in
+// ctx.results; the formulas and limits are in check_formulas.h.
 
 #include "model/calc_context.h"
 
 namespace vantrel {
 
-// Prequalification limits of beam and column (parameter-checks grid); stores L.
+// Prequalification limits of beam and column; stores L.
 void CheckBeamParameters(CalcContext& ctx);
 
 // Connection checks: Mf at the column face, doubler plates, continuity plates.
@@ -21,10 +22,8 @@ void CheckBeamShearCapacity(CalcContext& ctx);
 void CheckBeamMomentCapacity(CalcContext& ctx);
 void CheckRBSMomentCapacity(CalcContext& ctx);
 
-// Copies a, b, c, R and the length onto the sketch's labels.
-void UpdateDiagramLabels(CalcContext& ctx);
-
 // The whole chain: the calculations, then the checks in their fixed order.
+// Values only; results starts afresh.
 void Calculate(CalcContext& ctx);
 
 }  // namespace vantrel

@@ -2,18 +2,20 @@
 // One design's outputs together, for callers that own a whole design.
 
 #include "checks.h"
+#include "model/result_grids.h"
+#include "model/sketch_labels.h"
 
 namespace vantrel {
 
 struct DesignState {
     DesignRecord record;
+    DesignResults results;
     ResultGrids grids;
     SketchLabels labels;
 };
 
-inline void Calculate(DesignState& state, const DesignInputs& inputs, ErrorSink& errors) {
-    CalcContext ctx{state.record, inputs, state.grids, state.labels, errors};
-    Calculate(ctx);
-}
+// The whole chain, then the presenters: the grids and the sketch's labels.
+// Every error goes to errors as it is trapped.
+void Calculate(DesignState& state, const DesignInputs& inputs, ErrorSink& errors);
 
 }  // namespace vantrel

@@ -1,37 +1,41 @@
 #pragma once
-// The cells of the result grids that carry a pass/fail verdict, and how a
-// calculation left them.
+// Where each verdict is shown in the result grids, its name and its note, and
+// the verdicts of a calculation as the command line reports them.
 
 #include <string>
 #include <vector>
 
-#include "model/result_grids.h"
+#include "model/design_results.h"
 
 namespace vantrel {
 
 enum class VerdictGrid { Checks, Parameters };
 
 struct VerdictCell {
+    Verdict verdict;
     VerdictGrid grid;
     int row;
-    int valueColumn;
-    int noteColumn;
-    const char* name;  // for messages: "Span to depth ratio", "Doubler plates", ...
+    int valueColumn;      // painted green or red
+    int noteColumn;       // "OK" or the failure text
+    const char* name;     // for messages: "Span to depth ratio", "Doubler plates", ...
+    const char* failure;  // the note of a failed check
 };
 
-// The fourteen verdict cells: eight parameter rows, then the six checks.
+// The fourteen verdict cells, in Verdict order.
 const std::vector<VerdictCell>& VerdictCells();
+const VerdictCell& VerdictCellOf(Verdict verdict);
 
-enum class VerdictState { Pass, Fail, Missing };
+// "OK", the failure text, or empty for a check that did not finish. The
+// doubler plates add that OMRF do not require them.
+std::string VerdictNote(const DesignResults& results, Verdict verdict);
 
 struct VerdictResult {
     const VerdictCell* cell;
     VerdictState state;
-    std::string note;  // "OK" or the failure text
+    std::string note;
 };
 
-// Reads each verdict cell: green with "OK" passes, red fails, anything else
-// (a check that did not run) is missing.
-std::vector<VerdictResult> ReadVerdicts(const ResultGrids& grids);
+// Every verdict of a calculation; all Missing after an errored run.
+std::vector<VerdictResult> ReadVerdicts(const DesignResults& results);
 
 }  // namespace vantrel

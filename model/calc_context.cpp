@@ -10,7 +10,6 @@ void ReportError(CalcContext& ctx, std::string_view module, std::string_view pro
     error.number = number;
     error.description = ErrorDescription(number);
     ctx.errors.ReportError(error);
-    ClearResults(ctx.grids);
 }
 
 }  // namespace vantrel

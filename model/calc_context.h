@@ -7,22 +7,21 @@
 #include "chain_math.h"
 #include "design_inputs.h"
 #include "design_record.h"
-#include "result_grids.h"
-#include "sketch_labels.h"
+#include "design_results.h"
 
 namespace vantrel {
 
+// The steps store values only: the record's, and the cut's sources and the
+// checks' values and verdicts in results. Presenters write the texts later.
 struct CalcContext {
     DesignRecord& record;
     const DesignInputs& inputs;
-    ResultGrids& grids;
-    SketchLabels& labels;
+    DesignResults& results;
     ErrorSink& errors;
 };
 
-// Hands a trapped error to the sink, then empties the grids' value cells.
-void ReportError(CalcContext& ctx, std::string_view module, std::string_view procedure,
-                 int number);
+// Hands a trapped error, named by its module and procedure, to the sink.
+void ReportError(CalcContext& ctx, std::string_view module, std::string_view procedure, int number);
 
 // The error trap of one procedure of the chain: runs body, and on a run-time
 // error ends it there and reports it; the chain then goes on.

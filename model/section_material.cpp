@@ -2,13 +2,11 @@
 
 #include "calculations.h"
 #include "input_lists.h"
-#include "number_text.h"
 
 namespace vantrel {
 namespace {
 
 constexpr std::string_view kModule = "Tab1";
-constexpr std::string_view kCubicInches = "   in\xC2\xB3";  // "in" and superscript three
 
 }  // namespace
 
@@ -18,7 +16,6 @@ void CalculateZrbs(CalcContext& ctx) {
         const double d = r.Beam.d, bf = r.Beam.bf, tf = r.Beam.tf, tw = r.Beam.tw;
         const double c = r.c;
         r.Zrbs = FormatRound(r.Beam.Zx - 2.0 * c * tf * (d - tf), "0.00");
-        ctx.grids.summary.SetText(5, 1, ValueText(r.Zrbs), kCubicInches);
 
         // The reduced section as two flanges of width bf - 2c and the web.
         const double bfr = Single(bf - 2.0 * c);
@@ -28,7 +25,6 @@ void CalculateZrbs(CalcContext& ctx) {
         const double webDepth = d - 2.0 * tf;
         const double webI = Single(tw * (webDepth * webDepth * webDepth) / 12.0);
         r.Srbs = FormatRound(Divide(2.0 * flangeI + webI, d / 2.0), "0.00");
-        ctx.grids.checks.SetText(5, 2, ValueText(r.Srbs), kCubicInches);
     });
 }
 
@@ -42,11 +38,9 @@ void CalculateSteelGrade(CalcContext& ctx) {
                 r.Ry = grade.Ry;
             }
         }
-        ctx.grids.summary.SetText(7, 1, ValueText(r.Ry));
         const int16_t sum = Int16(long{r.Fy} + r.Fu);
         const int16_t twiceFy = Int16(2L * r.Fy);
         r.Cpr = FormatRound(Divide(sum, twiceFy), "0.00");
-        ctx.grids.summary.SetText(6, 1, ValueText(r.Cpr));
     });
 }
 

@@ -2,50 +2,32 @@
 // The calculation chain for one beam/column pair, reduced to the numbers the
 // search needs. Everything that depends only on the inputs, only on the beam
 // or only on the column is worked out once (PairEvaluator's constructor); a
-// pair then costs only the column-dependent steps. The values are
-// bit-identical to what Calculate stores and shows, and a pair is marked in
-// error exactly when Calculate would report a run-time error for it.
+// pair then costs only the column-dependent steps. The steps' formulas are
+// the chain's own (model/step_formulas.h, checks/check_formulas.h) over the
+// flagging arithmetic, so the values are bit-identical to what Calculate
+// stores, and a pair is marked in error exactly when Calculate would report
+// a run-time error for it.
 
-#include <array>
 #include <bitset>
 #include <vector>
 
 #include "model/design_inputs.h"
+#include "model/design_record.h"
+#include "model/design_results.h"
+#include "model/step_formulas.h"
 
 namespace vantrel::search {
-
-// The fourteen verdicts, in the order of VerdictCells() (checks/verdict_cells.h).
-enum Verdict : int {
-    kBeamDepth,
-    kBeamWeight,
-    kSpanToDepth,
-    kFlangeThickness,
-    kFlangeMomentShare,
-    kFlangeReduction,
-    kColumnSize,
-    kColumnWidth,
-    kMfRatio,
-    kDoublerPlates,
-    kContinuityPlates,
-    kFlangeSlenderness,
-    kWebSlenderness,
-    kBeamShear,
-    kVerdictCount
-};
 
 struct PairOutcome {
     // Some step of the chain reports a run-time error for this pair; nothing
     // below is meaningful then.
     bool error = false;
-    std::bitset<kVerdictCount> passes;
-
-    // Stored values of the design record.
+    std::bitset<kVerdictCount> passes;  // by Verdict
+    // The stored values of the design record, under the record's names.
     float a = 0, b = 0, c = 0, R = 0, Zrbs = 0, Srbs = 0, Cpr = 0, Mpr = 0, X = 0, Lprime = 0,
           Vp = 0, Mf = 0, Mc = 0, Vg = 0, Vf = 0, ds = 0, Cy = 0;
-    // Values of the checks.
-    float spanRatio = 0, flangeMomentShare = 0, remainingWidth = 0;
-    float RyZbFy = 0, mfRatio = 0, requiredWebThickness = 0, Tcf = 0;
-    float flangeSlenderness = 0, webSlenderness = 0, shearUnity = 0;
+    bool VpSide = false, VgSide = false;  // the larger share on the left
+    CheckValues checks;
 };
 
 // The inputs every pair reads alike.
@@ -55,10 +37,7 @@ struct SharedValues {
     float L = 0;   // ft
     float h = 0;   // in
     double w = 0;  // factored uniform load, kip/ft
-    struct PointLoad {
-        double dead, live, location;
-    };
-    std::array<PointLoad, 3> points{};
+    PointLoads points{};
 };
 
 // What depends on the beam alone (and the shared inputs).
@@ -67,19 +46,18 @@ struct BeamValues {
     // The beam-only verdicts passed together: depth, weight, flange thickness,
     // flange moment share, flange reduction, flange and web slenderness.
     bool passesOwnChecks = false;
-    PairOutcome partial;         // the beam-only fields of the outcome
-    double hingeOffset = 0;      // a + b/2, in
-    double panelZoneRatio = 0;   // (h - d) / h
-    double panelZoneBase = 0;    // Fy·0.54·Ry
-    double depthLessFlange = 0;  // d - tf
-    float va = 0;                // design shear strength, kip
-    float d = 0, bf = 0, weight = 0;
-    double Fy = 0, Fu = 0, Ry = 0;  // the grade as CalculateSteelGrade stores it
+    PairOutcome partial;  // the beam-only fields of the outcome
+    const WShape* shape = nullptr;
+    double hingeOffset = 0;        // a + b/2, in
+    double panelZoneRatio = 0;     // (h - d) / h
+    double panelZoneStrength = 0;  // 0.54 Fy Ry
+    int16_t Fy = 0, Fu = 0;        // the grade as CalculateSteelGrade stores it
+    float Ry = 0;
 };
 
 struct ColumnValues {
-    float d = 0, bf = 0, tf = 0, tw = 0, weight = 0;
-    bool allowedSeries = false;  // designation starts "W 12" or "W 14"
+    const WShape* shape = nullptr;
+    bool w12OrW14 = false;
 };
 
 class PairEvaluator {

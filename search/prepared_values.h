@@ -1,7 +1,6 @@
 #pragma once
 // The parts of a pair's calculation worked out once per search.
 
-#include "model/result_grids.h"
 #include "pair_evaluation.h"
 
 namespace vantrel::search {
@@ -11,10 +10,8 @@ SharedValues ReadSharedValues(const DesignInputs& inputs);
 
 // The beam-only steps of the chain for table row index: the chain's own
 // calculating procedures (cut, section moduli, grade, Mpr, drift) and the
-// beam-only parts of the checks. The procedures write their texts into grids,
-// which only serve as scratch.
-BeamValues PrepareBeam(const DesignInputs& inputs, const SharedValues& shared, int index,
-                       ResultGrids& grids);
+// beam-only parts of the checks.
+BeamValues PrepareBeam(const DesignInputs& inputs, const SharedValues& shared, int index);
 
 ColumnValues PrepareColumn(int index);
 

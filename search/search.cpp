@@ -4,6 +4,7 @@
 #include <mutex>
 #include <thread>
 
+#include "checks/check_formulas.h"
 #include "current_code.h"
 #include "model/chain_math.h"
 #include "model/shape_table.h"
@@ -35,7 +36,6 @@ Frame FrameOf(const DesignInputs& inputs) {
 }
 
 bool PassesFema350(const PairOutcome& o, const SearchOptions& options) {
-    using namespace search;
     if (o.error) return false;
     for (Verdict v : {kSpanToDepth, kColumnSize, kColumnWidth, kMfRatio, kBeamShear})
         if (!o.passes[v]) return false;
@@ -65,9 +65,11 @@ void SearchBeam(const Evaluators& evaluators, const Frame& frame, const SearchOp
     for (int column = 0; column < kShapeCount; ++column) {
         const search::ColumnValues& c = evaluator.Column(column);
         // FEMA 350 verdicts that need no calculation: skip the pair early.
-        if (fema && c.bf < b.bf) continue;
-        if (fema && evaluator.Shared().smrf && !c.allowedSeries) continue;
-        if (fema && options.excludeContinuityPlates && c.tf < b.partial.Tcf) continue;
+        if (fema && !PassesColumnWidth(*c.shape, *b.shape)) continue;
+        if (fema && !PassesColumnSize(evaluator.Shared().smrf, c.w12OrW14)) continue;
+        if (fema && options.excludeContinuityPlates &&
+            !PassesContinuityPlates(b.partial.checks.tcf, *c.shape))
+            continue;
 
         const PairOutcome o = evaluator.Evaluate(beam, column);
         if (fema && !PassesFema350(o, options)) continue;
@@ -78,18 +80,19 @@ void SearchBeam(const Evaluators& evaluators, const Frame& frame, const SearchOp
         DesignMatch match;
         match.beam = beam;
         match.column = column;
-        match.mfRatio = o.mfRatio;
-        match.shearUnity = o.shearUnity;
-        match.flangeRatio = o.flangeSlenderness;
-        match.webRatio = o.webSlenderness;
-        match.doublerPlatesRequired = !o.passes[search::kDoublerPlates];
-        match.continuityPlatesRequired = !o.passes[search::kContinuityPlates];
+        match.mfRatio = o.checks.mfRatio;
+        match.shearUnity = o.checks.shearUnity;
+        match.flangeRatio = o.checks.flange.ratio;
+        match.webRatio = o.checks.web.ratio;
+        match.doublerPlatesRequired = !o.passes[kDoublerPlates];
+        match.continuityPlatesRequired = !o.passes[kContinuityPlates];
         if (current) {
             match.aisc358Pass = current->pass;
             match.strongColumnRatio = current->strongColumnRatio;
             match.panelZoneRatio = current->panelZoneRatio;
         }
-        match.weight = double{b.weight} * frame.length + 2.0 * double{c.weight} * frame.height;
+        match.weight =
+            double{b.shape->Weight} * frame.length + 2.0 * double{c.shape->Weight} * frame.height;
         found.push_back(match);
     }
 }

@@ -9,15 +9,14 @@ SharedValues ReadSharedValues(const DesignInputs& in) {
     SharedValues shared;
     shared.smrf = in.IsSMRF();
     // Every calculation reads these texts: CalculateVP the length and the
-    // loads, CheckPanelZone the height, CalculateCutout the cut's. A text that fails there fails
-    // for every pair.
+    // loads, CheckPanelZone the height, CalculateCutout the cut's. A text
+    // that fails there fails for every pair.
     try {
         shared.L = SingleFromText(in.Length);
         DesignRecord loads;
         ReadLoads(in, loads);
         shared.w = FactoredDistributedLoad(loads);
-        for (size_t i = 0; i < shared.points.size(); ++i)
-            shared.points[i] = {loads.PointDL[i], loads.PointLL[i], loads.PointLoadLocation[i]};
+        shared.points = PointLoadsOf(loads);
         shared.h = Single(DoubleFromText(in.Height) * 12.0);
         // CalculateCutout reads each override, and the coefficient where the
         // override is 0, before it looks at the beam.

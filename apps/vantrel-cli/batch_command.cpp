@@ -88,7 +88,7 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
     CollectingErrorSink errors;
     Calculate(state, inputs, errors);
     const bool errored = !errors.errors.empty();
-    const auto verdicts = ReadVerdicts(state.grids);
+    const auto verdicts = ReadVerdicts(state.results);
     const auto aisc358 = current::EvaluateAisc358(inputs, state.record, errored);
 
     bool femaPasses = true;

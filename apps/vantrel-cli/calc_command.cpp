@@ -64,7 +64,7 @@ int CalcCommand(const Args& args, Streams s) {
     CollectingErrorSink errors;
     Calculate(state, *inputs, errors);
 
-    const auto verdicts = ReadVerdicts(state.grids);
+    const auto verdicts = ReadVerdicts(state.results);
     const Aisc358Section aisc358 =
         current::EvaluateAisc358(*inputs, state.record, !errors.errors.empty());
     if (HasFlag(*options, "--json")) {

@@ -82,7 +82,7 @@ class DoRoundTest : public ::testing::TestWithParam<RoundCase> {};
 TEST_P(DoRoundTest, RoundsToMultiplesOfTheIncrement) {
     Calculated calc;
     DesignInputs inputs = NewDesignInputs();
-    CalcContext ctx{calc.state.record, inputs, calc.state.grids, calc.state.labels, calc.errors};
+    CalcContext ctx{calc.state.record, inputs, calc.state.results, calc.errors};
     const RoundCase& c = GetParam();
     EXPECT_FLOAT_EQ(doRound(ctx, c.value, c.increment, c.mode), c.expected)
         << c.value << ' ' << c.increment << ' ' << c.mode;
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DoRoundTest, ZeroWholeIncrementIsTrappedAndGivesZero) {
     Calculated calc;
     DesignInputs inputs = NewDesignInputs();
-    CalcContext ctx{calc.state.record, inputs, calc.state.grids, calc.state.labels, calc.errors};
+    CalcContext ctx{calc.state.record, inputs, calc.state.results, calc.errors};
     EXPECT_EQ(doRound(ctx, 3.0f, 0.4f, "UP"), 0.0f);
     ASSERT_EQ(calc.errors.errors.size(), 1u);
     EXPECT_EQ(calc.errors.errors[0].procedure, "doRound");

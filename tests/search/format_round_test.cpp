@@ -13,7 +13,7 @@
 #include <string>
 
 #include "model/chain_math.h"
-#include "search/checked_math.h"
+#include "model/math_policy.h"
 
 namespace vantrel::search {
 namespace {
@@ -103,7 +103,7 @@ TEST(FastFormatRound, AgreesOnRandomAndNearTieValues) {
     EXPECT_EQ(disagreements, 0) << first;
 }
 
-TEST(CheckedMath, FailsWhereTheChainRaises) {
+TEST(FlaggingMath, FailsWhereTheChainRaises) {
     const struct {
         double a, b;
         bool fails;
@@ -115,7 +115,7 @@ TEST(CheckedMath, FailsWhereTheChainRaises) {
                      {6, 3, false},
                      {0, 5, false}};
     for (const auto& d : divisions) {
-        CheckedMath m;
+        FlaggingMath m;
         const double q = m.Divide(d.a, d.b);
         EXPECT_EQ(m.failed(), d.fails) << d.a << " / " << d.b;
         if (!d.fails) {
@@ -132,7 +132,7 @@ TEST(CheckedMath, FailsWhereTheChainRaises) {
                    {std::nan(""), true},
                    {1e-50, false}};
     for (const auto& s : singles) {
-        CheckedMath m;
+        FlaggingMath m;
         bool chainFails = false;
         try {
             Single(s.x);
@@ -143,7 +143,7 @@ TEST(CheckedMath, FailsWhereTheChainRaises) {
         EXPECT_EQ(m.failed(), s.fails) << s.x;
         EXPECT_EQ(chainFails, s.fails) << s.x;
     }
-    CheckedMath root;
+    FlaggingMath root;
     root.SquareRoot(-1e-9);
     EXPECT_TRUE(root.failed());
 }

@@ -2,6 +2,7 @@
 // Runs one check on a hand-made record, so boundaries can be hit exactly.
 
 #include "checks/checks.h"
+#include "checks/grid_presenters.h"
 #include "support/design_fixture.h"
 
 namespace vantrel::test {
@@ -11,10 +12,14 @@ struct CheckRun : Calculated {
 
     CheckRun() { ClearValues(state.record); }
 
+    // Runs one procedure, then presents the grids as Calculate would.
     template <typename Procedure>
     void RunCheck(Procedure procedure) {
-        CalcContext ctx{state.record, inputs, state.grids, state.labels, errors};
+        state.results.smrf = inputs.IsSMRF();
+        CalcContext ctx{state.record, inputs, state.results, errors};
         procedure(ctx);
+        state.results.errored = !errors.errors.empty();
+        PresentGrids(state.record, state.results, state.grids);
     }
     const GridCell& checksCell(int row, int column) const {
         return state.grids.checks.Cell(row, column);

@@ -157,7 +157,7 @@ class ReportCommandsTest : public QObject, WindowFixture {
         QCOMPARE(window_->ComboBeam->currentText(), beam);
         QCOMPARE(window_->ComboColumn->currentText(), column);
         QVERIFY(window_->Modified());  // calculated
-        for (const VerdictResult& verdict : ReadVerdicts(window_->State().grids)) {
+        for (const VerdictResult& verdict : ReadVerdicts(window_->State().results)) {
             // The search does not require plates to pass unless asked to.
             if (std::string(verdict.cell->name) == "Doubler plates" ||
                 std::string(verdict.cell->name) == "Continuity plates")

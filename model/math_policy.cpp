@@ -1,10 +1,8 @@
-#include "checked_math.h"
+#include "math_policy.h"
 
 #include <string_view>
 
-#include "model/chain_math.h"
-
-namespace vantrel::search {
+namespace vantrel {
 namespace {
 
 constexpr std::string_view kPatterns[] = {"0", "0.0", "0.00", "0.000"};
@@ -54,10 +52,14 @@ bool FastFormatRound(double x, int decimals, float& result) {
     }
 }
 
-float CheckedMath::FormatRound(double x, int decimals) {
+float ThrowingMath::FormatRound(double x, int decimals) {
+    return vantrel::FormatRound(x, kPatterns[decimals]);
+}
+
+float FlaggingMath::FormatRound(double x, int decimals) {
     float result = 0.0f;
     if (!FastFormatRound(x, decimals, result)) return static_cast<float>(Fail());
     return result;
 }
 
-}  // namespace vantrel::search
+}  // namespace vantrel
