@@ -1,9 +1,7 @@
-// The outputs of vantrel-cli as committed before a change of the calculation
-// core: every project file of examples/, tests/data/ and the regressions
-// calculated with --json, and the command lines of fixtures/calc/cases.tsv.
-// Standard output goes to NAME.exitSTATUS.json (.txt without --json),
-// standard error, when there is any, to NAME.exitSTATUS.err. Regenerate with
-// VANTREL_UPDATE_FIXTURES=1 (tests/support/fixture_file.h).
+// The outputs of vantrel-cli as committed: every project file of examples/,
+// tests/data/ and the regressions calculated with --json, and the command
+// lines of tests/fixtures/calc/cases.tsv (see tests/fixtures/README.md; they
+// are the same in the core-only build). Regenerate: tests/support/fixture_file.h.
 #include <gtest/gtest.h>
 
 #include <filesystem>
