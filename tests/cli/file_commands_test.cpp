@@ -95,6 +95,7 @@ struct FailureCase {
     int status;
     const char* message;  // in the error output
     const char* csv = "";
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class FileCommandFailure : public testing::TestWithParam<FailureCase> {};

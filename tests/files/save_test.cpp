@@ -111,6 +111,7 @@ struct RefusedCase {
     rlim_t sizeLimit = 0;    // a file-size limit (SIGXFSZ is ignored)
     bool asNobody = false;   // saved by another user, in a folder open to all
     bool failSync = false;   // fsync fails
+    friend void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.label; }
 };
 
 const RefusedCase kRefused[] = {
