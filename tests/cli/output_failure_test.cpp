@@ -16,11 +16,8 @@ struct OutputCase {
     const char* label;
     std::vector<std::string> args;
     Sink sink;
+    friend void PrintTo(const OutputCase& c, std::ostream* os) { *os << c.label; }
 };
-
-void PrintTo(const OutputCase& c, std::ostream* os) {
-    *os << c.label;
-}
 
 struct Outcome {
     int status = -1;  // the exit status, -1 when a signal ended the program

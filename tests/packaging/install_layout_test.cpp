@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../files/temp_folder.h"
+#include "../support/temp_folder.h"
 
 namespace vantrel::install {
 namespace {
@@ -37,16 +37,14 @@ TEST_P(InstallLayoutTest, FindsCompanionFilesWhereTheyLie) {
     const LayoutCase& c = GetParam();
     const test::TempFolder root;
     const fs::path prefix = root.path();
-    fs::create_directories(prefix / kProgramDir);
+    const fs::path programDir = prefix / kProgramDir;
+    fs::create_directories(programDir);
     for (const fs::path& folder : c.folders) fs::create_directories(prefix / folder);
     for (const fs::path& file : c.files) {
         fs::create_directories((prefix / file).parent_path());
         std::ofstream(prefix / file) << "x";
     }
-    const fs::path programDir = prefix / kProgramDir;
-    const auto expected = [&](const fs::path& relative) {
-        return relative.empty() ? fs::path() : prefix / relative;
-    };
+    const auto expected = [&](const fs::path& r) { return r.empty() ? fs::path() : prefix / r; };
     EXPECT_EQ(FindSampleReport(programDir), expected(c.sample));
     EXPECT_EQ(FindExamples(programDir), expected(c.examples));
     EXPECT_EQ(RunsFromInstalledLocation(programDir), c.installed);
@@ -99,8 +97,7 @@ TEST(InstallLayoutTest, AnEmptyProgramFolderFindsNothing) {
     fs::create_directory(root.path() / kExamplesFolderName);
     const fs::path before = fs::current_path();
     fs::current_path(root.path());
-    EXPECT_EQ(FindSampleReport({}), fs::path());
-    EXPECT_EQ(FindExamples({}), fs::path());
+    EXPECT_EQ(FindSampleReport({}).string() + FindExamples({}).string(), "");
     fs::current_path(before);
 }
 

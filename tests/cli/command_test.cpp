@@ -1,0 +1,116 @@
+// What the fixtures of calc_fixture_test cannot say: the statuses of help and
+// version, the JSON number texts of values no design gives, and that
+// search's options and output forms keep exactly the designs they name.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <limits>
+
+#include "cli_runner.h"
+#include "json_number.h"
+
+namespace vantrel::cli {
+namespace {
+
+using namespace cli_test;
+
+TEST(CommandTest, HelpVersionAndUsageErrors) {
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* begins;  // standard output, or error when the status is not 0
+    } rows[] = {{{"--help"}, kExitPass, "Usage: vantrel-cli"},
+                {{"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
+                {{"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
+                {{}, kExitUsage, "Usage: vantrel-cli"},
+                // The usage that follows names report only where it is built.
+                {{"draw"}, kExitUsage, "vantrel-cli: unknown command 'draw'\nUsage: "},
+                {{"--verbose"}, kExitUsage, "vantrel-cli: unknown option '--verbose'\nUsage: "}};
+    for (const auto& [args, status, begins] : rows) {
+        const Result result = RunCli(args);
+        EXPECT_EQ(result.status, status) << begins;
+        EXPECT_EQ((status ? result.err : result.out).rfind(begins, 0), 0u) << result.out;
+    }
+}
+
+// Shortest round-trip texts, never "-0", NaN or inf.
+TEST(CommandTest, JsonNumberTexts) {
+    const std::pair<std::optional<double>, const char*> cases[] = {
+        {-0.0, "0"},
+        {0.1395, "0.1395"},
+        {1.0 / 3.0, "0.3333333333333333"},
+        {std::nullopt, "null"},
+        {std::numeric_limits<double>::infinity(), "null"},
+        {std::numeric_limits<double>::quiet_NaN(), "null"},
+    };
+    for (const auto& [value, text] : cases) EXPECT_EQ(ShortestDoubleText(value), text);
+}
+
+// A loaded 30 ft bay, searched with more options.
+std::vector<std::string> Search(std::vector<std::string> more) {
+    std::vector<std::string> args = {"search",      "--set",     "Length=30",
+                                     "--set",       "Height=13", "--set",
+                                     "DistDL1=1.2", "--set",     "DistLL1=0.8"};
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+nlohmann::json Designs(std::vector<std::string> more = {}) {
+    more.push_back("--json");
+    const Result result = RunCli(Search(more));
+    EXPECT_EQ(result.status, kExitPass) << result.err;
+    return nlohmann::json::parse(result.out)["designs"];
+}
+
+// The plate options drop the pairs that need the plates; both codes keep
+// exactly the FEMA 350 designs whose current-code verdict holds; the current
+// code alone lists only designs that meet it.
+TEST(SearchCommandTest, OptionsKeepExactlyTheDesignsThatMeetThem) {
+    const auto all = Designs();
+    auto noDoublers = nlohmann::json::array(), noPlates = noDoublers, both = noDoublers;
+    for (const auto& d : all) {
+        if (d["Aisc358Pass"] == true) both.push_back(d);
+        if (d["DoublerPlatesRequired"]) continue;
+        noDoublers.push_back(d);
+        if (!d["ContinuityPlatesRequired"]) noPlates.push_back(d);
+    }
+    ASSERT_FALSE(noPlates.empty());
+    ASSERT_LT(noPlates.size(), noDoublers.size());
+    ASSERT_LT(noDoublers.size(), all.size());
+    ASSERT_FALSE(both.empty());
+    ASSERT_LT(both.size(), all.size());
+    EXPECT_EQ(Designs({"--no-doublers"}), noDoublers);
+    EXPECT_EQ(Designs({"--no-doublers", "--no-continuity"}), noPlates);
+    EXPECT_EQ(Designs({"--code", "both"}), both);
+    const auto current = Designs({"--code", "aisc358", "--no-doublers"});
+    ASSERT_FALSE(current.empty());
+    for (const auto& d : current) {
+        EXPECT_EQ(d["Aisc358Pass"], true) << d;
+        EXPECT_LE(d["PanelZoneRatio"].get<double>(), 1.0) << d;
+    }
+}
+
+// The CSV lists every JSON design in its order; the table the first --limit.
+TEST(SearchCommandTest, CsvAndTableListTheJsonDesigns) {
+    const auto designs = Designs();
+    const auto rows = Lines(RunCli(Search({"--csv"})).out);
+    ASSERT_EQ(rows.size(), designs.size() + 1);
+    const auto pair = [&](size_t i) {
+        return designs[i]["Beam"].get<std::string>() + "," +
+               designs[i]["Column"].get<std::string>();
+    };
+    for (size_t i = 0; i < designs.size(); ++i) ASSERT_EQ(rows[i + 1].rfind(pair(i), 0), 0u);
+
+    const auto table = Lines(RunCli(Search({"--limit", "3"})).out);
+    ASSERT_EQ(table.size(), 6u);  // the count, the heading, three designs, the note
+    for (size_t i = 0; i < 3; ++i) {
+        const std::string beam = designs[i]["Beam"], column = designs[i]["Column"];
+        EXPECT_NE(table[i + 2].find(beam), std::string::npos) << table[i + 2];
+        EXPECT_NE(table[i + 2].find(column), std::string::npos) << table[i + 2];
+    }
+    EXPECT_EQ(Lines(RunCli(Search({"--limit", "100000"})).out).size(), designs.size() + 2);
+}
+
+}  // namespace
+}  // namespace vantrel::cli
