@@ -8,7 +8,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "files/project_file.h"
+#include "files/safe_file.h"
 #include "raw_file.h"
 #include "support/fixture_file.h"
 #include "support/temp_folder.h"
@@ -153,6 +157,32 @@ TEST_P(ReplayedFile, DecodesOrIsRefusedAndReopensAsItOpened) {
 INSTANTIATE_TEST_SUITE_P(Files, ReplayedFile, testing::ValuesIn(Replayed()), [](const auto& p) {
     return test::TestName(p.param.substr(p.param.rfind('/', p.param.rfind('/') - 1) + 1));
 });
+
+// The reader takes every byte to the end, whatever errno an earlier call
+// left, and also when the file gets descriptor 0 (a program started with
+// standard input closed).
+TEST(RegularFileReaderTest, ReadsTheWholeFileWhateverErrnoOrDescriptorItGets) {
+    test::TempFolder folder;
+    const std::string path = folder.File("design.vtl");
+    const std::vector<uint8_t> bytes(1000, 'x');
+    test::WriteBytes(path, bytes);
+    for (const bool stdinClosed : {false, true}) {
+        const int savedStdin = stdinClosed ? dup(0) : -1;
+        if (stdinClosed) close(0);
+        {
+            RegularFileReader reader(path);
+            errno = EINTR;
+            std::vector<uint8_t> read;
+            EXPECT_EQ(reader.error(), 0);
+            EXPECT_TRUE(reader.Read(4096, read));
+            EXPECT_EQ(read, bytes);
+        }
+        if (stdinClosed) {
+            dup2(savedStdin, 0);
+            close(savedStdin);
+        }
+    }
+}
 
 }  // namespace
 }  // namespace vantrel
