@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -30,6 +31,7 @@
 #include "model/shape_table.h"
 #include "search/pair_evaluation.h"
 #include "search/search.h"
+#include "support/fresh_grids.h"
 
 namespace vantrel {
 namespace {
@@ -54,92 +56,40 @@ DesignInputs InputsOf(const InputSet& set) {
     return inputs;
 }
 
-std::string Mismatch(const char* what, const std::string& expected, const std::string& actual) {
-    return std::string(what) + ": chain '" + expected + "', search '" + actual + "'";
-}
-
 bool SameBits(float x, float y) {
     return std::bit_cast<uint32_t>(x) == std::bit_cast<uint32_t>(y);
-}
-
-bool HasNonFiniteText(const ResultGrids& grids) {
-    for (const ResultGrid* grid : {&grids.summary, &grids.checks, &grids.parameters})
-        for (int r = 1; r < grid->RowCount(); ++r)
-            for (int c = 1; c < grid->ColumnCount(); ++c) {
-                const std::string& text = grid->Text(r, c);
-                for (const char* bad : {"nan", "inf", "NaN", "INF", "Inf"})
-                    if (text.find(bad) != std::string::npos) return true;
-            }
-    return false;
 }
 
 // The first difference between the chain's design and the search's outcome,
 // or the empty text.
 std::string Compare(const DesignState& chain, const std::vector<VerdictResult>& verdicts,
                     bool chainError, const PairOutcome& o) {
-    if (chainError != o.error)
-        return Mismatch("error", chainError ? "yes" : "no", o.error ? "yes" : "no");
-    if (HasNonFiniteText(chain.grids)) return "a grid shows a value that is not finite";
-    for (const ResultGrid* grid : {&chain.grids.summary, &chain.grids.checks,
-                                   &chain.grids.parameters})
-        if (grid->MisplacedWrites() != 0) return "a write outside a grid";
+    if (chainError != o.error) return chainError ? "error in the chain only" : "error in search";
+    if (test::HasNonFiniteText(chain.grids)) return "a grid shows a value that is not finite";
+    for (const ResultGrid* g : {&chain.grids.summary, &chain.grids.checks, &chain.grids.parameters})
+        if (g->MisplacedWrites() != 0) return "a write outside a grid";
     if (chainError) return {};
-
-    for (size_t k = 0; k < verdicts.size(); ++k) {
-        const VerdictState expected = verdicts[k].state;
-        const VerdictState actual = o.passes[k] ? VerdictState::Pass : VerdictState::Fail;
-        if (expected != actual)
-            return Mismatch(verdicts[k].cell->name,
-                            expected == VerdictState::Pass ? "pass" : "not pass",
-                            actual == VerdictState::Pass ? "pass" : "fail");
-    }
-
+    for (size_t k = 0; k < verdicts.size(); ++k)
+        if ((verdicts[k].state == VerdictState::Pass) != o.passes[k])
+            return std::string("verdict ") + verdicts[k].cell->name;
     const DesignRecord& r = chain.record;
-    const CheckValues& k = chain.results.checks;
-    const CheckValues& v = o.checks;
-    const std::pair<const char*, std::pair<float, float>> values[] = {
-        {"a", {r.a, o.a}},
-        {"b", {r.b, o.b}},
-        {"c", {r.c, o.c}},
-        {"R", {r.R, o.R}},
-        {"Zrbs", {r.Zrbs, o.Zrbs}},
-        {"Srbs", {r.Srbs, o.Srbs}},
-        {"Cpr", {r.Cpr, o.Cpr}},
-        {"Mpr", {r.Mpr, o.Mpr}},
-        {"X", {r.X, o.X}},
-        {"Lprime", {r.Lprime, o.Lprime}},
-        {"Vp", {r.Vp, o.Vp}},
-        {"Mf", {r.Mf, o.Mf}},
-        {"Mc", {r.Mc, o.Mc}},
-        {"Vg", {r.Vg, o.Vg}},
-        {"Vf", {r.Vf, o.Vf}},
-        {"ds", {r.ds, o.ds}},
-        {"Cy", {r.Cy, o.Cy}},
-        {"span ratio", {k.spanRatio, v.spanRatio}},
-        {"flange share", {k.flangeMomentShare, v.flangeMomentShare}},
-        {"remaining", {k.remainingWidth, v.remainingWidth}},
-        {"Ry Zb Fy", {k.RyZbFy, v.RyZbFy}},
-        {"Mf ratio", {k.mfRatio, v.mfRatio}},
-        {"web thickness", {k.requiredWebThickness, v.requiredWebThickness}},
-        {"Tcf1", {k.tcf1, v.tcf1}},
-        {"Tcf2", {k.tcf2, v.tcf2}},
-        {"Tcf", {k.tcf, v.tcf}},
-        {"bf/2tf", {k.flange.measured, v.flange.measured}},
-        {"flange limit", {k.flange.limit, v.flange.limit}},
-        {"flange ratio", {k.flange.ratio, v.flange.ratio}},
-        {"hc/tw", {k.web.measured, v.web.measured}},
-        {"web limit", {k.web.limit, v.web.limit}},
-        {"web ratio", {k.web.ratio, v.web.ratio}},
-        {"allowed shear", {k.va, v.va}},
-        {"shear unity", {k.shearUnity, v.shearUnity}},
-        {"Mb", {k.Mb, v.Mb}},
-        {"Mrbs", {k.Mrbs, v.Mrbs}},
-    };
-    for (const auto& [name, pair] : values) {
-        if (!SameBits(pair.first, pair.second))
-            return Mismatch(name, ValueText(pair.first), ValueText(pair.second));
-    }
-    if (k.minimumSpanRatio != v.minimumSpanRatio) return "minimum span ratio";
+    const char* const names[] = {"a",  "b",  "c",  "R",  "Zrbs", "Srbs", "Cpr", "Mpr", "X",
+                                 "L'", "Vp", "Mf", "Mc", "Vg",   "Vf",   "ds",  "Cy"};
+    const float expected[] = {r.a,      r.b,  r.c,  r.R,  r.Zrbs, r.Srbs, r.Cpr, r.Mpr, r.X,
+                              r.Lprime, r.Vp, r.Mf, r.Mc, r.Vg,   r.Vf,   r.ds,  r.Cy};
+    const float actual[] = {o.a,      o.b,  o.c,  o.R,  o.Zrbs, o.Srbs, o.Cpr, o.Mpr, o.X,
+                            o.Lprime, o.Vp, o.Mf, o.Mc, o.Vg,   o.Vf,   o.ds,  o.Cy};
+    for (size_t i = 0; i < std::size(names); ++i)
+        if (!SameBits(expected[i], actual[i]))
+            return std::string(names[i]) + ": chain " + ValueText(expected[i]) + ", search " +
+                   ValueText(actual[i]);
+    // Every check value, word by word (all are 4-byte floats or ints).
+    using Words = std::array<uint32_t, sizeof(CheckValues) / 4>;
+    static_assert(sizeof(CheckValues) % 4 == 0);
+    const Words k = std::bit_cast<Words>(chain.results.checks);
+    const Words v = std::bit_cast<Words>(o.checks);
+    for (size_t i = 0; i < k.size(); ++i)
+        if (k[i] != v[i]) return "check value " + std::to_string(i) + " of CheckValues";
     if ((r.VpSide == "(Occurs at the Left side)") != o.VpSide) return "Vp side";
     if ((r.VgSide == "(Occurs at the Left side)") != o.VgSide) return "Vg side";
     return {};
@@ -263,13 +213,9 @@ TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
     tally.report += odd.report;
     for (int code = 0; code < 3; ++code)
         for (int s = 0; s < 3; ++s) tally.expected[code][s].merge(odd.expected[code][s]);
-    const int mismatches = tally.mismatches;
-    const int errors = tally.errors;
-    const std::string report = tally.report;
     const auto& expected = tally.expected;
-
-    EXPECT_EQ(mismatches, 0) << report;
-    EXPECT_EQ(errors > 0, GetParam().expectErrors) << errors << " pairs in error";
+    EXPECT_EQ(tally.mismatches, 0) << tally.report;
+    EXPECT_EQ(tally.errors > 0, GetParam().expectErrors) << tally.errors << " pairs in error";
     EXPECT_EQ(!expected[0][0].empty(), GetParam().expectDesigns);
 
     for (int code = 0; code < 3; ++code)
@@ -307,7 +253,6 @@ TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
 }
 
 const InputSet kInputSets[] = {
-    {"SmrfLength30", {{"Length", "30"}}, false, true},
     {"OmrfLength20WithLoadsAndAxialLoad",
      {{"FRAMETYPE", "OMRF"},
       {"ColumnAxialLoad", "350"},
@@ -348,7 +293,6 @@ const InputSet kInputSets[] = {
      {{"Grade", "A36"}, {"Length", "30"}, {"ColumnAxialLoad", "1.2.3"}},
      false,
      true},
-    {"HeightOfZeroEveryPairInError", {{"Length", "30"}, {"Height", "0"}}, true, false},
 };
 
 // A random design; now and then one input holds a text no step can read.
@@ -383,8 +327,8 @@ DesignInputs RandomInputs(uint32_t seed) {
     in.ColumnAxialLoad = Format(uniform(0, 1500), "0.000");
     in.ColumnAbove = chance(0.5) ? "Yes" : "No";
     if (chance(0.15)) {
-        std::string* targets[] = {&in.Length, &in.Height, &in.DistLL[1], &in.ORC, &in.A,
-                                  &in.PointLoadLocation[2]};
+        std::string* targets[] = {&in.Length, &in.Height, &in.DistLL[1],
+                                  &in.ORC,    &in.A,      &in.PointLoadLocation[2]};
         const char* texts[] = {"", "abc", "1e999", "-0.5", "0"};
         *targets[std::uniform_int_distribution<size_t>(0, 5)(rng)] =
             texts[std::uniform_int_distribution<size_t>(0, 4)(rng)];
@@ -410,9 +354,9 @@ TEST(RandomAgreement, SampledPairsOfRandomDesignsMatchTheChainBitForBit) {
             CollectingErrorSink sink;
             Calculate(chain, inputs, sink);
             errors += sink.errors.empty() ? 0 : 1;
-            const std::string difference = Compare(chain, ReadVerdicts(chain.results),
-                                                   !sink.errors.empty(),
-                                                   evaluator.Evaluate(beam, column));
+            const std::string difference =
+                Compare(chain, ReadVerdicts(chain.results), !sink.errors.empty(),
+                        evaluator.Evaluate(beam, column));
             if (!difference.empty() && ++mismatches <= 5)
                 report += "seed " + std::to_string(seed) + ", " + inputs.Beam + " / " +
                           inputs.Column + ": " + difference + "\n";
