@@ -113,13 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"16-bit overflow", [] { return static_cast<double>(Int16(40000)); },
                   kErrOverflow}));
 
-TEST(FormatRoundTest, StoresTheFloatOfTheFormattedText) {
-    EXPECT_EQ(FormatRound(26.875, "0.00"), 26.88f);
-    EXPECT_EQ(FormatRound(1.0005, "0.000"), 1.001f);
-    EXPECT_EQ(FormatRound(115.0 / 100.0, "0.00"), 1.15f);
-    EXPECT_EQ(FormatRound(-0.0001, "0.00"), 0.0f);
-}
-
 // The exact 128-bit rounding must agree with the C library's correctly
 // rounded printf on values from every decade the program meets.
 TEST(RoundToSignificantTest, AgreesWithPrintfOverManyValues) {
