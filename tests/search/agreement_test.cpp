@@ -46,10 +46,6 @@ struct InputSet {
     bool expectDesigns;
 };
 
-void PrintTo(const InputSet& set, std::ostream* out) {
-    *out << set.name;
-}
-
 DesignInputs InputsOf(const InputSet& set) {
     DesignInputs inputs = NewDesignInputs();
     for (const auto& [name, text] : set.changes) *inputs.Find(name) = text;
@@ -134,66 +130,43 @@ CoreCurrent CurrentOf(const std::optional<current::Aisc358Result>& result) {
     return c;
 }
 
-// What the full chain gives for a share of the pairs.
-struct Tally {
-    int mismatches = 0;
-    int errors = 0;
-    std::string report;  // the first few mismatches
-    // The pairs each search must keep, by code (kCodes) and option set: no
-    // option, no doublers, no continuity.
-    std::set<std::pair<int, int>> expected[3][3];
+// What the chain gives for one pair: how the search's outcome differs, and
+// whether each search must keep the pair, by code (kCodes) and option set
+// (none, no doublers, no continuity).
+struct PairFacts {
+    std::string difference;
+    bool error = false;
+    bool keep[3][3] = {};
+    CoreCurrent current;
 };
 
-// The core's current-code items of every pair, by beam * kShapeCount + column.
-using CurrentTable = std::vector<CoreCurrent>;
-
-// Runs Calculate for every pair of the beams first, first + stride, ... and
-// compares it with the search's outcome.
-Tally RunChain(const DesignInputs& base, const search::PairEvaluator& evaluator, int first,
-               int stride, CurrentTable& currents) {
-    Tally tally;
-    DesignInputs inputs = base;
-    // Calculate rewrites every compared cell, so one design serves all pairs.
-    DesignState chain;
-    for (int beam = first; beam < kShapeCount; beam += stride) {
-        inputs.Beam = std::string(ShapeName(beam));
-        for (int column = 0; column < kShapeCount; ++column) {
-            inputs.Column = std::string(ShapeName(column));
-            CollectingErrorSink sink;
-            Calculate(chain, inputs, sink);
-            const bool chainError = !sink.errors.empty();
-            const auto verdicts = ReadVerdicts(chain.results);
-            const PairOutcome o = evaluator.Evaluate(beam, column);
-            const std::string difference = Compare(chain, verdicts, chainError, o);
-            if (!difference.empty() && ++tally.mismatches <= 5)
-                tally.report += inputs.Beam + " / " + inputs.Column + ": " + difference + "\n";
-            tally.errors += chainError ? 1 : 0;
-
-            bool pass[3] = {!chainError, !chainError, !chainError};
-            for (int v = 0; v < kVerdictCount; ++v) {
-                const bool ok = verdicts[static_cast<size_t>(v)].state == VerdictState::Pass;
-                if (v == kDoublerPlates) {
-                    pass[1] = pass[1] && ok;
-                } else if (v == kContinuityPlates) {
-                    pass[2] = pass[2] && ok;
-                } else {
-                    for (bool& p : pass) p = p && ok;
-                }
-            }
-            const CoreCurrent core =
-                CurrentOf(current::EvaluateAisc358(inputs, chain.record, chainError));
-            currents[static_cast<size_t>(beam * kShapeCount + column)] = core;
-            const bool currentPass[3] = {core.pass.value_or(false),
-                                         core.pass.value_or(false) && !core.doublers,
-                                         core.pass.value_or(false) && !core.continuity};
-            for (int s = 0; s < 3; ++s) {
-                if (pass[s]) tally.expected[0][s].insert({beam, column});
-                if (currentPass[s]) tally.expected[1][s].insert({beam, column});
-                if (pass[s] && currentPass[s]) tally.expected[2][s].insert({beam, column});
-            }
-        }
+PairFacts RunPair(DesignState& chain, DesignInputs& inputs, const search::PairEvaluator& evaluator,
+                  int beam, int column) {
+    inputs.Beam = std::string(ShapeName(beam));
+    inputs.Column = std::string(ShapeName(column));
+    CollectingErrorSink sink;
+    Calculate(chain, inputs, sink);
+    PairFacts f;
+    f.error = !sink.errors.empty();
+    const auto verdicts = ReadVerdicts(chain.results);
+    f.difference = Compare(chain, verdicts, f.error, evaluator.Evaluate(beam, column));
+    bool pass[3] = {!f.error, !f.error, !f.error};
+    for (int v = 0; v < kVerdictCount; ++v) {
+        const bool ok = verdicts[static_cast<size_t>(v)].state == VerdictState::Pass;
+        for (int s = 0; s < 3; ++s)
+            if ((v != kDoublerPlates || s == 1) && (v != kContinuityPlates || s == 2))
+                pass[s] = pass[s] && ok;
     }
-    return tally;
+    f.current = CurrentOf(current::EvaluateAisc358(inputs, chain.record, f.error));
+    const bool currentPass = f.current.pass.value_or(false);
+    const bool current[3] = {currentPass, currentPass && !f.current.doublers,
+                             currentPass && !f.current.continuity};
+    for (int s = 0; s < 3; ++s) {
+        f.keep[0][s] = pass[s];
+        f.keep[1][s] = current[s];
+        f.keep[2][s] = pass[s] && current[s];
+    }
+    return f;
 }
 
 class Agreement : public testing::TestWithParam<InputSet> {};
@@ -201,21 +174,35 @@ class Agreement : public testing::TestWithParam<InputSet> {};
 TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
     const DesignInputs base = InputsOf(GetParam());
     const search::PairEvaluator evaluator(base);
-
     // Two threads, each with its own design, share the 71,289 calculations.
-    CurrentTable currents(size_t{kShapeCount} * kShapeCount);
-    Tally odd;
-    std::thread helper([&] { odd = RunChain(base, evaluator, 1, 2, currents); });
-    Tally tally = RunChain(base, evaluator, 0, 2, currents);
+    std::vector<PairFacts> facts(size_t{kShapeCount} * kShapeCount);
+    const auto run = [&](int first) {
+        DesignState chain;  // Calculate rewrites every compared cell
+        DesignInputs inputs = base;
+        for (int beam = first; beam < kShapeCount; beam += 2)
+            for (int column = 0; column < kShapeCount; ++column)
+                facts[static_cast<size_t>(beam * kShapeCount + column)] =
+                    RunPair(chain, inputs, evaluator, beam, column);
+    };
+    std::thread helper(run, 1);
+    run(0);
     helper.join();
-    tally.mismatches += odd.mismatches;
-    tally.errors += odd.errors;
-    tally.report += odd.report;
-    for (int code = 0; code < 3; ++code)
-        for (int s = 0; s < 3; ++s) tally.expected[code][s].merge(odd.expected[code][s]);
-    const auto& expected = tally.expected;
-    EXPECT_EQ(tally.mismatches, 0) << tally.report;
-    EXPECT_EQ(tally.errors > 0, GetParam().expectErrors) << tally.errors << " pairs in error";
+    int mismatches = 0, errors = 0;
+    std::string report;
+    std::set<std::pair<int, int>> expected[3][3];
+    for (size_t i = 0; i < facts.size(); ++i) {
+        const int beam = static_cast<int>(i) / kShapeCount,
+                  column = static_cast<int>(i) % kShapeCount;
+        if (!facts[i].difference.empty() && ++mismatches <= 5)
+            report += std::string(ShapeName(beam)) + " / " + std::string(ShapeName(column)) + ": " +
+                      facts[i].difference + "\n";
+        errors += facts[i].error ? 1 : 0;
+        for (int code = 0; code < 3; ++code)
+            for (int s = 0; s < 3; ++s)
+                if (facts[i].keep[code][s]) expected[code][s].insert({beam, column});
+    }
+    EXPECT_EQ(mismatches, 0) << report;
+    EXPECT_EQ(errors > 0, GetParam().expectErrors) << errors << " pairs in error";
     EXPECT_EQ(!expected[0][0].empty(), GetParam().expectDesigns);
 
     for (int code = 0; code < 3; ++code)
@@ -231,7 +218,7 @@ TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
                 found.insert({m.beam, m.column});
                 const PairOutcome o = evaluator.Evaluate(m.beam, m.column);
                 const CoreCurrent& core =
-                    currents[static_cast<size_t>(m.beam * kShapeCount + m.column)];
+                    facts[static_cast<size_t>(m.beam * kShapeCount + m.column)].current;
                 EXPECT_EQ(m.aisc358Pass, core.pass);
                 EXPECT_EQ(m.strongColumnRatio, core.strongColumn);
                 EXPECT_EQ(m.panelZoneRatio, core.panelZone);
@@ -349,17 +336,11 @@ TEST(RandomAgreement, SampledPairsOfRandomDesignsMatchTheChainBitForBit) {
         DesignState chain;
         for (int k = 0; k < kPairsPerDesign; ++k) {
             const int beam = shape(rng), column = shape(rng);
-            inputs.Beam = std::string(ShapeName(beam));
-            inputs.Column = std::string(ShapeName(column));
-            CollectingErrorSink sink;
-            Calculate(chain, inputs, sink);
-            errors += sink.errors.empty() ? 0 : 1;
-            const std::string difference =
-                Compare(chain, ReadVerdicts(chain.results), !sink.errors.empty(),
-                        evaluator.Evaluate(beam, column));
-            if (!difference.empty() && ++mismatches <= 5)
+            const PairFacts f = RunPair(chain, inputs, evaluator, beam, column);
+            errors += f.error ? 1 : 0;
+            if (!f.difference.empty() && ++mismatches <= 5)
                 report += "seed " + std::to_string(seed) + ", " + inputs.Beam + " / " +
-                          inputs.Column + ": " + difference + "\n";
+                          inputs.Column + ": " + f.difference + "\n";
         }
     }
     EXPECT_EQ(mismatches, 0) << report;

@@ -47,12 +47,6 @@ struct Case {
     int decimals;
 };
 
-void PrintTo(const Case& c, std::ostream* out) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.17g with %d decimals", c.x, c.decimals);
-    *out << text;
-}
-
 class KnownValues : public testing::TestWithParam<Case> {};
 
 TEST_P(KnownValues, MatchTheChain) {
