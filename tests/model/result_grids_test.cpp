@@ -84,6 +84,18 @@ TEST(ResultGridsTest, InitializeRestoresRowCountsAndColoursButNotValues) {
     EXPECT_EQ(grids.summary.Text(5, 1), "72.62");
 }
 
+// A shrink drops the rows' texts; growing again brings empty rows.
+TEST(ResultGridsTest, RowsDroppedByAShrinkComeBackEmpty) {
+    ResultGrid grid(6, 2);
+    grid.SetText(5, 1, "old");
+    grid.SetRowCount(2);
+    grid.SetRowCount(10);
+    EXPECT_EQ(grid.Text(5, 1), "");
+    grid.SetText(9, 1, "last");
+    EXPECT_EQ(grid.Text(9, 1), "last");
+    EXPECT_EQ(grid.MisplacedWrites(), 0);
+}
+
 // A write outside the grid is a programming error: caught, never silent.
 TEST(ResultGridsTest, AWriteOutsideTheGridIsCaught) {
     ResultGrid grid(10, 2);

@@ -46,6 +46,10 @@ struct InputSet {
     bool expectDesigns;
 };
 
+void PrintTo(const InputSet& set, std::ostream* out) {
+    *out << set.name;
+}
+
 DesignInputs InputsOf(const InputSet& set) {
     DesignInputs inputs = NewDesignInputs();
     for (const auto& [name, text] : set.changes) *inputs.Find(name) = text;
@@ -275,6 +279,8 @@ const InputSet kInputSets[] = {
      {{"Length", "3.5"}, {"FRAMETYPE", "OMRF"}, {"DistDL1", "2"}},
      true,
      false},
+    // An error of every beam's own values (c = 0 leaves R undefined).
+    {"CoefficientCZeroEveryPairInError", {{"Length", "30"}, {"C", "0"}}, true, false},
     // A column axial load that is not a number leaves no current-code items.
     {"UnknownGradeFyOfOneAxialLoadNotANumber",
      {{"Grade", "A36"}, {"Length", "30"}, {"ColumnAxialLoad", "1.2.3"}},
