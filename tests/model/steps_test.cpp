@@ -101,6 +101,14 @@ TEST(DoRoundTest, ZeroWholeIncrementIsTrappedAndGivesZero) {
     EXPECT_EQ(calc.errors.errors[0].module + "." + calc.errors.errors[0].procedure, "Tab1.doRound");
     EXPECT_EQ(doRound(ctx, 3.0f, 0.0f, "NE"), 0.0f);
     EXPECT_EQ(calc.errors.errors.size(), 2u);
+    // A whole number beyond 32 bits overflows (error 6), at either end.
+    for (const float value : {2147483648.0f, -2147483904.0f}) {
+        EXPECT_EQ(doRound(ctx, value, 2.0f, "UP"), 0.0f);
+        EXPECT_EQ(calc.errors.errors.back().number, kErrOverflow) << value;
+    }
+    EXPECT_EQ(calc.errors.errors.size(), 4u);
+    EXPECT_EQ(doRound(ctx, -2147483648.0f, 2.0f, "UP"), -2147483648.0f);  // the least int32
+    EXPECT_EQ(calc.errors.errors.size(), 4u);
 }
 
 // A grade the table does not know (the names are exact) is no error: Fy, Fu
