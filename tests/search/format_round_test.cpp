@@ -11,6 +11,7 @@
 #include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "model/chain_math.h"
 #include "model/math_policy.h"
@@ -45,12 +46,6 @@ struct Case {
     double x;
     int decimals;
 };
-
-void PrintTo(const Case& c, std::ostream* out) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.17g with %d decimals", c.x, c.decimals);
-    *out << text;
-}
 
 class KnownValues : public testing::TestWithParam<Case> {};
 
@@ -103,49 +98,40 @@ TEST(FastFormatRound, AgreesOnRandomAndNearTieValues) {
     EXPECT_EQ(disagreements, 0) << first;
 }
 
+// Each operation of FlaggingMath fails exactly where the chain's raises.
+template <class Operation>
+void ExpectSameFailure(Operation operation, const char* what) {
+    bool chainFails = false;
+    try {
+        ThrowingMath chain;
+        operation(chain);
+    } catch (const ChainFault&) {
+        chainFails = true;
+    }
+    FlaggingMath flagging;
+    operation(flagging);
+    EXPECT_EQ(flagging.failed(), chainFails) << what;
+}
+
 TEST(FlaggingMath, FailsWhereTheChainRaises) {
-    const struct {
-        double a, b;
-        bool fails;
-    } divisions[] = {{1, 0, true},
-                     {0, 0, true},
-                     {-1, -0.0, true},
-                     {1e300, 1e-300, true},
-                     {std::nan(""), 1, true},
-                     {6, 3, false},
-                     {0, 5, false}};
-    for (const auto& d : divisions) {
-        FlaggingMath m;
-        const double q = m.Divide(d.a, d.b);
-        EXPECT_EQ(m.failed(), d.fails) << d.a << " / " << d.b;
-        if (!d.fails) {
-            EXPECT_EQ(q, d.a / d.b);
-        }
-    }
-    const struct {
-        double x;
-        bool fails;
-    } singles[] = {{0x1.fffffefffffffp127, false},  // just below the midpoint: FLT_MAX
-                   {0x1.ffffffp127, true},          // the midpoint rounds to infinity
-                   {-1e39, true},
-                   {kInf, true},
-                   {std::nan(""), true},
-                   {1e-50, false}};
-    for (const auto& s : singles) {
-        FlaggingMath m;
-        bool chainFails = false;
-        try {
-            Single(s.x);
-        } catch (const ChainFault&) {
-            chainFails = true;
-        }
-        m.Single(s.x);
-        EXPECT_EQ(m.failed(), s.fails) << s.x;
-        EXPECT_EQ(chainFails, s.fails) << s.x;
-    }
-    FlaggingMath root;
-    root.SquareRoot(-1e-9);
-    EXPECT_TRUE(root.failed());
+    const double nan = std::nan("");
+    for (const auto& [a, b] : {std::pair{1.0, 0.0},
+                               {0.0, 0.0},
+                               {-1.0, -0.0},
+                               {1e300, 1e-300},
+                               {nan, 1.0},
+                               {6.0, 3.0},
+                               {0.0, 5.0}})
+        ExpectSameFailure([a, b](auto& m) { m.Divide(a, b); }, "divide");
+    // Just below the midpoint under 2^128 rounds to FLT_MAX; the midpoint to infinity.
+    for (const double x : {0x1.fffffefffffffp127, 0x1.ffffffp127, -1e39, kInf, nan, 1e-50})
+        ExpectSameFailure([x](auto& m) { m.Single(x); }, "single");
+    for (const double x : {-1e-9, 0.0, nan})
+        ExpectSameFailure([x](auto& m) { m.SquareRoot(x); }, "root");
+    FlaggingMath m;
+    EXPECT_EQ(m.Divide(6, 3), 2.0);
+    m.Single(0x1.ffffffp127);
+    EXPECT_TRUE(m.failed());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The search's ranking, options, threads, progress and cancellation.
+// The search's ranking, threads, progress and cancellation (the pairs each
+// code and option keeps: agreement_test.cpp).
 
 #include <gtest/gtest.h>
 
@@ -36,39 +37,6 @@ TEST(SearchDesigns, RanksByFrameWeightThenBeamWeight) {
             EXPECT_LE(ShapeAt(before.beam).Weight, ShapeAt(m.beam).Weight) << "at rank " << i;
         }
     }
-}
-
-TEST(SearchDesigns, PlateOptionsDropExactlyThePairsThatNeedPlates) {
-    const SearchResult all = SearchDesigns(Inputs());
-    SearchOptions noDoublers;
-    noDoublers.excludeDoublerPlates = true;
-    SearchOptions noContinuity;
-    noContinuity.excludeContinuityPlates = true;
-    SearchOptions neither = noDoublers;
-    neither.excludeContinuityPlates = true;
-
-    auto kept = [&](bool dropDoublers, bool dropContinuity) {
-        std::vector<std::pair<int, int>> pairs;
-        for (const DesignMatch& m : all.designs)
-            if (!(dropDoublers && m.doublerPlatesRequired) &&
-                !(dropContinuity && m.continuityPlatesRequired))
-                pairs.push_back({m.beam, m.column});
-        return pairs;
-    };
-    auto pairsOf = [](const SearchResult& r) {
-        std::vector<std::pair<int, int>> pairs;
-        for (const DesignMatch& m : r.designs) pairs.push_back({m.beam, m.column});
-        return pairs;
-    };
-    // Both kinds of pair must occur, or the comparison proves nothing.
-    const auto withoutDoublers = kept(true, false);
-    const auto withoutContinuity = kept(false, true);
-    ASSERT_LT(withoutDoublers.size(), all.designs.size());
-    ASSERT_LT(withoutContinuity.size(), all.designs.size());
-    ASSERT_FALSE(kept(true, true).empty());
-    EXPECT_EQ(pairsOf(SearchDesigns(Inputs(), noDoublers)), withoutDoublers);
-    EXPECT_EQ(pairsOf(SearchDesigns(Inputs(), noContinuity)), withoutContinuity);
-    EXPECT_EQ(pairsOf(SearchDesigns(Inputs(), neither)), kept(true, true));
 }
 
 TEST(SearchDesigns, GivesTheSameListOnAnyNumberOfThreads) {

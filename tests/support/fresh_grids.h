@@ -1,5 +1,6 @@
 #pragma once
-// Compares result grids with those of a window that has just started.
+// Compares result grids with those of a window that has just started, and
+// looks for texts of values that are not finite.
 
 #include <string>
 
@@ -8,9 +9,8 @@
 namespace vantrel::test {
 
 // The first cell (grid, row, column) whose text, colour, alignment or bold
-// differs from a fresh window's grids, or the empty text.
-inline std::string FirstDifferenceFromFreshGrids(const ResultGrids& grids) {
-    const ResultGrids fresh;
+// differs between the grids, or the empty text.
+inline std::string FirstDifference(const ResultGrids& grids, const ResultGrids& fresh) {
     const struct {
         const char* name;
         const ResultGrid& grid;
@@ -31,6 +31,19 @@ inline std::string FirstDifferenceFromFreshGrids(const ResultGrids& grids) {
             }
     }
     return {};
+}
+inline std::string FirstDifferenceFromFreshGrids(const ResultGrids& grids) {
+    return FirstDifference(grids, ResultGrids());
+}
+
+// Whether a value cell of the grids shows a value that is not finite.
+inline bool HasNonFiniteText(const ResultGrids& grids) {
+    for (const ResultGrid* grid : {&grids.summary, &grids.checks, &grids.parameters})
+        for (int r = 1; r < grid->RowCount(); ++r)
+            for (int c = 1; c < grid->ColumnCount(); ++c)
+                for (const char* bad : {"nan", "inf", "NaN", "INF", "Inf"})
+                    if (grid->Text(r, c).find(bad) != std::string::npos) return true;
+    return false;
 }
 
 }  // namespace vantrel::test

@@ -1,0 +1,128 @@
+// The calculating steps' own rules beyond the worked designs the calc
+// fixtures pin: how a cut dimension is rounded or typed, doRound's modes, and
+// a grade the table does not know.
+
+#include <gtest/gtest.h>
+
+#include "model/calculations.h"
+#include "support/design_fixture.h"
+
+namespace vantrel {
+namespace {
+
+using test::Calculated;
+using test::InputsWith;
+
+struct CutCase {
+    const char* name;
+    DesignInputs inputs;
+    float a;
+    const char* valueText;
+    const char* noteText;
+};
+
+class CutoutTest : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(CutoutTest, FixesTheDimensionAndItsTexts) {
+    const CutCase& c = GetParam();
+    Calculated calc;
+    test::Run(calc, c.inputs);
+    EXPECT_EQ(calc.record().a, c.a);
+    EXPECT_EQ(calc.summary(1, 1), c.valueText);
+    EXPECT_EQ(calc.summary(1, 2), c.noteText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dimensions, CutoutTest,
+    ::testing::Values(CutCase{"ExactQuarter", InputsWith({{"Beam", "W 21x44"}, {"A", "0.50"}}),
+                              3.25f, "3.25   in.", "From 3.250   in."},
+                      CutCase{"TieRoundsUp", InputsWith({{"Beam", "W 18x50"}, {"A", "0.55"}}),
+                              4.25f, "4.25   in.", "From 4.125   in."},
+                      CutCase{"OverrideRoundedToThreeDecimals",
+                              InputsWith({{"Beam", "W 21x44"}, {"ORA", "1.0005"}}), 1.001f,
+                              "1.001   in.", "User input"},
+                      CutCase{"ZeroOverrideIsAbsent",
+                              InputsWith({{"Beam", "W 21x44"}, {"ORA", "0"}}), 4.0f, "4.00   in.",
+                              "From 3.900   in."},
+                      CutCase{"NegativeOverrideTakenAsTyped",
+                              InputsWith({{"Beam", "W 21x44"}, {"ORA", "-2"}}), -2.0f, "-2   in.",
+                              "User input"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(CutoutTest, EmptyOverrideStopsTheCutAfterWhatItStored) {
+    Calculated calc;
+    test::Run(calc, InputsWith({{"Beam", "W 21x44"}, {"ORB", ""}}));
+    ASSERT_FALSE(calc.errors.errors.empty());
+    const ChainError& e = calc.errors.errors.front();
+    EXPECT_EQ(e.module + "." + e.procedure + " " + std::to_string(e.number),
+              "Tab1.CalculateCutout 13");
+    const DesignRecord& r = calc.record();
+    EXPECT_EQ(r.a, 4.0f);              // written before the failure
+    EXPECT_EQ(r.b + r.c + r.R, 3.0f);  // the 1 of ClearValues
+}
+
+struct RoundCase {
+    float value;
+    float increment;
+    const char* mode;
+    float expected;
+};
+
+class DoRoundTest : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(DoRoundTest, RoundsToMultiplesOfTheIncrement) {
+    Calculated calc;
+    DesignInputs inputs = NewDesignInputs();
+    CalcContext ctx{calc.state.record, inputs, calc.state.results, calc.errors};
+    const RoundCase& c = GetParam();
+    EXPECT_FLOAT_EQ(doRound(ctx, c.value, c.increment, c.mode), c.expected)
+        << c.value << ' ' << c.increment << ' ' << c.mode;
+    EXPECT_TRUE(calc.errors.errors.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, DoRoundTest,
+    ::testing::Values(RoundCase{3.375f, 0.25f, "NE", 3.5f}, RoundCase{3.374f, 0.25f, "NE", 3.25f},
+                      RoundCase{3.25f, 0.25f, "NE", 3.25f}, RoundCase{-0.1f, 0.25f, "NE", 0.0f},
+                      RoundCase{3.49f, 0.25f, "DN", 3.25f}, RoundCase{-0.1f, 0.25f, "DN", -0.25f},
+                      RoundCase{5.3f, 2.0f, "UP", 6.0f},  // 5 Mod 2 = 1: up to the next step
+                      RoundCase{4.0f, 2.0f, "UP", 4.0f},  // no remainder: unchanged
+                      RoundCase{4.3f, 2.0f, "UP", 4.3f},  // 4 Mod 2 = 0: unchanged, not rounded
+                      RoundCase{2.5f, 2.0f, "UP", 2.5f},  // 2.5 rounds to 2 (half to even)
+                      RoundCase{3.5f, 2.0f, "UP", 3.5f},  // 3.5 rounds to 4: no remainder
+                      RoundCase{3.3f, 0.25f, "XX", 0.0f}, RoundCase{3.3f, 0.25f, "ne", 0.0f}));
+
+TEST(DoRoundTest, ZeroWholeIncrementIsTrappedAndGivesZero) {
+    Calculated calc;
+    DesignInputs inputs = NewDesignInputs();
+    CalcContext ctx{calc.state.record, inputs, calc.state.results, calc.errors};
+    EXPECT_EQ(doRound(ctx, 3.0f, 0.4f, "UP"), 0.0f);
+    ASSERT_EQ(calc.errors.errors.size(), 1u);
+    EXPECT_EQ(calc.errors.errors[0].module + "." + calc.errors.errors[0].procedure, "Tab1.doRound");
+    EXPECT_EQ(doRound(ctx, 3.0f, 0.0f, "NE"), 0.0f);
+    EXPECT_EQ(calc.errors.errors.size(), 2u);
+    // A whole number beyond 32 bits overflows (error 6), at either end.
+    for (const float value : {2147483648.0f, -2147483904.0f}) {
+        EXPECT_EQ(doRound(ctx, value, 2.0f, "UP"), 0.0f);
+        EXPECT_EQ(calc.errors.errors.back().number, kErrOverflow) << value;
+    }
+    EXPECT_EQ(calc.errors.errors.size(), 4u);
+    EXPECT_EQ(doRound(ctx, -2147483648.0f, 2.0f, "UP"), -2147483648.0f);  // the least int32
+    EXPECT_EQ(calc.errors.errors.size(), 4u);
+}
+
+// A grade the table does not know (the names are exact) is no error: Fy, Fu
+// and Cpr stay 1.
+TEST(SteelGradeTest, UnknownGradeLeavesTheMaterialAtOne) {
+    for (const char* grade : {"S355", "a992   Fy=50 ksi   Fu=65 ksi"}) {
+        Calculated calc;
+        test::Run(calc, InputsWith({{"Grade", grade}}));
+        EXPECT_EQ(calc.record().Fy + calc.record().Fu, 2) << grade;
+        EXPECT_EQ(calc.record().Cpr, 1.0f) << grade;
+        for (const ChainError& e : calc.errors.errors)
+            EXPECT_NE(e.procedure, "CalculateSteelGrade");
+    }
+}
+
+}  // namespace
+}  // namespace vantrel
