@@ -57,6 +57,9 @@ TEST(ResultGridsTest, ClearResultsEmptiesExactlyTheResultAreas) {
                 if (a.grid->Text(r, c).empty()) a.grid->SetText(r, c, "x");
     grids.checks.Paint(3, 2, 3, 2, kFailRed);
     ClearResults(grids);
+    // Neither the layout nor the clearing reaches outside a grid.
+    for (const ResultGrid* g : {&grids.summary, &grids.checks, &grids.parameters})
+        EXPECT_EQ(g->MisplacedWrites(), 0);
     for (const Area& a : areas)
         for (int r = 0; r < a.grid->RowCount(); ++r)
             for (int c = 0; c < a.grid->ColumnCount(); ++c) {
