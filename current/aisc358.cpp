@@ -227,19 +227,10 @@ std::optional<Aisc358Basis> BasisFrom(const DesignInputs& inputs, const DesignRe
     basis.Puc = single;
     basis.system = inputs.FRAMETYPE == "SMRF" ? SeismicSystem::SMF : SeismicSystem::IMF;
     basis.columnAbove = inputs.ColumnAbove == "Yes";
-    basis.a = r.a;
-    basis.b = r.b;
-    basis.c = r.c;
-    basis.R = r.R;
-    basis.Zrbs = r.Zrbs;
+    TakeStoredValues(r, basis);
     basis.Fy = r.Fy;
     basis.Fu = r.Fu;
     basis.Ry = r.Ry;
-    basis.Mpr = r.Mpr;
-    basis.Vp = r.Vp;
-    basis.X = r.X;
-    basis.Lprime = r.Lprime;
-    basis.Mf = r.Mf;
     basis.L = r.L;
     return basis;
 }

@@ -57,6 +57,22 @@ struct Aisc358Basis {
     double Mpr = 0, Vp = 0, X = 0, Lprime = 0, Mf = 0, L = 0;
 };
 
+// The chain's stored values the items read, from the design record or the
+// search's pair outcome, which name them alike.
+template <class Stored>
+void TakeStoredValues(const Stored& s, Aisc358Basis& basis) {
+    basis.a = s.a;
+    basis.b = s.b;
+    basis.c = s.c;
+    basis.R = s.R;
+    basis.Zrbs = s.Zrbs;
+    basis.Mpr = s.Mpr;
+    basis.Vp = s.Vp;
+    basis.X = s.X;
+    basis.Lprime = s.Lprime;
+    basis.Mf = s.Mf;
+}
+
 // The basis of a finished FEMA 350 run, or nothing when the inputs' shapes
 // are not in the table or ColumnAxialLoad is not a number.
 std::optional<Aisc358Basis> BasisFrom(const DesignInputs& inputs, const DesignRecord& record);

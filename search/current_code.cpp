@@ -32,19 +32,10 @@ std::optional<CurrentCodeOutcome> CurrentCodeEvaluator::Evaluate(const PairEvalu
     basis.beamIndex = beam;
     basis.columnIndex = column;
     // The chain's stored values of the pair, as the design record holds them.
-    basis.a = o.a;
-    basis.b = o.b;
-    basis.c = o.c;
-    basis.R = o.R;
-    basis.Zrbs = o.Zrbs;
+    TakeStoredValues(o, basis);
     basis.Fy = b.Fy;
     basis.Fu = b.Fu;
     basis.Ry = b.Ry;
-    basis.Mpr = o.Mpr;
-    basis.Vp = o.Vp;
-    basis.X = o.X;
-    basis.Lprime = o.Lprime;
-    basis.Mf = o.Mf;
     basis.L = pairs.Shared().L;
 
     const current::Aisc358Result result = current::EvaluateAisc358(basis);
