@@ -57,7 +57,7 @@ void CalculateVP(CalcContext& ctx) {
         r.Lprime = SpanBetweenHinges(m, r.L, hingeOffset, r.Column.d);
         ReadLoads(ctx.inputs, r);
         if (!HingesAndLoadsUsable(r)) m.Refuse();
-        ShearAtHinges(m, FactoredDistributedLoad(r), PointLoadsOf(r), r);
+        ShearAtHinges(m, FactoredDistributedLoad(r), PointLoadsOf(r), r.Column.d, r);
     });
 }
 

@@ -78,16 +78,20 @@ float SpanBetweenHinges(M& m, float L, double hingeOffset, float columnDepth) {
 }
 
 // Vp: the shear at the hinges from 2 Mpr, the uniform load w over L' and the
-// larger moment of the point loads about either hinge. Reads out.X,
-// out.Lprime and out.Mpr; stores out.VpSide, then out.Vp.
+// larger moment of the point loads about either hinge. A point load's
+// location is measured from the left column's centre line, so its distance
+// from the left face is x_i - dc/24. Reads out.X, out.Lprime and out.Mpr;
+// stores out.VpSide, then out.Vp.
 template <class M, class Out>
-void ShearAtHinges(M& m, double w, const PointLoads& points, Out& out) {
+void ShearAtHinges(M& m, double w, const PointLoads& points, float columnDepth, Out& out) {
     const double lprime = out.Lprime;
     const float mw = m.Single(w * lprime * lprime / 2.0);
     const double x = out.X;
-    const float ml =
-        m.Single(MomentArmFirst(points, [&](double xi) { return x / 12.0 + lprime - xi; }));
-    const float mr = m.Single(MomentLoadFirst(points, [&](double xi) { return xi - x / 12.0; }));
+    const double dc = columnDepth;
+    const float ml = m.Single(MomentArmFirst(
+        points, [&](double xi) { return x / 12.0 + lprime - (xi - dc / 24.0); }));
+    const float mr = m.Single(
+        MomentLoadFirst(points, [&](double xi) { return (xi - dc / 24.0) - x / 12.0; }));
     const bool left = ml >= mr;
     SetSide(out.VpSide, left);
     out.Vp = m.FormatRound(m.Divide(2.0 * out.Mpr + mw + (left ? ml : mr), lprime), 2);

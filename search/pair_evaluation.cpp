@@ -26,7 +26,7 @@ PairOutcome PairEvaluator::Evaluate(int beamIndex, int columnIndex) const {
     // CalculateVP, CalculateMf, CalculateMc, CalculateVf
     o.Lprime = SpanBetweenHinges(m, shared_.L, beam.hingeOffset, column.d);
     if (!(o.Lprime > 0.0f)) m.Refuse();  // the hinges meet or pass each other
-    ShearAtHinges(m, shared_.w, shared_.points, o);
+    ShearAtHinges(m, shared_.w, shared_.points, column.d, o);
     MomentAtFace(m, o);
     MomentAtColumnCentre(m, column.d, o);
     ShearsAtFace(m, shared_.L, column.d, shared_.w, shared_.points, o);

@@ -104,7 +104,7 @@ void FormLoads::BuildLayout() {
     auto* pointGrid = new QGridLayout;
     pointGrid->addWidget(heading(QStringLiteral("Dead Load")), 0, 1);
     pointGrid->addWidget(heading(QStringLiteral("Live Load")), 0, 2);
-    pointGrid->addWidget(heading(QStringLiteral("Location (ft)")), 0, 3);
+    pointGrid->addWidget(heading(QStringLiteral("Location from left column centre (ft)")), 0, 3);
     for (size_t n = 0; n < kLoads; ++n) {
         const QString number = QString::number(n + 1);
         const int row = static_cast<int>(n) + 1;

@@ -111,6 +111,43 @@ TEST(DoRoundTest, ZeroWholeIncrementIsTrappedAndGivesZero) {
     EXPECT_EQ(calc.errors.errors.size(), 4u);
 }
 
+// A point load's location is measured from the left column's centre line in
+// CalculateVP as in CalculateVf: the loaded example, and a load near the right
+// column that moves the larger share to the right hinge.
+struct PointLoadCase {
+    const char* name;
+    const char* location;
+    float Vp, Mf, Mc, Vf;
+    bool left;
+};
+
+class PointLoadOriginTest : public ::testing::TestWithParam<PointLoadCase> {};
+
+TEST_P(PointLoadOriginTest, ShearsAndMomentsFollowTheCentreLine) {
+    const PointLoadCase& c = GetParam();
+    Calculated calc;
+    DesignInputs inputs = test::WorkedExample();
+    inputs.DistDL[0] = "1";
+    inputs.DistLL[0] = "0.5";
+    inputs.PointDL[0] = "10";
+    inputs.PointLoadLocation[0] = c.location;
+    test::Run(calc, inputs);
+    ASSERT_TRUE(calc.errors.errors.empty());
+    const DesignRecord& r = calc.record();
+    EXPECT_EQ(r.Vp, c.Vp);
+    EXPECT_EQ(r.Mf, c.Mf);
+    EXPECT_EQ(r.Mc, c.Mc);
+    EXPECT_EQ(r.Vf, c.Vf);
+    EXPECT_EQ(r.VpSide, c.left ? "(Occurs at the Left side)" : "(Occurs at the Right side)");
+}
+
+// ML = 221.31 and MR = 101.25 at 10 ft; ML = 41.32 and MR = 281.24 at 25 ft.
+INSTANTIATE_TEST_SUITE_P(
+    Locations, PointLoadOriginTest,
+    ::testing::Values(PointLoadCase{"LoadedExample", "10", 56.2f, 437.8f, 470.6f, 59.36f, true},
+                      PointLoadCase{"NearRightColumn", "25", 58.43f, 440.0f, 474.1f, 61.59f, false}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 // A grade the table does not know (the names are exact) is no error: Fy, Fu
 // and Cpr stay 1.
 TEST(SteelGradeTest, UnknownGradeLeavesTheMaterialAtOne) {
