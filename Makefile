@@ -14,7 +14,8 @@ FUZZ_SECONDS  ?= 60
 # Debian 12 packages the build, the tests and the program need.
 PACKAGES := cmake make g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins libqt6svg6 \
-            nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            nlohmann-json3-dev libfast-float-dev libfmt-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev \
             fonts-liberation poppler-utils xvfb xauth \
             desktop-file-utils shared-mime-info \

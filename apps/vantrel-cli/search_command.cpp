@@ -33,9 +33,7 @@ constexpr size_t kDefaultLimit = 20;
 // The shortest text that reads back as the float; a negative zero is "0".
 std::string FloatText(float value) {
     if (value == 0.0f) return "0";
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
+    return ShortestText(value);
 }
 
 // The shortest text that reads back as the double; "null" when absent.
