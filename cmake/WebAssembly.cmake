@@ -6,8 +6,8 @@ if(VANTREL_GUI OR VANTREL_TESTS OR VANTREL_BENCH OR VANTREL_FUZZ)
 endif()
 
 # The chain's error traps throw; Emscripten's default would abort on the first throw.
-add_compile_options(-fexceptions)
-add_link_options(-fexceptions)
+add_compile_options(-fwasm-exceptions)
+add_link_options(-fwasm-exceptions)
 
 # The header-only libraries come from the host's /usr/include, whose C and C++
 # library headers must not reach this build: each library's own folder is
