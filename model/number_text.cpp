@@ -229,7 +229,7 @@ std::string ShortestRealText(Real x) {
         if (magnitude < 10) text += '0';
         text += std::to_string(magnitude);
     } else if (e >= n - 1) {
-        // A whole number below 10^22 here: its exact digits fit 128 bits.
+        // A whole number below 10^23 here: its exact digits fit 128 bits.
         Wide whole = static_cast<Wide>(std::fabs(x));
         std::string exact;
         do {
