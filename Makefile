@@ -2,6 +2,8 @@
 #   make run    install what is missing, build, start the program
 #   make test   install what is missing, build, run every test
 # Other targets: build, package (the Debian package vantrel_VERSION_ARCH.deb),
+# web (the browser edition in build-web/site), web-serve (it, on localhost),
+# web-deps (its toolchain: with it installed, make test tests the module too),
 # sanitize-test (address + undefined-behaviour build of the core and CLI),
 # fuzz (the project-file decoder, FUZZ_SECONDS), bench, clean.
 
@@ -14,7 +16,8 @@ FUZZ_SECONDS  ?= 60
 # Debian 12 packages the build, the tests and the program need.
 PACKAGES := cmake make g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins libqt6svg6 \
-            nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev \
+            nlohmann-json3-dev libfast-float-dev libfmt-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev \
             fonts-liberation poppler-utils xvfb xauth \
             desktop-file-utils shared-mime-info \
@@ -25,7 +28,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # ccache, where installed, makes rebuilds of other checkouts cheap; it is optional.
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test build package deps configure sanitize-test fuzz bench clean
+.PHONY: run test build package deps configure sanitize-test fuzz bench clean web web-deps web-serve
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -79,5 +82,24 @@ bench: build
 	$(BUILD_DIR)/bench/search_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(BUILD_DIR)/bench/batch_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+# The browser edition: Debian's Emscripten builds the core into static files,
+# index.html at the top of $(WEB_DIR)/site (any static web host serves it).
+WEB_DIR      ?= build-web
+WEB_PORT     ?= 8000
+WEB_PACKAGES := cmake make python3 nodejs emscripten nlohmann-json3-dev libfast-float-dev libfmt-dev
+
+web-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_PACKAGES)"
+
+web: web-deps
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release \
+	      -DVANTREL_GUI=OFF -DVANTREL_TESTS=OFF -DVANTREL_BENCH=OFF
+	cmake --build $(WEB_DIR) -j $(JOBS)
+	@ls -l $(WEB_DIR)/site
+
+web-serve: web
+	@echo "Vantrel in the browser: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_DIR)/site
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WEB_DIR)

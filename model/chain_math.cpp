@@ -1,7 +1,8 @@
 #include "chain_math.h"
 
+#include <fast_float/fast_float.h>
+
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -10,7 +11,9 @@
 
 namespace vantrel {
 
-void RaiseFault(int number) { throw ChainFault{number}; }
+void RaiseFault(int number) {
+    throw ChainFault{number};
+}
 
 double Divide(double a, double b) {
     if (std::isnan(a) || std::isnan(b)) RaiseFault(kErrOverflow);
@@ -42,13 +45,15 @@ double DoubleFromText(std::string_view text) {
     return parsed.value;
 }
 
-float SingleFromText(std::string_view text) { return Single(DoubleFromText(text)); }
+float SingleFromText(std::string_view text) {
+    return Single(DoubleFromText(text));
+}
 
 float FormatRound(double x, std::string_view pattern) {
     if (!std::isfinite(x)) RaiseFault(kErrOverflow);
     const std::string text = Format(x, pattern);
     float value = 0.0f;
-    const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto parsed = fast_float::from_chars(text.data(), text.data() + text.size(), value);
     if (parsed.ec != std::errc() || !std::isfinite(value)) RaiseFault(kErrOverflow);
     return value;
 }

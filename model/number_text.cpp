@@ -1,7 +1,9 @@
 #include "number_text.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -39,7 +41,9 @@ void IncrementDigits(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 __extension__ typedef unsigned __int128 Wide;
 
@@ -53,14 +57,24 @@ constexpr std::array<uint64_t, 20> kPowersOfTen = [] {
     return powers;
 }();
 
-constexpr uint64_t PowerOfTen(int p) { return kPowersOfTen[static_cast<size_t>(p)]; }
+constexpr uint64_t PowerOfTen(int p) {
+    return kPowersOfTen[static_cast<size_t>(p)];
+}
+
+// 10^-6 .. 10^19 as doubles, to find a value's decade by comparison.
+constexpr std::array<double, 26> kDecades = {1e-6, 1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,  1e2,
+                                             1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
 
 // The same rounding in double arithmetic where it is certain: with at most 9
 // digits the product's error is far below the margin kept from a tie.
 bool RoundQuickly(double x, int significant, uint64_t& digits, int& exponent) {
     x = std::fabs(x);
     if (!(x >= 1e-6) || x >= static_cast<double>(PowerOfTen(significant))) return false;
-    int e = static_cast<int>(std::floor(std::log10(x)));
+    // The decade by comparison: one off at a decade's edge gives digits out
+    // of range below, which hands the value to the exact path.
+    int e = -6;
+    while (e < 19 && x >= kDecades[static_cast<size_t>(e + 7)]) ++e;
     const int p = significant - 1 - e;
     if (p < 0 || p > 19) return false;
     const double scaled = x * static_cast<double>(PowerOfTen(p));
@@ -149,6 +163,90 @@ void WriteDigits(uint64_t value, std::string& out) {
     out.assign(cursor, end);
 }
 
+// Reads "d.ddde-XX" (or "ddd", "0.00ddd", "d.de+XX") into its significant
+// digits, without leading and trailing zeros, and the power of ten of the first.
+void ReadScientific(std::string_view text, SignificantDigits& result) {
+    result.digits.clear();
+    int pointAt = -1;  // digits before the point, when there is one
+    int leadingZeros = 0;
+    int exponent = 0;
+    size_t i = 0;
+    for (; i < text.size() && text[i] != 'e'; ++i) {
+        if (text[i] == '.') {
+            pointAt = static_cast<int>(result.digits.size()) + leadingZeros;
+        } else if (IsDigit(text[i])) {
+            if (result.digits.empty() && text[i] == '0') {
+                ++leadingZeros;
+            } else {
+                result.digits += text[i];
+            }
+        }
+    }
+    if (i < text.size()) {
+        bool negative = false;
+        for (++i; i < text.size(); ++i) {
+            if (text[i] == '-') negative = true;
+            if (IsDigit(text[i])) exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (negative) exponent = -exponent;
+    }
+    const int integerDigits =
+        pointAt >= 0 ? pointAt : static_cast<int>(result.digits.size()) + leadingZeros;
+    result.exponent = integerDigits - leadingZeros - 1 + exponent;
+}
+
+// The shortest digits that read back as x (finite, not zero): {fmt}'s
+// Dragonbox, for a float's or a double's precision.
+template <typename Real>
+SignificantDigits ShortestDigits(Real x) {
+    char buffer[48];
+    const char* end = fmt::format_to_n(buffer, sizeof buffer, "{}", x).out;
+    SignificantDigits result;
+    ReadScientific(std::string_view(buffer, static_cast<size_t>(end - buffer)), result);
+    while (result.digits.size() > 1 && result.digits.back() == '0') result.digits.pop_back();
+    return result;
+}
+
+// As std::to_chars without a format: the shortest digits in whichever of the
+// fixed and the exponent form ("1e-05", "1.5e+20") is shorter, the fixed on
+// a tie. A whole number in the fixed form shows its exact digits.
+template <typename Real>
+std::string ShortestRealText(Real x) {
+    if (!std::isfinite(x)) return {};
+    std::string text = std::signbit(x) ? "-" : "";
+    if (x == 0) return text + "0";
+    const SignificantDigits shortest = ShortestDigits(std::fabs(x));
+    const std::string& digits = shortest.digits;
+    const int n = static_cast<int>(digits.size());
+    const int e = shortest.exponent;
+    const int magnitude = e < 0 ? -e : e;
+    const int exponentLength = (n > 1 ? n + 1 : n) + 2 + (magnitude >= 100 ? 3 : 2);
+    const int fixedLength = e >= n - 1 ? e + 1 : e >= 0 ? n + 1 : n + 1 - e;
+    if (fixedLength > exponentLength) {
+        text += digits[0];
+        if (n > 1) text.append(".").append(digits, 1);
+        text += e < 0 ? "e-" : "e+";
+        if (magnitude < 10) text += '0';
+        text += std::to_string(magnitude);
+    } else if (e >= n - 1) {
+        // A whole number below 10^23 here: its exact digits fit 128 bits.
+        Wide whole = static_cast<Wide>(std::fabs(x));
+        std::string exact;
+        do {
+            exact += static_cast<char>('0' + static_cast<int>(whole % 10));
+            whole /= 10;
+        } while (whole != 0);
+        text.append(exact.rbegin(), exact.rend());
+    } else if (e >= 0) {
+        text.append(digits, 0, static_cast<size_t>(e + 1))
+            .append(".")
+            .append(digits, static_cast<size_t>(e + 1));
+    } else {
+        text.append("0.").append(static_cast<size_t>(-e - 1), '0').append(digits);
+    }
+    return text;
+}
+
 }  // namespace
 
 SignificantDigits RoundToSignificant(double x, int significant) {
@@ -170,17 +268,12 @@ SignificantDigits RoundToSignificant(double x, int significant) {
         }
         return result;
     }
+    // Far from 1 (below 1e-6, or beyond the digits asked for): {fmt}'s exact
+    // big-number rounding, ties to even as well.
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x),
-                                       std::chars_format::scientific, significant - 1);
-    const std::string_view text(buffer, static_cast<size_t>(written.ptr - buffer));
-    const size_t e = text.find('e');
-    result.digits.reserve(static_cast<size_t>(significant));
-    for (size_t i = 0; i < e; ++i)
-        if (text[i] != '.') result.digits += text[i];
-    const char* exponentStart = text.data() + e + 1;
-    if (*exponentStart == '+') ++exponentStart;
-    std::from_chars(exponentStart, text.data() + text.size(), result.exponent);
+    const char* end =
+        fmt::format_to_n(buffer, sizeof buffer, "{:.{}e}", std::fabs(x), significant - 1).out;
+    ReadScientific(std::string_view(buffer, static_cast<size_t>(end - buffer)), result);
     return result;
 }
 
@@ -227,6 +320,14 @@ std::string Format(double x, std::string_view pattern) {
     }
     if (shape.percent) text += '%';
     return text;
+}
+
+std::string ShortestText(double x) {
+    return ShortestRealText(x);
+}
+
+std::string ShortestText(float x) {
+    return ShortestRealText(x);
 }
 
 std::string ValueText(float v) {
@@ -339,17 +440,14 @@ ParsedNumber ParseNumber(std::string_view text) {
         return result;
     }
 
-    // from_chars accepts neither a leading '+' nor blanks; both are gone here.
+    // The digits without sign and blanks, read exactly; beyond the double
+    // range the reader gives infinity, and below it zero or a subnormal.
     std::string_view digits = text.substr(numberStart);
     double value = 0.0;
-    const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (parsed.ec == std::errc::result_out_of_range) {
-        if (magnitude > 0) {
-            result.status = ParseStatus::Overflow;
-            return result;
-        }
-        value = 0.0;
-    } else if (parsed.ec != std::errc() || parsed.ptr != digits.data() + digits.size()) {
+    const auto parsed = fast_float::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (parsed.ec != std::errc() || parsed.ptr != digits.data() + digits.size()) return result;
+    if (!std::isfinite(value)) {
+        result.status = ParseStatus::Overflow;
         return result;
     }
     result.status = ParseStatus::Ok;

@@ -19,6 +19,13 @@ std::string Format(double x, std::string_view pattern);
 // "0.5", "1E-05"); negative zero gives "0".
 std::string ValueText(float v);
 
+// The shortest text that reads back as the same double (float), as C++'s
+// std::to_chars writes it without a format: the fixed or the exponent form,
+// whichever is shorter ("0.1395", "4", "1e-05", "1.5e+20", "-2"). A
+// non-finite x gives the empty text.
+std::string ShortestText(double x);
+std::string ShortestText(float x);
+
 // The decimal digits of |x| correctly rounded to `significant` digits (ties
 // to even, as printf does) and the power of ten of the first one:
 // 26.875 with 4 digits gives "2688" and 1. x must be finite.
@@ -42,6 +49,8 @@ struct ParsedNumber {
 ParsedNumber ParseNumber(std::string_view text);
 
 // True when the text is a number by the rule above.
-inline bool IsNumeric(std::string_view text) { return ParseNumber(text).ok(); }
+inline bool IsNumeric(std::string_view text) {
+    return ParseNumber(text).ok();
+}
 
 }  // namespace vantrel

@@ -139,40 +139,9 @@ int BatchCommand(const Args& args, Streams s) {
         s.err << "vantrel-cli: unable to read \"" << path << "\"\n";
         return kExitFileError;
     }
-    const CsvTable table = ReadCsv(*text);
-    if (table.error || table.records.empty()) {
-        s.err << "vantrel-cli: \"" << path
-              << "\" is not a CSV file of designs: " << table.error.value_or("no header line")
-              << '\n';
-        return kExitFileError;
-    }
-    std::string why;
-    const auto columns = ColumnInputs(table.records.front(), why);
-    if (!columns) {
-        s.err << "vantrel-cli: \"" << path << "\" line " << table.records.front().line << ": "
-              << why << '\n';
-        return kExitFileError;
-    }
-    for (const CsvRecord& record : table.records) {
-        if (record.fields.size() != columns->size()) {
-            s.err << "vantrel-cli: \"" << path << "\" is not a CSV file of designs: line "
-                  << record.line << ": " << record.fields.size() << " fields, the header has "
-                  << columns->size() << '\n';
-            return kExitFileError;
-        }
-    }
-
-    std::string out = kHeader;
-    bool anyFails = false;
-    bool anyError = false;
-    for (size_t r = 1; r < table.records.size(); ++r) {
-        const CsvRecord& record = table.records[r];
-        DesignInputs inputs = NewDesignInputs();
-        for (size_t c = 0; c < columns->size(); ++c) (*columns)[c]->Of(inputs) = record.fields[c];
-        const RowOutcome outcome = ReportRow(inputs, record.line, out);
-        anyFails = anyFails || outcome == RowOutcome::Fails;
-        anyError = anyError || outcome == RowOutcome::Error;
-    }
+    std::string out;
+    const int status = BatchOfText(*text, path, out, s.err);
+    if (status == kExitFileError) return status;
     if (output) {
         // Whole or not at all, never over a device, FIFO or folder, keeping
         // the owner and mode of a file it replaces.
@@ -185,6 +154,45 @@ int BatchCommand(const Args& args, Streams s) {
         }
     } else {
         s.out << out;
+    }
+    return status;
+}
+
+int BatchOfText(const std::string& text, const std::string& path, std::string& out,
+                std::ostream& err) {
+    const CsvTable table = ReadCsv(text);
+    if (table.error || table.records.empty()) {
+        err << "vantrel-cli: \"" << path
+            << "\" is not a CSV file of designs: " << table.error.value_or("no header line")
+            << '\n';
+        return kExitFileError;
+    }
+    std::string why;
+    const auto columns = ColumnInputs(table.records.front(), why);
+    if (!columns) {
+        err << "vantrel-cli: \"" << path << "\" line " << table.records.front().line << ": " << why
+            << '\n';
+        return kExitFileError;
+    }
+    for (const CsvRecord& record : table.records) {
+        if (record.fields.size() != columns->size()) {
+            err << "vantrel-cli: \"" << path << "\" is not a CSV file of designs: line "
+                << record.line << ": " << record.fields.size() << " fields, the header has "
+                << columns->size() << '\n';
+            return kExitFileError;
+        }
+    }
+
+    out = kHeader;
+    bool anyFails = false;
+    bool anyError = false;
+    for (size_t r = 1; r < table.records.size(); ++r) {
+        const CsvRecord& record = table.records[r];
+        DesignInputs inputs = NewDesignInputs();
+        for (size_t c = 0; c < columns->size(); ++c) (*columns)[c]->Of(inputs) = record.fields[c];
+        const RowOutcome outcome = ReportRow(inputs, record.line, out);
+        anyFails = anyFails || outcome == RowOutcome::Fails;
+        anyError = anyError || outcome == RowOutcome::Error;
     }
     if (anyError) return kExitCalculationError;
     return anyFails ? kExitCheckFails : kExitPass;

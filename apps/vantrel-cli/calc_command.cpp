@@ -59,22 +59,25 @@ int CalcCommand(const Args& args, Streams s) {
     int status = 0;
     auto inputs = LoadDesignInputs(*options, s.err, status);
     if (!inputs) return status;
+    return CalculateAndPrint(*inputs, HasFlag(*options, "--json"), s);
+}
 
+int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     DesignState state;
     CollectingErrorSink errors;
-    Calculate(state, *inputs, errors);
+    Calculate(state, inputs, errors);
 
     const auto verdicts = ReadVerdicts(state.results);
     const Aisc358Section aisc358 =
-        current::EvaluateAisc358(*inputs, state.record, !errors.errors.empty());
-    if (HasFlag(*options, "--json")) {
+        current::EvaluateAisc358(inputs, state.record, !errors.errors.empty());
+    if (json) {
         // The current-code object joins the other fields last; its numbers are
         // the shortest texts that read back as the same doubles.
-        std::string json = DesignJson(state, errors.errors).dump(1);
-        json.insert(json.size() - 2, ",\n \"aisc358\": " + Aisc358Json(aisc358, 1));
-        s.out << json << '\n';
+        std::string text = DesignJson(state, errors.errors).dump(1);
+        text.insert(text.size() - 2, ",\n \"aisc358\": " + Aisc358Json(aisc358, 1));
+        s.out << text << '\n';
     } else {
-        PrintText(state, *inputs, errors.errors, aisc358, s);
+        PrintText(state, inputs, errors.errors, aisc358, s);
         PrintSummary(verdicts, errors.errors.size(), aisc358, s);
     }
     if (!errors.errors.empty()) return kExitCalculationError;

@@ -33,9 +33,7 @@ constexpr size_t kDefaultLimit = 20;
 // The shortest text that reads back as the float; a negative zero is "0".
 std::string FloatText(float value) {
     if (value == 0.0f) return "0";
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
+    return ShortestText(value);
 }
 
 // The shortest text that reads back as the double; "null" when absent.
@@ -154,19 +152,6 @@ bool ReadLimit(const std::string& text, size_t& limit) {
     return !text.empty() && parsed.ec == std::errc() && parsed.ptr == end;
 }
 
-bool ReadCode(const std::string& text, DesignCode& code) {
-    if (text == "fema350") {
-        code = DesignCode::Fema350;
-    } else if (text == "aisc358") {
-        code = DesignCode::Aisc358;
-    } else if (text == "both") {
-        code = DesignCode::Both;
-    } else {
-        return false;
-    }
-    return true;
-}
-
 // Why nothing can pass: the errors of one calculation of the design as given.
 void ExplainInputError(const DesignInputs& inputs, std::ostream& err) {
     DesignState state;
@@ -180,6 +165,19 @@ void ExplainInputError(const DesignInputs& inputs, std::ostream& err) {
 }
 
 }  // namespace
+
+bool ReadCode(const std::string& text, DesignCode& code) {
+    if (text == "fema350") {
+        code = DesignCode::Fema350;
+    } else if (text == "aisc358") {
+        code = DesignCode::Aisc358;
+    } else if (text == "both") {
+        code = DesignCode::Both;
+    } else {
+        return false;
+    }
+    return true;
+}
 
 int SearchCommand(const Args& args, Streams s) {
     auto options = ParseDesignOptions(args, {"--json", "--csv", "--no-doublers", "--no-continuity"},
@@ -212,21 +210,28 @@ int SearchCommand(const Args& args, Streams s) {
 
     searchOptions.excludeDoublerPlates = HasFlag(*options, "--no-doublers");
     searchOptions.excludeContinuityPlates = HasFlag(*options, "--no-continuity");
-    const SearchResult result = SearchDesigns(*inputs, searchOptions);
+    const SearchFormat format = json  ? SearchFormat::Json
+                                : csv ? SearchFormat::Csv
+                                      : SearchFormat::Table;
+    return SearchAndPrint(*inputs, searchOptions, format, limit, s);
+}
 
-    if (json) {
+int SearchAndPrint(const DesignInputs& inputs, const SearchOptions& searchOptions,
+                   SearchFormat format, size_t limit, Streams s) {
+    const SearchResult result = SearchDesigns(inputs, searchOptions);
+    if (format == SearchFormat::Json) {
         PrintJson(result, s.out);
-    } else if (csv) {
+    } else if (format == SearchFormat::Csv) {
         PrintCsv(result, s.out);
     } else {
         PrintTable(result, limit, searchOptions.code != DesignCode::Fema350, s.out);
     }
     if (result.inputError) {
-        ExplainInputError(*inputs, s.err);
+        ExplainInputError(inputs, s.err);
         return kExitCalculationError;
     }
     if (result.axialLoadError && searchOptions.code != DesignCode::Fema350) {
-        s.err << "vantrel-cli: the column axial load '" << inputs->ColumnAxialLoad
+        s.err << "vantrel-cli: the column axial load '" << inputs.ColumnAxialLoad
               << "' is not a number: no pair has current-code results\n";
         return kExitCalculationError;
     }

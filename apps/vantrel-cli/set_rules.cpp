@@ -115,4 +115,12 @@ std::optional<std::string> CheckSetValues(
     return std::nullopt;
 }
 
+std::optional<std::string> CheckFieldText(std::string_view name, std::string& text,
+                                          const DesignInputs& inputs) {
+    const InputField* field = FieldNamed(name);
+    const FieldCheck check = field ? NumericCheck(name, field->kind) : nullptr;
+    if (check == nullptr) return std::nullopt;
+    return check(text, inputs);
+}
+
 }  // namespace vantrel::cli

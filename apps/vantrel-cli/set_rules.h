@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,5 +19,12 @@ namespace vantrel::cli {
 // numeric text becomes the text the window's field puts in.
 std::optional<std::string> CheckSetValues(
     DesignInputs& inputs, const std::vector<std::pair<std::string, std::string>>& replacements);
+
+// The window's check of one numeric field's text before the focus may leave
+// it (an override's or a location's limit taken from inputs' length and
+// beam): the refusal, or nothing. An empty text becomes the text the field
+// puts in. Inputs without such a check (lists, the description) pass.
+std::optional<std::string> CheckFieldText(std::string_view name, std::string& text,
+                                          const DesignInputs& inputs);
 
 }  // namespace vantrel::cli

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -57,27 +58,101 @@ TEST_P(ParseNumberTest, AcceptsOnlyPlainDecimalNumbers) {
     const ParsedNumber parsed = ParseNumber(c.text);
     EXPECT_EQ(parsed.status, c.status) << '"' << c.text << '"';
     if (c.status == ParseStatus::Ok) {
-        EXPECT_DOUBLE_EQ(parsed.value, c.value) << c.text;
+        EXPECT_EQ(parsed.value, c.value) << c.text;
     }
 }
 
 constexpr ParseStatus kOk = ParseStatus::Ok;
 constexpr ParseStatus kNaN = ParseStatus::NotANumber;
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberTest,
-                         ::testing::Values(ParseCase{"12", kOk, 12}, ParseCase{" 12 ", kOk, 12},
-                                           ParseCase{"+1.5", kOk, 1.5}, ParseCase{"-.5", kOk, -0.5},
-                                           ParseCase{"5.", kOk, 5}, ParseCase{"1e3", kOk, 1000},
-                                           ParseCase{"2.5e-1", kOk, 0.25},
-                                           ParseCase{"1e-400", kOk, 0}, ParseCase{"", kNaN, 0},
-                                           ParseCase{".", kNaN, 0}, ParseCase{"-", kNaN, 0},
-                                           ParseCase{"1e", kNaN, 0}, ParseCase{"1,5", kNaN, 0},
-                                           ParseCase{"0x10", kNaN, 0}, ParseCase{"1.2.3", kNaN, 0},
-                                           ParseCase{"inf", kNaN, 0}, ParseCase{"nan", kNaN, 0},
-                                           ParseCase{"\t1", kNaN, 0}, ParseCase{"1 2", kNaN, 0},
-                                           ParseCase{"1e99x", kNaN, 0},
-                                           ParseCase{"1e400", ParseStatus::Overflow, 0},
-                                           ParseCase{"-1e309", ParseStatus::Overflow, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumberTest,
+    ::testing::Values(
+        ParseCase{"12", kOk, 12}, ParseCase{" 12 ", kOk, 12}, ParseCase{"+1.5", kOk, 1.5},
+        ParseCase{"-.5", kOk, -0.5}, ParseCase{"5.", kOk, 5}, ParseCase{"1e3", kOk, 1000},
+        ParseCase{"2.5e-1", kOk, 0.25}, ParseCase{"1e-400", kOk, 0}, ParseCase{"", kNaN, 0},
+        ParseCase{".", kNaN, 0}, ParseCase{"-", kNaN, 0}, ParseCase{"1e", kNaN, 0},
+        ParseCase{"1,5", kNaN, 0}, ParseCase{"0x10", kNaN, 0}, ParseCase{"1.2.3", kNaN, 0},
+        ParseCase{"inf", kNaN, 0}, ParseCase{"nan", kNaN, 0}, ParseCase{"\t1", kNaN, 0},
+        ParseCase{"1 2", kNaN, 0}, ParseCase{"1e99x", kNaN, 0},
+        ParseCase{"1e400", ParseStatus::Overflow, 0}, ParseCase{"-1e309", ParseStatus::Overflow, 0},
+        // The edges of the double range.
+        ParseCase{"1e-330", kOk, 0}, ParseCase{"2e-324", kOk, 0},
+        ParseCase{"2.5e-324", kOk, 4.9406564584124654e-324}, ParseCase{"1e-310", kOk, 1e-310},
+        ParseCase{"2.2250738585072014e-308", kOk, 0x1p-1022},
+        ParseCase{"1.7976931348623157e308", kOk, 0x1.fffffffffffffp1023},
+        ParseCase{"1.7976931348623159e308", ParseStatus::Overflow, 0},
+        // Ties to even, decided by digits far beyond the 17th.
+        ParseCase{"9007199254740993", kOk, 0x1p53},
+        ParseCase{"9007199254740993.000000000001", kOk, 0x1.0000000000001p53}));
+
+template <typename Real>
+struct ShortestCase {
+    Real value;
+    const char* expected;
+};
+
+class ShortestDoubleTest : public ::testing::TestWithParam<ShortestCase<double>> {};
+class ShortestFloatTest : public ::testing::TestWithParam<ShortestCase<float>> {};
+
+TEST_P(ShortestDoubleTest, WritesAsToChars) {
+    EXPECT_EQ(ShortestText(GetParam().value), GetParam().expected);
+}
+TEST_P(ShortestFloatTest, WritesAsToChars) {
+    EXPECT_EQ(ShortestText(GetParam().value), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Doubles, ShortestDoubleTest,
+    ::testing::Values(ShortestCase<double>{0.1, "0.1"},
+                      ShortestCase<double>{1.0 / 3, "0.3333333333333333"},
+                      ShortestCase<double>{-2, "-2"}, ShortestCase<double>{0.001, "0.001"},
+                      ShortestCase<double>{1e-5, "1e-05"}, ShortestCase<double>{1e5, "1e+05"},
+                      ShortestCase<double>{123456.0, "123456"},
+                      ShortestCase<double>{9007199254740992.0, "9007199254740992"},
+                      // A whole number shown fixed has its exact digits.
+                      ShortestCase<double>{1.2345678901234568e20, "123456789012345683968"},
+                      ShortestCase<double>{1e23, "1e+23"},
+                      ShortestCase<double>{0x1p-1074, "5e-324"},
+                      ShortestCase<double>{0x0.fffffffffffffp-1022, "2.225073858507201e-308"},
+                      ShortestCase<double>{0x1.fffffffffffffp1023, "1.7976931348623157e+308"}));
+
+INSTANTIATE_TEST_SUITE_P(Floats, ShortestFloatTest,
+                         ::testing::Values(ShortestCase<float>{0.1f, "0.1"},
+                                           ShortestCase<float>{0.9648298f, "0.9648298"},
+                                           ShortestCase<float>{1e7f, "1e+07"},
+                                           ShortestCase<float>{16777216.0f, "16777216"},
+                                           ShortestCase<float>{123456792.0f, "123456792"},
+                                           ShortestCase<float>{0x1p-149f, "1e-45"},
+                                           ShortestCase<float>{0x1p-126f, "1.1754944e-38"},
+                                           ShortestCase<float>{0x1.fffffep127f, "3.4028235e+38"}));
+
+// The same texts as the C++ library's own shortest writer, on random bit
+// patterns and on values of the sizes the program writes.
+template <typename Real>
+void ExpectAsToChars(Real x, int& mismatches) {
+    char reference[64];
+    const std::string expected(reference, std::to_chars(reference, reference + 64, x).ptr);
+    if (std::isfinite(x) && ShortestText(x) != expected)
+        ADD_FAILURE() << ++mismatches << ": " << ShortestText(x) << " vs " << expected;
+}
+
+TEST(ShortestTextTest, AgreesWithToChars) {
+    std::mt19937_64 random(23);
+    std::uniform_real_distribution<double> ordinary(0.0, 1000.0);
+    int mismatches = 0;
+    for (int i = 0; i < 300000 && mismatches < 5; ++i) {
+        const uint64_t bits = random();
+        double d = 0;
+        float f = 0;
+        std::memcpy(&d, &bits, sizeof d);
+        std::memcpy(&f, &bits, sizeof f);
+        ExpectAsToChars(d, mismatches);
+        ExpectAsToChars(f, mismatches);
+        ExpectAsToChars(ordinary(random), mismatches);
+        ExpectAsToChars(static_cast<float>(ordinary(random)), mismatches);
+    }
+}
 
 struct FaultCase {
     const char* name;
