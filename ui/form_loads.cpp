@@ -119,6 +119,8 @@ void FormLoads::BuildLayout() {
     auto* distBox = new QVBoxLayout(distributed);
     distBox->addLayout(distGrid);
     distBox->addWidget(note(QStringLiteral("Note: Loads are in kip/ft")));
+    distBox->addWidget(note(
+        QStringLiteral("Enter unfactored dead and live loads: the calculation uses 1.2D + 0.5L.")));
     auto* pointBox = new QVBoxLayout(points);
     pointBox->addLayout(pointGrid);
     pointBox->addWidget(note(QStringLiteral("Note: Loads are in kip")));
