@@ -108,7 +108,10 @@ class InputFieldsTest : public QObject, WindowFixture {
                                        {"point live load 100.01", "pointLive3", "100.01", ""},
                                        {"point dead load emptied", "pointDead1", "", "0.000"},
                                        {"location 15", "pointLocation1", "15", "15.00"},
-                                       {"location 15.01", "pointLocation2", "15.01", ""}};
+                                       {"location 15.01", "pointLocation2", "15.01", ""},
+                                       {"dead load -1.5", "distributedDead3", "-1.5", ""},
+                                       {"location -0", "pointLocation3", "-0", "0.00"},
+                                       {"a -2", "aOverrideField", "-2", ""}};
         for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2] << r[3] << "W 4x13";
         for (const char* beam : {"W 21x44", "W 14x90"}) {
             const double half = ShapeFromDesignation(beam).bf * 0.5;
@@ -127,7 +130,7 @@ class InputFieldsTest : public QObject, WindowFixture {
         Choose(List("beamList"), beam);
         const bool load = field.startsWith("distributed") || field.startsWith("point");
         QLineEdit* edit = load ? Child(*OpenLoads(), field) : Find(field);
-        Retype(edit, typed + QStringLiteral("x -,e"));  // the filter drops all but the typed
+        Retype(edit, typed + QStringLiteral("x +,e"));  // the filter drops all but the typed
         QTest::keyClick(edit, Qt::Key_Return);          // discarded: no check, no command
         QCOMPARE(edit->text(), typed);
         const bool refused = shown.isEmpty();
