@@ -10,7 +10,9 @@
 
 namespace vantrel {
 
-void RaiseFault(int number) { throw ChainFault{number}; }
+void RaiseFault(int number, const char* cause) {
+    throw ChainFault{number, cause};
+}
 
 double Divide(double a, double b) {
     if (std::isnan(a) || std::isnan(b)) RaiseFault(kErrOverflow);
@@ -42,7 +44,9 @@ double DoubleFromText(std::string_view text) {
     return parsed.value;
 }
 
-float SingleFromText(std::string_view text) { return Single(DoubleFromText(text)); }
+float SingleFromText(std::string_view text) {
+    return Single(DoubleFromText(text));
+}
 
 float FormatRound(double x, std::string_view pattern) {
     if (!std::isfinite(x)) RaiseFault(kErrOverflow);
