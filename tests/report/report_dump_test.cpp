@@ -47,7 +47,17 @@ std::vector<DumpCase> Cases() {
           {"PointLoadLocation2", "7.5"}}},
         {"omrf-column-above", worked, {{"FRAMETYPE", "OMRF"}, {"ColumnAbove", "Yes"}}},
         {"description", worked, {{"Description", "Bay 3, level 2"}}},
+        // At most two lines: broken at blanks (in a word only if it is wider
+        // than a line), the second cut with an ellipsis.
         {"description-wider-than-the-page", worked, {{"Description", std::string(200, 'W')}}},
+        {"description-of-three-lines",
+         worked,
+         {{"Description",
+           [] {
+               std::string words;
+               for (int i = 1; i <= 30; ++i) words += "Bay " + std::to_string(i) + " Ø-frame,  ";
+               return words;
+           }()}}},
         // An override that is no number aborts the job with its error.
         {"override-b-empty", worked, {{"ORB", ""}}},
         {"override-c-two-points", worked, {{"ORC", "1.2.3"}}},
