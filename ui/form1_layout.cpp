@@ -83,9 +83,17 @@ void Form1::BuildControls() {
     description->addSpacing(12);
     description->addWidget(calculateButton_);
 
+    staleLabel_ =
+        Named<QLabel>("staleLabel", QStringLiteral("Inputs changed: press Calculate"), central);
+    QFont staleFont = staleLabel_->font();
+    staleFont.setBold(true);
+    staleLabel_->setFont(staleFont);
+    staleLabel_->hide();
+
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(inputs);
     layout->addLayout(description);
+    layout->addWidget(staleLabel_);
     layout->addWidget(BuildResultPages(), 1);
     setCentralWidget(central);
 

@@ -70,6 +70,7 @@ void FormLoads::BuildFields() {
             field->setMaximumWidth(110);
             // Every text a project file can hold, not Qt's default 32767.
             field->setMaxLength(static_cast<int>(kMaxValueBytes));
+            connect(field, &QLineEdit::textChanged, this, &FormLoads::Edited);
             fields[n] = field;
         }
     };

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "model/field_rules.h"
@@ -12,7 +11,7 @@ namespace {
 // over it is refused, and an empty field takes its default text.
 struct RuleCase {
     const char* name;
-    std::function<Refusal(std::string&)> check;
+    Refusal (*check)(std::string&);
     const char* text;
     bool refused;
     const char* textAfter = nullptr;  // the rewritten text, where it changes
@@ -31,33 +30,17 @@ TEST_P(FieldRuleTest, LimitIsAllowedAndTheNextStepRefused) {
     EXPECT_EQ(text, c.textAfter ? c.textAfter : c.text);
 }
 
-Refusal Length(std::string& t) {
-    return CheckLengthText(t);
-}
-Refusal Height(std::string& t) {
-    return CheckHeightText(t);
-}
-Refusal OverrideA(std::string& t) {
-    return CheckOverrideAText(t, "20");
-}  // 36 in
-Refusal OverrideB(std::string& t) {
-    return CheckOverrideBText(t, "20");
-}  // 48 in
-Refusal OverrideBNoLength(std::string& t) {
-    return CheckOverrideBText(t, "abc");
-}
-Refusal OverrideC(std::string& t) {
-    return CheckOverrideCText(t, "W 21x44");
-}  // bf 6.5
-Refusal Axial(std::string& t) {
-    return CheckAxialLoadText(t);
-}
-Refusal Load(std::string& t) {
-    return CheckLoadText(t);
-}
-Refusal Location(std::string& t) {
-    return CheckLocationText(t, "15.00");
-}
+// The rules, those that read another input with it fixed (W 21x44: bf 6.5).
+using Rule = Refusal (*)(std::string&);
+constexpr Rule Length = CheckLengthText;
+constexpr Rule Height = CheckHeightText;
+constexpr Rule Axial = CheckAxialLoadText;
+constexpr Rule Load = CheckLoadText;
+constexpr Rule OverrideA = [](std::string& t) { return CheckOverrideAText(t, "20"); };  // 36 in
+constexpr Rule OverrideB = [](std::string& t) { return CheckOverrideBText(t, "20"); };  // 48 in
+constexpr Rule OverrideBNoLength = [](std::string& t) { return CheckOverrideBText(t, "abc"); };
+constexpr Rule OverrideC = [](std::string& t) { return CheckOverrideCText(t, "W 21x44"); };
+constexpr Rule Location = [](std::string& t) { return CheckLocationText(t, "15.00"); };
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, FieldRuleTest,

@@ -22,6 +22,8 @@ namespace vantrel::test {
 
 enum class Command { New, Open, Close };
 enum class Answer { Yes, YesThenCancel, YesThenFailure, No, Cancel };
+enum class Edit { Length, ShortLength, BeamList, FrameType, Load, Description };
+enum class Then { SetBack, ColumnAbove, Calculate, New };
 
 class Form1Test : public QObject, WindowFixture {
     Q_OBJECT
@@ -239,6 +241,74 @@ class Form1Test : public QObject, WindowFixture {
         QVERIFY(window_->Modified() && !Calculated(*window_));
         prompts_.ExpectMessage(QMessageBox::Cancel);  // closing now asks first
         QVERIFY(!window_->close());
+    }
+
+    // Results of other inputs than the shown ones are marked, grey and with a
+    // line above the tabs, until the texts are set back or calculated again
+    // (an errored run and New show no results to mark). The description does
+    // not count; the flange widths follow the lists at once.
+    void staleResultsAreMarked_data() {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<Then>("then");
+        QTest::newRow("typed length, set back") << Edit::Length << Then::SetBack;
+        QTest::newRow("typed length, column above") << Edit::Length << Then::ColumnAbove;
+        QTest::newRow("typed length, New") << Edit::Length << Then::New;
+        QTest::newRow("typed short length, Calculate") << Edit::ShortLength << Then::Calculate;
+        QTest::newRow("beam list, set back") << Edit::BeamList << Then::SetBack;
+        QTest::newRow("beam list, Calculate") << Edit::BeamList << Then::Calculate;
+        QTest::newRow("frame type, set back") << Edit::FrameType << Then::SetBack;
+        QTest::newRow("load typed, Cancel") << Edit::Load << Then::SetBack;
+        QTest::newRow("description") << Edit::Description << Then::SetBack;
+    }
+    void staleResultsAreMarked() {
+        QFETCH(Edit, edit);
+        QFETCH(Then, then);
+        CalculateWorkedExample();
+        const auto colours = [this] {  // a verdict cell's and a current-code status's
+            const QModelIndex verdict = Find<ResultGridView>("checksGrid")->model()->index(3, 3);
+            return std::pair(verdict.data(Qt::BackgroundRole).value<QColor>(),
+                             StatusOf("flexure_face")->background().color());
+        };
+        const auto shownColours = colours();
+        const QColor grey(kStaleGrey);
+        auto* width = Find<QLabel>("beamWidthLabel");
+        const QString widthShown = width->text();
+        QLineEdit* length = Find("lengthField");
+        if (edit == Edit::Length || edit == Edit::ShortLength)
+            Retype(length, edit == Edit::Length ? "20" : "1");
+        if (edit == Edit::BeamList) QTest::keyClick(List("beamList"), Qt::Key_Down);
+        if (edit == Edit::FrameType)
+            QTest::mouseClick(Find<QRadioButton>("omrfOption"), Qt::LeftButton);
+        if (edit == Edit::Load) {
+            prompts_.ExpectDialog();
+            Find<QPushButton>("gravityLoadsButton")->click();
+            QTest::keyClicks(Child(*prompts_.lastDialog, "distributedDead1"), QStringLiteral("2"));
+        }
+        if (edit == Edit::Description) QTest::keyClicks(Find("descriptionField"), "Bay 4");
+        const bool marked = edit != Edit::Description;
+        QCOMPARE(Find<QLabel>("staleLabel")->isVisible(), marked);
+        QCOMPARE(colours() == std::pair(grey, grey), marked);
+        QCOMPARE(width->text() != widthShown, edit == Edit::BeamList);
+
+        if (then == Then::SetBack && edit == Edit::Length) Retype(length, "30.00");
+        if (then == Then::SetBack && edit == Edit::BeamList)
+            QTest::keyClick(List("beamList"), Qt::Key_Up);
+        if (then == Then::SetBack && edit == Edit::FrameType)
+            QTest::mouseClick(Find<QRadioButton>("smrfOption"), Qt::LeftButton);
+        if (then == Then::SetBack && edit == Edit::Load)
+            QTest::keyClick(prompts_.lastDialog, Qt::Key_Escape);
+        if (then == Then::ColumnAbove)
+            QTest::mouseClick(Find<QCheckBox>("columnAboveBox"), Qt::LeftButton);
+        if (then == Then::New || edit == Edit::ShortLength)
+            prompts_.ExpectMessage(then == Then::New ? QMessageBox::No : QMessageBox::Ok);
+        if (then == Then::New) window_->NewCommand();
+        if (then == Then::Calculate)
+            QTest::mouseClick(Find<QPushButton>("calculateButton"), Qt::LeftButton);
+        QTRY_VERIFY(!Find<QLabel>("staleLabel")->isVisible());
+        QCOMPARE(Calculated(*window_), then != Then::New && edit != Edit::ShortLength);
+        if (then == Then::SetBack)
+            QVERIFY(colours() == shownColours && width->text() == widthShown);
+        if (then == Then::ColumnAbove) QCOMPARE(SummaryCell(10), QStringLiteral("16.88   ft"));
     }
 
     // Statuses in their colours; the column above changes the items at once.
