@@ -130,9 +130,8 @@ void FormLoads::BuildLayout() {
     ok->setObjectName(QStringLiteral("okButton"));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    // Enter does nothing in the fields; only Esc has a button of its own.
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
+    // Enter presses OK (or the button that has the focus), Esc Cancel.
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &FormLoads::accept);
     connect(cancel, &QPushButton::clicked, this, &FormLoads::reject);
     auto* buttons = new QHBoxLayout;

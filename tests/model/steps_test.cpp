@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "model/calculations.h"
+#include "model/number_text.h"
 #include "support/design_fixture.h"
 
 namespace vantrel {
@@ -162,38 +163,29 @@ INSTANTIATE_TEST_SUITE_P(Locations, PointLoadOriginTest,
                          [](const auto& p) { return std::string(p.param.name); });
 
 // Only an exact entry of the list has a material; any other grade is refused
-// before anything is stored (Fy, Fu, Ry and Cpr keep the 1 of ClearValues).
-struct GradeCase {
-    const char* grade;
-    int Fy, Fu;
-    float Cpr;
-    const char* error;  // FirstError
-};
-
-class SteelGradeTest : public ::testing::TestWithParam<GradeCase> {};
+// before anything is stored: Fy, Fu, Ry and Cpr keep the 1 of ClearValues.
+class SteelGradeTest : public ::testing::TestWithParam<std::array<const char*, 3>> {};
 
 TEST_P(SteelGradeTest, OnlyAnEntryOfTheListHasAMaterial) {
-    const GradeCase& c = GetParam();
+    const auto [grade, material, error] = GetParam();  // material: "Fy Fu Ry Cpr"
     Calculated calc;
-    test::Run(calc, InputsWith({{"Grade", c.grade}}));
+    test::Run(calc, InputsWith({{"Grade", grade}}));
     const DesignRecord& r = calc.record();
-    EXPECT_EQ(std::to_string(r.Fy) + " " + std::to_string(r.Fu),
-              std::to_string(c.Fy) + " " + std::to_string(c.Fu));
-    EXPECT_EQ(r.Cpr, c.Cpr);
-    EXPECT_EQ(r.Ry, c.Fy == 1 ? 1.0f : 1.1f);
-    EXPECT_EQ(FirstError(calc), c.error);
+    EXPECT_EQ(std::to_string(r.Fy) + " " + std::to_string(r.Fu) + " " + ValueText(r.Ry) + " " +
+                  ValueText(r.Cpr),
+              material);
+    EXPECT_EQ(FirstError(calc), error);
 }
 
-constexpr const char* kGradeRefused =
+constexpr const char* kRefused =
     "CalculateSteelGrade 5 The steel grade is not one of the list's entries.";
-
 INSTANTIATE_TEST_SUITE_P(
     Grades, SteelGradeTest,
-    ::testing::Values(GradeCase{"A992   Fy=50 ksi   Fu=65 ksi", 50, 65, 1.15f, ""},
-                      GradeCase{"A572   Fy=50 ksi   Fu=60 ksi", 50, 60, 1.1f, ""},
-                      GradeCase{"a992   Fy=50 ksi   Fu=65 ksi", 1, 1, 1.0f, kGradeRefused},
-                      GradeCase{"S355", 1, 1, 1.0f, kGradeRefused},
-                      GradeCase{"", 1, 1, 1.0f, kGradeRefused}));
+    ::testing::Values(std::array{"A992   Fy=50 ksi   Fu=65 ksi", "50 65 1.1 1.15", ""},
+                      std::array{"A572   Fy=50 ksi   Fu=60 ksi", "50 60 1.1 1.1", ""},
+                      std::array{"a992   Fy=50 ksi   Fu=65 ksi", "1 1 1 1", kRefused},
+                      std::array{"S355", "1 1 1 1", kRefused},
+                      std::array{"", "1 1 1 1", kRefused}));
 
 }  // namespace
 }  // namespace vantrel
