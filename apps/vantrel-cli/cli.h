@@ -72,9 +72,9 @@
 // ColumnAbove ("Yes": the column continues above the joint). A value must be
 // what the window's control could hold: an entry of its list (Beam, Column,
 // Grade, A, B, C, FRAMETYPE "SMRF"/"OMRF", ColumnAbove "Yes"/"No"), or for a
-// numeric field digits and "." only within the field's limits (a location not
-// beyond the length, an override within its share of the length or the beam's
-// flange); else exit status 2.
+// numeric field digits, "." and "-" only, not negative and within the field's
+// limits (a location not beyond the length, an override within its share of
+// the length or the beam's flange); else exit status 2.
 
 #include <iosfwd>
 #include <string>

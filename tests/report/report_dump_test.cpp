@@ -47,7 +47,16 @@ std::vector<DumpCase> Cases() {
           {"PointLoadLocation2", "7.5"}}},
         {"omrf-column-above", worked, {{"FRAMETYPE", "OMRF"}, {"ColumnAbove", "Yes"}}},
         {"description", worked, {{"Description", "Bay 3, level 2"}}},
+        // At most two lines: broken at blanks (in a word only if it is wider
+        // than a line), the second cut with an ellipsis.
         {"description-wider-than-the-page", worked, {{"Description", std::string(200, 'W')}}},
+        {"description-of-three-lines",
+         worked,
+         {{"Description",
+           "Bay 1 Ø-frame,  Bay 2 Ø-frame,  Bay 3 Ø-frame,  Bay 4 Ø-frame,  Bay 5 Ø-frame,  Bay "
+           "6 Ø-frame,  Bay 7 Ø-frame,  Bay 8 Ø-frame,  Bay 9 Ø-frame,  Bay 10 Ø-frame,  Bay 11 "
+           "Ø-frame,  Bay 12 Ø-frame,  Bay 13 Ø-frame,  Bay 14 Ø-frame,  Bay 15 Ø-frame,  Bay "
+           "16"}}},
         // An override that is no number aborts the job with its error.
         {"override-b-empty", worked, {{"ORB", ""}}},
         {"override-c-two-points", worked, {{"ORC", "1.2.3"}}},

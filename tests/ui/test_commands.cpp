@@ -97,18 +97,27 @@ class CommandsTest : public QObject, WindowFixture {
         QCOMPARE(Calculated(*window_), runs);
     }
 
-    // A chosen pair goes into the lists and is calculated; it passes every
-    // check but the plates, which the search does not require unless asked.
+    // Escape closes the dialog; a chosen pair (Enter uses it) goes into the
+    // lists and is calculated; it passes every check but the plates, which
+    // the search does not require unless asked.
     void findDesignsPutsTheChosenPairIntoTheLists() {
         Find("lengthField")->setText(QStringLiteral("30.00"));
-        prompts_.ExpectDialog();
-        window_->FindDesignsCommand();
-        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
-        QVERIFY(dialog != nullptr && dialog->Table()->rowCount() > 2);
+        const auto open = [this] {
+            prompts_.ExpectDialog();
+            window_->FindDesignsCommand();
+            auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
+            if (dialog == nullptr || !ShowActive(*dialog)) qFatal("no Find Designs dialog");
+            return dialog;
+        };
+        QTest::keyClick(open()->Table(), Qt::Key_Escape);
+        QTRY_VERIFY(prompts_.lastDialog.isNull() || !prompts_.lastDialog->isVisible());
+        QCOMPARE(List("beamList")->currentIndex(), 0);
+        FindDesignsDialog* dialog = open();
+        QVERIFY(dialog->Table()->rowCount() > 2);
         dialog->Table()->selectRow(2);
         const QString beam = dialog->Table()->item(2, 0)->text();
         const QString column = dialog->Table()->item(2, 1)->text();
-        QTest::mouseClick(dialog->UseButton(), Qt::LeftButton);
+        QTest::keyClick(dialog->Table(), Qt::Key_Return);
         QCOMPARE(List("beamList")->currentText(), beam);
         QCOMPARE(List("columnList")->currentText(), column);
         for (const VerdictResult& verdict : ReadVerdicts(window_->State().results))
