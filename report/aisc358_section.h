@@ -21,7 +21,7 @@ struct Aisc358Section {
 };
 
 // The items of a finished FEMA 350 run; nothing after an errored run or when
-// the column axial load is not a number, with the reason.
+// the column axial load is not a number or is negative, with the reason.
 Aisc358Section EvaluateSection(const DesignInputs& inputs, const DesignRecord& record,
                                bool femaRunErrored);
 

@@ -17,7 +17,7 @@ void DistributedLoads(ReportLines& out, const DesignRecord& r) {
     }
 }
 
-void PointLoads(ReportLines& out, const DesignRecord& r) {
+void PointLoadRows(ReportLines& out, const DesignRecord& r) {
     out.At(10, "Point Loads", kItalic | kUnderline, LineEnd::End);
     out.EmptyLines();
     out.At(15, "Dead Load", kItalic);
@@ -39,7 +39,7 @@ void PrintLoadsPage(ReportLines& out, const ReportSource& source) {
     out.EmptyLines(2);
     DistributedLoads(out, r);
     out.EmptyLines(2);
-    PointLoads(out, r);
+    PointLoadRows(out, r);
     out.EmptyLines(4);
     out.At(10, "Notes and Assumptions", kBold | kUnderline, LineEnd::End);
     out.At(15,
