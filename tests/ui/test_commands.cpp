@@ -1,5 +1,7 @@
 // Print, Export PDF and Find Designs from the window.
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -105,6 +107,12 @@ class CommandsTest : public QObject, WindowFixture {
         window_->FindDesignsCommand();
         auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
         QVERIFY(dialog != nullptr && dialog->Table()->rowCount() > 2);
+        // Both codes by default; the caveat shows while FEMA 350 alone is chosen.
+        QCOMPARE(dialog->Code()->currentIndex(), 2);
+        for (int code : {0, 1, 2}) {
+            dialog->Code()->setCurrentIndex(code);
+            QCOMPARE(dialog->Caveat()->isVisibleTo(dialog), code == 0);
+        }
         dialog->Table()->selectRow(2);
         const QString beam = dialog->Table()->item(2, 0)->text();
         const QString column = dialog->Table()->item(2, 1)->text();
