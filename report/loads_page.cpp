@@ -46,7 +46,10 @@ void PrintLoadsPage(ReportLines& out, const ReportSource& source) {
            "1- Flexural demand on the girder due to gravity loads is less than about 30% of the "
            "girder's capacity.",
            kPlain, LineEnd::End);
-    out.At(15, "2- Strong Column - Weak Beam action is not checked.", kPlain, LineEnd::End);
+    out.At(15,
+           "2- Strong Column - Weak Beam action is not checked on these pages; page 4 checks it "
+           "(AISC 341-16 E3.4a).",
+           kPlain, LineEnd::End);
     out.At(15, "3- For bracing and other requirements see FEMA 350.", kPlain, LineEnd::End);
     out.Page().SetFontSize(8);
     PrintConnectionSketch(out.Page(), source);

@@ -20,8 +20,9 @@
 //       Exit status: 0 written, 2 usage error, 4 a file cannot be read or written.
 //
 //   vantrel-cli report [FILE.vtl] [--set NAME=TEXT]... -o OUT.pdf
-//       Writes the four-page printed report of a design as a PDF (Letter
-//       paper), after calculating it as opening the file does. The footers
+//       Writes the printed report of a design as a PDF (Letter paper: three
+//       FEMA 350 pages, then the current-code pages), after calculating it as
+//       opening the file does. The footers
 //       name the file without its folder ("New Untitled" without a file).
 //       An existing OUT is replaced only once the report is complete.
 //       Exit status: 0 written, 3 a calculation error was reported (the
