@@ -60,7 +60,17 @@ constexpr uint64_t PowerOfTen(int p) { return kPowersOfTen[static_cast<size_t>(p
 bool RoundQuickly(double x, int significant, uint64_t& digits, int& exponent) {
     x = std::fabs(x);
     if (!(x >= 1e-6) || x >= static_cast<double>(PowerOfTen(significant))) return false;
-    int e = static_cast<int>(std::floor(std::log10(x)));
+    // The decimal exponent, 10^e <= x < 10^(e+1), against exact powers of ten
+    // (no C library logarithm: the browser build must give the same bits). A
+    // product misjudged at the very edge of a decade fails the digit-count
+    // check below and takes the exact path.
+    int e = 0;
+    if (x >= 1.0) {
+        while (e + 1 < 20 && x >= static_cast<double>(PowerOfTen(e + 1))) ++e;
+    } else {
+        e = -1;
+        while (e > -7 && x * static_cast<double>(PowerOfTen(-e)) < 1.0) --e;
+    }
     const int p = significant - 1 - e;
     if (p < 0 || p > 19) return false;
     const double scaled = x * static_cast<double>(PowerOfTen(p));
