@@ -39,7 +39,9 @@ void IncrementDigits(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 __extension__ typedef unsigned __int128 Wide;
 
@@ -53,7 +55,9 @@ constexpr std::array<uint64_t, 20> kPowersOfTen = [] {
     return powers;
 }();
 
-constexpr uint64_t PowerOfTen(int p) { return kPowersOfTen[static_cast<size_t>(p)]; }
+constexpr uint64_t PowerOfTen(int p) {
+    return kPowersOfTen[static_cast<size_t>(p)];
+}
 
 // The same rounding in double arithmetic where it is certain: with at most 9
 // digits the product's error is far below the margin kept from a tie.
