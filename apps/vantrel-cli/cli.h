@@ -60,9 +60,10 @@
 //       the new-design default. Writes one CSV line per row to standard output
 //       or OUT: Line, Beam, Column, Fema350, Fema350Failing, Aisc358,
 //       Aisc358Failing, MfRatio, ShearRatio, StrongColumnRatio,
-//       PanelZoneRatio, HingeRatio, ColumnAxialRatio, Errors. A row with a calculation error is reported on
-//       its line and the others go on; a file that is not CSV, or whose header
-//       names an unknown or repeated input, is refused with its line number.
+//       PanelZoneRatio, HingeRatio, ColumnAxialRatio, Errors. A row with a
+//       calculation error is reported on its line and the others go on; a
+//       file that is not CSV, or whose header names an unknown or repeated
+//       input, is refused with its line number.
 //       Exit status: 0 every row passes both codes, 1 a row fails a check,
 //       3 a row reported an error, 2 usage error, 4 IN cannot be read or is
 //       refused, or OUT cannot be written.
