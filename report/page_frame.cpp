@@ -97,13 +97,14 @@ void PrintHeadBlock(PageModel& page, bool smrf, std::string_view description) {
         PrintCentred(page, line, false, true);
 }
 
-void PrintPageFooter(PageModel& page, std::string_view documentName, std::string_view dateTime) {
+void PrintPageFooter(PageModel& page, std::string_view documentName, std::string_view dateTime,
+                     int pageCount) {
     const double size = std::round(page.FontSize());
+    page.SetY(FooterTop(page));
     page.SetFontSize(8);
-    page.SetY(page.H() - page.TextHeight("I"));
 
     const std::string number =
-        "Page " + std::to_string(page.PageNumber()) + " of " + std::to_string(kReportPages);
+        "Page " + std::to_string(page.PageNumber()) + " of " + std::to_string(pageCount);
     page.PrintAt(5 * page.u(), number, false, false, false, true);
 
     page.SetStyle(false, false, false);
@@ -113,6 +114,14 @@ void PrintPageFooter(PageModel& page, std::string_view documentName, std::string
                  false);
 
     page.SetFontSize(size);
+}
+
+double FooterTop(PageModel& page) {
+    const double size = page.FontSize();
+    page.SetFontSize(8);
+    const double top = page.H() - page.TextHeight("I");
+    page.SetFontSize(size);
+    return top;
 }
 
 std::string DocumentName(std::string_view path) {

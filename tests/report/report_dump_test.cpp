@@ -68,6 +68,22 @@ std::vector<DumpCase> Cases() {
 
 class ReportDump : public testing::TestWithParam<DumpCase> {};
 
+// Every footer reads "Page n of N" with the real N, and no other text of its
+// page reaches below the footer's top.
+void ExpectFootersBelowEveryText(const RecordingCanvas& canvas) {
+    const int pages = static_cast<int>(canvas.OpsOf(CanvasOpKind::NewPage, 0).size()) + 1;
+    for (int page = 1; page <= pages; ++page) {
+        const auto texts = canvas.Texts(page);
+        ASSERT_GE(texts.size(), 3u) << "page " << page;
+        const CanvasOp& footer = *texts[texts.size() - 3];
+        EXPECT_EQ(footer.text, "Page " + std::to_string(page) + " of " + std::to_string(pages));
+        for (size_t i = 0; i + 3 < texts.size(); ++i)
+            EXPECT_LE(texts[i]->y1 + texts[i]->font.size * RecordingCanvas::kLineHeightPerPoint,
+                      footer.y1)
+                << "page " << page << ": " << texts[i]->text;
+    }
+}
+
 TEST_P(ReportDump, DrawingIsUnchanged) {
     ProjectReadResult read = ReadProjectFile(GetParam().file.string());
     ASSERT_TRUE(read.ok()) << read.error;
@@ -78,6 +94,7 @@ TEST_P(ReportDump, DrawingIsUnchanged) {
         "result " + std::to_string(printed.result.number) + " " + printed.result.description + "\n";
     test::ExpectFixture(test::kFixtures / "report" / (GetParam().name + ".txt"),
                         outcome + printed.canvas.Dump());
+    if (printed.result.ok()) ExpectFootersBelowEveryText(printed.canvas);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ReportDump, testing::ValuesIn(Cases()),
