@@ -9,10 +9,10 @@
 #include <sstream>
 #include <string>
 
-#include "checks/design.h"
 #include "cli.h"
 #include "current/aisc358.h"
 #include "model/shape_table.h"
+#include "present/design_state.h"
 
 namespace {
 

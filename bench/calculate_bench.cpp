@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "checks/design.h"
 #include "model/shape_table.h"
+#include "present/design_state.h"
 
 namespace {
 

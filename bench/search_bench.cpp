@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "checks/design.h"
 #include "model/shape_table.h"
+#include "present/design_state.h"
 #include "search/pair_evaluation.h"
 #include "search/search.h"
 

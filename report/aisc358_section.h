@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "current/aisc358.h"
-#include "model/result_grids.h"
+#include "present/result_grids.h"
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "checks/grid_presenters.h"
+#include "present/grid_presenters.h"
 #include "report_pages.h"
 
 namespace vantrel {

@@ -1,8 +1,8 @@
 #include <string>
 
-#include "checks/grid_presenters.h"
 #include "model/chain_math.h"
 #include "model/number_text.h"
+#include "present/grid_presenters.h"
 #include "report_pages.h"
 
 namespace vantrel {

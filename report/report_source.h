@@ -6,8 +6,8 @@
 #include <string>
 
 #include "aisc358_section.h"
-#include "checks/design.h"
 #include "model/design_inputs.h"
+#include "present/design_state.h"
 
 namespace vantrel {
 

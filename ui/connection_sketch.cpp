@@ -6,7 +6,7 @@
 #include <QtMath>
 #include <cmath>
 
-#include "model/result_grids.h"
+#include "present/result_grids.h"
 
 namespace vantrel {
 namespace {

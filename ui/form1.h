@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "checks/design.h"
 #include "model/design_inputs.h"
+#include "present/design_state.h"
 #include "report/aisc358_section.h"
 
 class QCheckBox;

@@ -6,12 +6,12 @@
 #include <QRadioButton>
 
 #include "aisc358_page.h"
-#include "checks/grid_presenters.h"
 #include "connection_sketch.h"
 #include "form1.h"
 #include "form_loads.h"
 #include "grid_view.h"
 #include "model/shape_table.h"
+#include "present/grid_presenters.h"
 #include "prompts.h"
 
 namespace vantrel {

@@ -15,7 +15,7 @@
 #include <QTableView>
 #include <vector>
 
-#include "model/result_grids.h"
+#include "present/result_grids.h"
 
 namespace vantrel {
 

@@ -5,8 +5,8 @@
 #include "grid_text.h"
 #include "json_number.h"
 #include "model/number_text.h"
-#include "model/result_grids.h"
 #include "model/shape_table.h"
+#include "present/result_grids.h"
 
 namespace vantrel::cli {
 namespace {

@@ -13,14 +13,14 @@
 #include <vector>
 
 #include "aisc358_output.h"
-#include "checks/design.h"
-#include "checks/verdict_cells.h"
 #include "commands.h"
 #include "csv_table.h"
 #include "design_options.h"
 #include "files/project_file.h"
 #include "files/safe_file.h"
 #include "json_number.h"
+#include "present/design_state.h"
+#include "present/verdict_cells.h"
 #include "set_rules.h"
 
 namespace vantrel::cli {

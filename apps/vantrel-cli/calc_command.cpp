@@ -1,12 +1,12 @@
 #include <ostream>
 
 #include "aisc358_output.h"
-#include "checks/design.h"
-#include "checks/verdict_cells.h"
 #include "commands.h"
 #include "design_json.h"
 #include "design_options.h"
 #include "grid_text.h"
+#include "present/design_state.h"
+#include "present/verdict_cells.h"
 
 namespace vantrel::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
-#include "checks/design.h"
+#include "present/design_state.h"
 
 namespace vantrel::cli {
 

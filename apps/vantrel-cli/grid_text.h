@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/result_grids.h"
+#include "present/result_grids.h"
 
 namespace vantrel::cli {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <ostream>
 
-#include "checks/design.h"
 #include "commands.h"
 #include "design_options.h"
+#include "present/design_state.h"
 #include "report/page_frame.h"
 #include "report/report_pdf.h"
 

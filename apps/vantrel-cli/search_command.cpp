@@ -16,7 +16,6 @@
 #include <string>
 #include <vector>
 
-#include "checks/design.h"
 #include "commands.h"
 #include "current/aisc358.h"
 #include "design_options.h"
@@ -24,6 +23,7 @@
 #include "model/number_text.h"
 #include "model/shape_table.h"
 #include "nlohmann/json.hpp"
+#include "present/design_state.h"
 #include "search/search.h"
 
 namespace vantrel::cli {
@@ -243,7 +243,7 @@ int SearchAndPrint(const DesignInputs& inputs, const SearchOptions& searchOption
     if (result.axialLoadError && searchOptions.code != DesignCode::Fema350) {
         s.err << "vantrel-cli: the column axial load '" << inputs.ColumnAxialLoad << "' is "
               << (current::ReadAxialLoad(inputs.ColumnAxialLoad).negative ? "negative"
-                                                                           : "not a number")
+                                                                          : "not a number")
               << ": no pair has current-code results\n";
         return kExitCalculationError;
     }

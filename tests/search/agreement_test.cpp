@@ -23,12 +23,12 @@
 #include <utility>
 #include <vector>
 
-#include "checks/design.h"
-#include "checks/verdict_cells.h"
 #include "current/aisc358.h"
 #include "model/input_lists.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
+#include "present/design_state.h"
+#include "present/verdict_cells.h"
 #include "search/pair_evaluation.h"
 #include "search/search.h"
 #include "support/fresh_grids.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "checks/design.h"
+#include "present/design_state.h"
 
 namespace vantrel::test {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/result_grids.h"
+#include "present/result_grids.h"
 
 namespace vantrel::test {
 

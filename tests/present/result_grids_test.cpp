@@ -1,4 +1,4 @@
-#include "model/result_grids.h"
+#include "present/result_grids.h"
 
 #include <gtest/gtest.h>
 

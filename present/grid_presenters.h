@@ -9,8 +9,8 @@
 #include "model/design_inputs.h"
 #include "model/design_record.h"
 #include "model/design_results.h"
-#include "model/result_grids.h"
-#include "model/sketch_labels.h"
+#include "result_grids.h"
+#include "sketch_labels.h"
 
 namespace vantrel {
 

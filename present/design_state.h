@@ -1,9 +1,9 @@
 #pragma once
 // One design's outputs together, for callers that own a whole design.
 
-#include "checks.h"
-#include "model/result_grids.h"
-#include "model/sketch_labels.h"
+#include "checks/checks.h"
+#include "result_grids.h"
+#include "sketch_labels.h"
 
 namespace vantrel {
 

@@ -29,7 +29,7 @@ struct GridCell {
 };
 
 class ResultGrid {
-public:
+  public:
     ResultGrid(int rows, int columns);
 
     int RowCount() const { return rows_; }
@@ -58,7 +58,7 @@ public:
     void SetBold(int row, int column, bool bold);
     void ClearTexts(int row1, int col1, int row2, int col2);
 
-private:
+  private:
     GridCell& MutableCell(int row, int column);
     bool InRange(int row, int column) const;
     bool Writable(int row, int column);
