@@ -33,94 +33,95 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-ResultGrid& GridOf(ResultGrids& grids, VerdictGrid which) {
-    return which == VerdictGrid::Checks ? grids.checks : grids.parameters;
-}
-
-// Paints the value cell green or red and writes the note beside it.
+// Paints each verdict's value cell green or red and writes its note beside it.
 void PresentVerdicts(const DesignResults& results, ResultGrids& grids) {
     for (const VerdictCell& cell : VerdictCells()) {
-        ResultGrid& grid = GridOf(grids, cell.grid);
+        const bool checks = cell.grid == VerdictGrid::Checks;
+        ResultGrid& grid = checks ? static_cast<ResultGrid&>(grids.checks) : grids.parameters;
+        const ValueColumns columns =
+            checks ? ChecksGrid::kValueColumns : ParametersGrid::kValueColumns;
         const bool passes = results.State(cell.verdict) == VerdictState::Pass;
-        grid.Paint(cell.row, cell.valueColumn, cell.row, cell.valueColumn,
+        grid.Paint(cell.row, columns.first, cell.row, columns.first,
                    passes ? kPassGreen : kFailRed);
-        grid.SetText(cell.row, cell.noteColumn, VerdictNote(results, cell.verdict));
+        grid.SetText(cell.row, columns.last, VerdictNote(results, cell.verdict));
     }
 }
 
-// The three rows of a slenderness check, ending in the verdict's row.
-void PresentRatioRows(ResultGrid& g, Verdict verdict, const RatioCheck& check) {
-    const VerdictCell& cell = VerdictCellOf(verdict);
-    g.SetText(cell.row - 2, cell.valueColumn, Format(check.measured, "0.00"));
-    g.SetText(cell.row - 1, cell.valueColumn, Format(check.limit, "0.00"));
-    g.SetText(cell.row, cell.valueColumn, Format(check.ratio, "0.00"));
+// The three rows of a slenderness check.
+void PresentRatioRows(ChecksGrid& g, ChecksRow measured, ChecksRow limit, ChecksRow ratio,
+                      const RatioCheck& check) {
+    constexpr ChecksColumn kValue = ChecksColumn::kValue;
+    g.SetText(measured, kValue, Format(check.measured, "0.00"));
+    g.SetText(limit, kValue, Format(check.limit, "0.00"));
+    g.SetText(ratio, kValue, Format(check.ratio, "0.00"));
 }
 
 }  // namespace
 
-void PresentSummary(const DesignRecord& r, const DesignResults& results, ResultGrid& g) {
+void PresentSummary(const DesignRecord& r, const DesignResults& results, SummaryGrid& g) {
+    using Row = SummaryRow;
+    constexpr SummaryColumn kValue = SummaryColumn::kValue;
+    const Row cuts[] = {Row::kA, Row::kB, Row::kC};
     for (int i = 0; i < 3; ++i) {
-        g.SetText(1 + i, 1, CutDimensionText(r, results, i));
-        g.SetText(1 + i, 2, CutSourceText(results.cut[i]));
+        g.SetText(cuts[i], kValue, CutDimensionText(r, results, i));
+        g.SetText(cuts[i], SummaryColumn::kNotes, CutSourceText(results.cut[i]));
     }
-    g.SetText(4, 1, RadiusText(r));
-    g.SetText(5, 1, ValueText(r.Zrbs), kCubicInches);
-    g.SetText(6, 1, ValueText(r.Cpr));
-    g.SetText(7, 1, ValueText(r.Ry));
-    g.SetText(8, 1, ValueText(r.Mpr), kFootKips);
-    g.SetText(9, 1, Format(r.X, "0.00"), "   in");
-    g.SetText(10, 1, ValueText(r.Lprime), "   ft");
-    g.SetText(11, 1, ValueText(r.Vp), kKips);
-    g.SetText(12, 1, ValueText(r.Mf), kFootKips);
-    g.SetText(13, 1, ValueText(r.Mc), kFootKips);
-    g.SetText(14, 1, ValueText(r.Vg), kKips);
-    g.SetText(15, 1, ValueText(r.Vf), kKips);
-    g.SetText(16, 1, Format(r.ds, "0.00%"));
+    g.SetText(Row::kR, kValue, RadiusText(r));
+    g.SetText(Row::kZrbs, kValue, ValueText(r.Zrbs), kCubicInches);
+    g.SetText(Row::kCpr, kValue, ValueText(r.Cpr));
+    g.SetText(Row::kRy, kValue, ValueText(r.Ry));
+    g.SetText(Row::kMpr, kValue, ValueText(r.Mpr), kFootKips);
+    g.SetText(Row::kX, kValue, Format(r.X, "0.00"), "   in");
+    g.SetText(Row::kLprime, kValue, ValueText(r.Lprime), "   ft");
+    g.SetText(Row::kVp, kValue, ValueText(r.Vp), kKips);
+    g.SetText(Row::kMf, kValue, ValueText(r.Mf), kFootKips);
+    g.SetText(Row::kMc, kValue, ValueText(r.Mc), kFootKips);
+    g.SetText(Row::kVg, kValue, ValueText(r.Vg), kKips);
+    g.SetText(Row::kVf, kValue, ValueText(r.Vf), kKips);
+    g.SetText(Row::kDs, kValue, Format(r.ds, "0.00%"));
 }
 
-void PresentChecks(const DesignRecord& r, const DesignResults& results, ResultGrid& g) {
+void PresentChecks(const DesignRecord& r, const DesignResults& results, ChecksGrid& g) {
+    using Row = ChecksRow;
+    constexpr ChecksColumn kValue = ChecksColumn::kValue;
     const CheckValues& v = results.checks;
-    constexpr int kValue = 2;
-    const int mfRow = VerdictCellOf(kMfRatio).row;
-    g.Paint(mfRow, 1, mfRow, kValue, kWhite);
-    g.SetText(mfRow - 2, kValue, ValueText(r.Mf), kFootKips);
-    g.SetText(mfRow - 1, kValue, ValueText(v.RyZbFy), kFootKips);
-    g.SetText(mfRow, kValue, Format(v.mfRatio, "0.000"));
+    g.Paint(Row::kMfRatio, ChecksColumn::kQuantity, kValue, kWhite);
+    g.SetText(Row::kMf, kValue, ValueText(r.Mf), kFootKips);
+    g.SetText(Row::kRyZbFy, kValue, ValueText(v.RyZbFy), kFootKips);
+    g.SetText(Row::kMfRatio, kValue, Format(v.mfRatio, "0.000"));
 
-    const int tRow = VerdictCellOf(kDoublerPlates).row;
-    g.Paint(tRow, kValue, tRow, kValue, kWhite);
-    g.SetText(tRow - 3, kValue, ValueText(r.Srbs), kCubicInches);
-    g.SetText(tRow - 2, kValue, ValueText(r.Cy));
-    g.SetText(tRow - 1, kValue, ValueText(r.Ry));
-    g.SetText(tRow, kValue, ValueText(v.requiredWebThickness), "   in");
+    g.Paint(Row::kWebThickness, kValue, kValue, kWhite);
+    g.SetText(Row::kSrbs, kValue, ValueText(r.Srbs), kCubicInches);
+    g.SetText(Row::kCy, kValue, ValueText(r.Cy));
+    g.SetText(Row::kRy, kValue, ValueText(r.Ry));
+    g.SetText(Row::kWebThickness, kValue, ValueText(v.requiredWebThickness), "   in");
 
-    const int tcfRow = VerdictCellOf(kContinuityPlates).row;
-    g.Paint(tcfRow, 1, tcfRow, kValue, kWhite);
-    g.SetText(tcfRow - 2, kValue, Format(v.tcf1, "0.000"), "   in");
-    g.SetText(tcfRow - 1, kValue, Format(v.tcf2, "0.000"), "   in");
-    g.SetText(tcfRow, kValue, Format(v.tcf, "0.000"), "   in");
+    g.Paint(Row::kTcf, ChecksColumn::kQuantity, kValue, kWhite);
+    g.SetText(Row::kTcf1, kValue, Format(v.tcf1, "0.000"), "   in");
+    g.SetText(Row::kTcf2, kValue, Format(v.tcf2, "0.000"), "   in");
+    g.SetText(Row::kTcf, kValue, Format(v.tcf, "0.000"), "   in");
 
-    PresentRatioRows(g, kFlangeSlenderness, v.flange);
-    PresentRatioRows(g, kWebSlenderness, v.web);
+    PresentRatioRows(g, Row::kFlangeSlenderness, Row::kFlangeLimit, Row::kFlangeRatio, v.flange);
+    PresentRatioRows(g, Row::kWebSlenderness, Row::kWebLimit, Row::kWebRatio, v.web);
 
-    const int shearRow = VerdictCellOf(kBeamShear).row;
-    g.SetText(shearRow - 2, kValue, ValueText(r.Vf), kKips);
-    g.SetText(shearRow - 1, kValue, Format(v.va, "0.00"), kKips);
-    g.SetText(shearRow, kValue, Format(v.shearUnity, "0.00"));
+    g.SetText(Row::kShear, kValue, ValueText(r.Vf), kKips);
+    g.SetText(Row::kAllowableShear, kValue, Format(v.va, "0.00"), kKips);
+    g.SetText(Row::kShearUnity, kValue, Format(v.shearUnity, "0.00"));
 
     // The two capacities are for comparison with the frame analysis: no verdict.
-    g.SetText(27, kValue, Format(v.Mb, "0.00"), kFootKips);
-    g.SetText(31, kValue, Format(v.Mrbs, "0.00"), kFootKips);
+    g.SetText(Row::kBeamMoment, kValue, Format(v.Mb, "0.00"), kFootKips);
+    g.SetText(Row::kRbsMoment, kValue, Format(v.Mrbs, "0.00"), kFootKips);
 }
 
-void PresentParameters(const DesignRecord& r, const DesignResults& results, ResultGrid& g) {
+void PresentParameters(const DesignRecord& r, const DesignResults& results, ParametersGrid& g) {
     const CheckValues& v = results.checks;
     const WShape& beam = r.Beam;
     const WShape& column = r.Column;
+    const int valueColumn = ParametersGrid::kValueColumns.first;
     const auto value = [&](Verdict verdict, const std::string& text) {
-        const VerdictCell& cell = VerdictCellOf(verdict);
-        g.Paint(cell.row, cell.valueColumn, cell.row, cell.valueColumn, kWhite);
-        g.SetText(cell.row, cell.valueColumn, text);
+        const int row = VerdictCellOf(verdict).row;
+        g.Paint(row, valueColumn, row, valueColumn, kWhite);
+        g.SetText(row, valueColumn, text);
     };
     value(kBeamDepth, ValueText(beam.d) + "\"");
     value(kBeamWeight, ValueText(beam.Weight));
@@ -155,7 +156,7 @@ std::string FlangeWidthLabel(const WShape& shape) {
     return "Fl. Width = " + ValueText(shape.bf) + "\"";
 }
 
-void PresentLabels(const DesignInputs& inputs, const DesignRecord& r, const ResultGrid& summary,
+void PresentLabels(const DesignInputs& inputs, const DesignRecord& r, const SummaryGrid& summary,
                    SketchLabels& labels) {
     labels.Labelbeam = inputs.Beam;
     labels.Labelcolumn1 = labels.Labelcolumn2 = inputs.Column;
@@ -163,10 +164,10 @@ void PresentLabels(const DesignInputs& inputs, const DesignRecord& r, const Resu
     labels.LblColumnWidth = FlangeWidthLabel(r.Column);
     labels.LabelLength = inputs.Length + " ft.";
     // The sketch repeats the summary's a, b, c and R (empty after an error).
-    labels.Labela = summary.Text(1, 1);
-    labels.Labelb = summary.Text(2, 1);
-    labels.Labelc = summary.Text(3, 1);
-    labels.Labelr = summary.Text(4, 1);
+    labels.Labela = summary.Text(SummaryRow::kA, SummaryColumn::kValue);
+    labels.Labelb = summary.Text(SummaryRow::kB, SummaryColumn::kValue);
+    labels.Labelc = summary.Text(SummaryRow::kC, SummaryColumn::kValue);
+    labels.Labelr = summary.Text(SummaryRow::kR, SummaryColumn::kValue);
 }
 
 }  // namespace vantrel

@@ -14,9 +14,10 @@
 
 namespace vantrel {
 
-void PresentSummary(const DesignRecord& record, const DesignResults& results, ResultGrid& grid);
-void PresentChecks(const DesignRecord& record, const DesignResults& results, ResultGrid& grid);
-void PresentParameters(const DesignRecord& record, const DesignResults& results, ResultGrid& grid);
+void PresentSummary(const DesignRecord& record, const DesignResults& results, SummaryGrid& grid);
+void PresentChecks(const DesignRecord& record, const DesignResults& results, ChecksGrid& grid);
+void PresentParameters(const DesignRecord& record, const DesignResults& results,
+                       ParametersGrid& grid);
 void PresentGrids(const DesignRecord& record, const DesignResults& results, ResultGrids& grids);
 // Freshly laid-out grids presented from the values (for the report).
 ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& results);
@@ -27,6 +28,6 @@ std::string FlangeWidthLabel(const WShape& shape);
 // The shape names and flange widths, the length, and the a, b, c and R
 // texts of the presented summary grid.
 void PresentLabels(const DesignInputs& inputs, const DesignRecord& record,
-                   const ResultGrid& summary, SketchLabels& labels);
+                   const SummaryGrid& summary, SketchLabels& labels);
 
 }  // namespace vantrel

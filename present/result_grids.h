@@ -1,110 +1,156 @@
 #pragma once
-// The three result grids as a model of text cells: the calculated values
-// ("summary"), the code checks and the parameter checks. The window's grid
-// views only display it; the report copies its texts.
+// The three result grids, their rows and columns named: the calculated values
+// ("summary"), the code checks and the beam and column parameters. Each
+// grid's layout (row count, headings, the captions of its named rows,
+// alignment, colours, bold) is one table in result_grids.cpp; the presenters
+// fill the value cells by the same names.
 
-#include <cstdint>
-#include <string>
-#include <string_view>
-#include <vector>
+#include <array>
+
+#include "result_grid.h"
 
 namespace vantrel {
 
-using Rgb = uint32_t;  // 0xRRGGBB
-inline constexpr Rgb kWhite = 0xFFFFFF;
-inline constexpr Rgb kPassGreen = 0x00FF00;
-inline constexpr Rgb kFailRed = 0xFF0000;
-inline constexpr Rgb kHeadingGreen = 0x99CCAA;
-inline constexpr Rgb kValueYellow = 0xFFFF00;
-// Value and verdict cells of results that no longer match the inputs.
-inline constexpr Rgb kStaleGrey = 0xC8C8C8;
-
-enum class CellAlign { General, LeftTop, LeftCenter, CenterCenter, RightCenter };
-
-struct GridCell {
-    std::string text;
-    Rgb color = kWhite;
-    CellAlign align = CellAlign::General;
-    bool bold = false;
+// The columns of a grid's value and verdict cells, from row 1 on.
+struct ValueColumns {
+    int first;
+    int last;
 };
 
-class ResultGrid {
+// A result grid whose rows and columns are named by the enums Row and
+// Column; the cell operations take the names as well as numbers.
+template <class RowName, class ColumnName>
+class NamedGrid : public ResultGrid {
   public:
-    ResultGrid(int rows, int columns);
+    using Row = RowName;
+    using Column = ColumnName;
+    using ResultGrid::Cell;
+    using ResultGrid::Paint;
+    using ResultGrid::SetText;
+    using ResultGrid::Text;
 
-    int RowCount() const { return rows_; }
-    int ColumnCount() const { return columns_; }
-    // Changing the row count keeps the cells of the rows that remain.
-    void SetRowCount(int rows);
-    void AppendRow() { SetRowCount(rows_ + 1); }
+    static constexpr int At(Row row) { return static_cast<int>(row); }
+    static constexpr int At(Column column) { return static_cast<int>(column); }
 
-    // Column widths in twips; 0 means the view's default width.
-    int ColumnWidth(int column) const { return widths_[static_cast<size_t>(column)]; }
-    void SetColumnWidth(int column, int twips) { widths_[static_cast<size_t>(column)] = twips; }
+    const GridCell& Cell(Row row, Column column) const { return Cell(At(row), At(column)); }
+    const std::string& Text(Row row, Column column) const { return Text(At(row), At(column)); }
+    void SetText(Row row, Column column, std::string_view text) {
+        SetText(At(row), At(column), text);
+    }
+    void SetText(Row row, Column column, std::string_view text, std::string_view suffix) {
+        SetText(At(row), At(column), text, suffix);
+    }
+    // The cells of one row from column first to column last.
+    void Paint(Row row, Column first, Column last, Rgb color) {
+        Paint(At(row), At(first), At(row), At(last), color);
+    }
 
-    const GridCell& Cell(int row, int column) const;
-    const std::string& Text(int row, int column) const { return Cell(row, column).text; }
-    void SetText(int row, int column, std::string_view text);
-    // The text of a value followed by its unit, e.g. "28.48" and "   kip".
-    void SetText(int row, int column, std::string_view text, std::string_view suffix);
+  protected:
+    using ResultGrid::ResultGrid;
+};
 
-    // Writing outside the grid is a programming error: it asserts in a debug
-    // build and is counted, and ignored, otherwise.
-    int MisplacedWrites() const { return misplacedWrites_; }
+enum class SummaryRow : int {
+    kHeadings,
+    kA,
+    kB,
+    kC,
+    kR,
+    kZrbs,
+    kCpr,
+    kRy,
+    kMpr,
+    kX,
+    kLprime,
+    kVp,
+    kMf,
+    kMc,
+    kVg,
+    kVf,
+    kDs,
+};
+enum class SummaryColumn : int { kItem, kValue, kNotes, kDescription, kReference };
 
-    // Operations on the rectangle of cells from (row1, col1) to (row2, col2).
-    void Paint(int row1, int col1, int row2, int col2, Rgb color);
-    void Align(int row1, int col1, int row2, int col2, CellAlign align);
-    void SetBold(int row, int column, bool bold);
-    void ClearTexts(int row1, int col1, int row2, int col2);
+class SummaryGrid : public NamedGrid<SummaryRow, SummaryColumn> {
+  public:
+    static constexpr ValueColumns kValueColumns{At(Column::kValue), At(Column::kNotes)};
+    SummaryGrid();  // laid out
+};
 
-  private:
-    GridCell& MutableCell(int row, int column);
-    bool InRange(int row, int column) const;
-    bool Writable(int row, int column);
+enum class ChecksRow : int {
+    kHeadings,
+    kMf = 1,  // the Mf ratio's group
+    kRyZbFy,
+    kMfRatio,
+    kSrbs = 5,  // the doubler plates' group
+    kCy,
+    kRy,
+    kWebThickness,  // t, the panel zone's required thickness
+    kTcf1 = 10,     // the continuity plates' group
+    kTcf2,
+    kTcf,
+    kFlangeSlenderness = 14,  // bf/2tf
+    kFlangeLimit,
+    kFlangeRatio,
+    kWebSlenderness = 18,  // hc/tw
+    kWebLimit,
+    kWebRatio,
+    kShear = 22,  // Vf
+    kAllowableShear,
+    kShearUnity,
+    kBeamMomentGroup = 26,
+    kBeamMoment,  // the allowable moment of the full section
+    kBeamMomentNote,
+    kRbsMomentGroup = 30,
+    kRbsMoment,  // the allowable moment at the RBS
+    kRbsMomentNote,
+};
+// kDescription also holds each check's status.
+enum class ChecksColumn : int { kGroup, kQuantity, kValue, kDescription, kReference, kSpare };
 
-    int rows_;
-    int columns_;
-    std::vector<int> widths_;
-    std::vector<GridCell> cells_;
-    int misplacedWrites_ = 0;
+class ChecksGrid : public NamedGrid<ChecksRow, ChecksColumn> {
+  public:
+    static constexpr ValueColumns kValueColumns{At(Column::kValue), At(Column::kDescription)};
+    ChecksGrid();  // laid out
+};
+
+enum class ParametersRow : int {
+    kHeadings,
+    kBeamChecks,
+    kBeamDepth,
+    kBeamWeight,
+    kSpanToDepth,
+    kFlangeThickness,
+    kFlangeMomentShare,
+    kFlangeReduction,
+    kColumnChecks,
+    kColumnSize,
+    kColumnWidth,
+};
+enum class ParametersColumn : int { kItem, kValue, kNotes };
+
+class ParametersGrid : public NamedGrid<ParametersRow, ParametersColumn> {
+  public:
+    static constexpr ValueColumns kValueColumns{At(Column::kValue), At(Column::kNotes)};
+    ParametersGrid();  // laid out
 };
 
 struct ResultGrids {
-    ResultGrid summary{30, 5};     // calculated values
-    ResultGrid checks{55, 6};      // code checks
-    ResultGrid parameters{20, 3};  // beam and column parameters
+    SummaryGrid summary;
+    ChecksGrid checks;
+    ParametersGrid parameters;
 
-    ResultGrids();  // laid out by InitializeGrids
+    // The three, in this order.
+    std::array<const ResultGrid*, 3> All() const { return {&summary, &checks, &parameters}; }
+    std::array<ResultGrid*, 3> All() { return {&summary, &checks, &parameters}; }
 };
 
-// Row counts, widths, heading and caption texts, alignment, colours and bold
-// of the three grids. Does not empty value cells.
-void InitializeGrids(ResultGrids& grids);
-
 // Empties the value cells of the three grids: the summary's values and notes,
-// the checks' values and statuses (keeping the fixed descriptions of rows 1,
-// 2, 5, 27, 28, 31 and 32), the parameters' values and notes. Colours stay.
+// the checks' values and statuses (keeping the fixed descriptions), the
+// parameters' values and notes. Colours stay.
 void ClearResults(ResultGrids& grids);
 
 // The grids as a freshly started window shows them: the layout's row counts,
 // fixed texts and colours, every value and verdict cell empty.
 void ResetGrids(ResultGrids& grids);
-
-// The grids' widths and heights in twips, and the scroll limit of each view.
-inline constexpr int kGridWidthTwips = 9600;
-inline constexpr int kGridHeightTwips = 4000;
-inline constexpr int kSummaryScrollLimit = 3;
-inline constexpr int kChecksScrollLimit = 20;
-inline constexpr int kParametersScrollLimit = 1;
-// The columns of each grid's value and verdict cells (rows 1 on), those that
-// ClearResults empties.
-struct ValueColumns {
-    int first;
-    int last;
-};
-inline constexpr ValueColumns kSummaryValueColumns{1, 2};
-inline constexpr ValueColumns kChecksValueColumns{2, 3};
-inline constexpr ValueColumns kParametersValueColumns{1, 2};
 
 }  // namespace vantrel

@@ -1,26 +1,35 @@
 #include "verdict_cells.h"
 
+#include "result_grids.h"
+
 namespace vantrel {
 
 const std::vector<VerdictCell>& VerdictCells() {
     using enum VerdictGrid;
+    constexpr auto P = [](ParametersRow row) { return ParametersGrid::At(row); };
+    constexpr auto C = [](ChecksRow row) { return ChecksGrid::At(row); };
     static const std::vector<VerdictCell> cells = {
-        {kBeamDepth, Parameters, 2, 1, 2, "Beam depth", "FAIL"},
-        {kBeamWeight, Parameters, 3, 1, 2, "Beam weight", "FAIL"},
-        {kSpanToDepth, Parameters, 4, 1, 2, "Span to depth ratio",
+        {kBeamDepth, Parameters, P(ParametersRow::kBeamDepth), "Beam depth", "FAIL"},
+        {kBeamWeight, Parameters, P(ParametersRow::kBeamWeight), "Beam weight", "FAIL"},
+        {kSpanToDepth, Parameters, P(ParametersRow::kSpanToDepth), "Span to depth ratio",
          "FAIL     The minimum ratio is "},
-        {kFlangeThickness, Parameters, 5, 1, 2, "Beam flange thickness", "FAIL"},
-        {kFlangeMomentShare, Parameters, 6, 1, 2, "Flange moment share", "FAIL"},
-        {kFlangeReduction, Parameters, 7, 1, 2, "Flange reduction", "FAIL"},
-        {kColumnSize, Parameters, 9, 1, 2, "Column size", "FAIL     Only W12x or W14x are allowed"},
-        {kColumnWidth, Parameters, 10, 1, 2, "Column width", "Fail"},
-        {kMfRatio, Checks, 3, 2, 3, "Mf ratio", "FAIL"},
-        {kDoublerPlates, Checks, 8, 2, 3, "Doubler plates", "FAIL- Doubler plates required"},
-        {kContinuityPlates, Checks, 12, 2, 3, "Continuity plates",
+        {kFlangeThickness, Parameters, P(ParametersRow::kFlangeThickness), "Beam flange thickness",
+         "FAIL"},
+        {kFlangeMomentShare, Parameters, P(ParametersRow::kFlangeMomentShare),
+         "Flange moment share", "FAIL"},
+        {kFlangeReduction, Parameters, P(ParametersRow::kFlangeReduction), "Flange reduction",
+         "FAIL"},
+        {kColumnSize, Parameters, P(ParametersRow::kColumnSize), "Column size",
+         "FAIL     Only W12x or W14x are allowed"},
+        {kColumnWidth, Parameters, P(ParametersRow::kColumnWidth), "Column width", "Fail"},
+        {kMfRatio, Checks, C(ChecksRow::kMfRatio), "Mf ratio", "FAIL"},
+        {kDoublerPlates, Checks, C(ChecksRow::kWebThickness), "Doubler plates",
+         "FAIL- Doubler plates required"},
+        {kContinuityPlates, Checks, C(ChecksRow::kTcf), "Continuity plates",
          "FAIL - Continuity plates required"},
-        {kFlangeSlenderness, Checks, 16, 2, 3, "Beam flange slenderness", "FAIL"},
-        {kWebSlenderness, Checks, 20, 2, 3, "Beam web slenderness", "FAIL"},
-        {kBeamShear, Checks, 24, 2, 3, "Beam shear", "FAIL"},
+        {kFlangeSlenderness, Checks, C(ChecksRow::kFlangeRatio), "Beam flange slenderness", "FAIL"},
+        {kWebSlenderness, Checks, C(ChecksRow::kWebRatio), "Beam web slenderness", "FAIL"},
+        {kBeamShear, Checks, C(ChecksRow::kShearUnity), "Beam shear", "FAIL"},
     };
     return cells;
 }

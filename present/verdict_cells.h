@@ -14,9 +14,8 @@ enum class VerdictGrid { Checks, Parameters };
 struct VerdictCell {
     Verdict verdict;
     VerdictGrid grid;
-    int row;
-    int valueColumn;      // painted green or red
-    int noteColumn;       // "OK" or the failure text
+    int row;              // a ChecksGrid::Row or ParametersGrid::Row; its value cell is
+                          // painted green or red, its note cell says "OK" or the failure
     const char* name;     // for messages: "Span to depth ratio", "Doubler plates", ...
     const char* failure;  // the note of a failed check
 };

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "present/result_grids.h"
+#include "stale_colour.h"
 
 namespace vantrel {
 namespace {

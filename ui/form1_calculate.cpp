@@ -131,9 +131,9 @@ void Form1::UpdateStaleMark() {
         stale = now != shownInputs_;
     }
     staleLabel_->setVisible(stale);
-    summaryGrid_->SetStale(stale, kSummaryValueColumns);
-    checksGrid_->SetStale(stale, kChecksValueColumns);
-    parametersGrid_->SetStale(stale, kParametersValueColumns);
+    summaryGrid_->SetStale(stale, SummaryGrid::kValueColumns);
+    checksGrid_->SetStale(stale, ChecksGrid::kValueColumns);
+    parametersGrid_->SetStale(stale, ParametersGrid::kValueColumns);
     aisc358Page_->SetStale(stale);
     sketch_->SetStale(stale);
 }

@@ -210,12 +210,11 @@ QGroupBox* Form1::BuildSteelGrade() {
 
 QTabWidget* Form1::BuildResultPages() {
     resultPages_ = Named<QTabWidget>("resultPages", this);
-    summaryGrid_ = new ResultGridView(state_.grids.summary, kSummaryScrollLimit, resultPages_);
+    summaryGrid_ = new ResultGridView(state_.grids.summary, kSummaryView, resultPages_);
     summaryGrid_->setObjectName(QStringLiteral("summaryGrid"));
-    parametersGrid_ =
-        new ResultGridView(state_.grids.parameters, kParametersScrollLimit, resultPages_);
+    parametersGrid_ = new ResultGridView(state_.grids.parameters, kParametersView, resultPages_);
     parametersGrid_->setObjectName(QStringLiteral("parametersGrid"));
-    checksGrid_ = new ResultGridView(state_.grids.checks, kChecksScrollLimit, resultPages_);
+    checksGrid_ = new ResultGridView(state_.grids.checks, kChecksView, resultPages_);
     checksGrid_->setObjectName(QStringLiteral("checksGrid"));
     sketch_ = new ConnectionSketch(resultPages_);
     aisc358Page_ = new Aisc358Page(resultPages_);

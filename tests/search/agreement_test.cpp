@@ -66,7 +66,7 @@ std::string Compare(const DesignState& chain, const std::vector<VerdictResult>& 
                     bool chainError, const PairOutcome& o) {
     if (chainError != o.error) return chainError ? "error in the chain only" : "error in search";
     if (test::HasNonFiniteText(chain.grids)) return "a grid shows a value that is not finite";
-    for (const ResultGrid* g : {&chain.grids.summary, &chain.grids.checks, &chain.grids.parameters})
+    for (const ResultGrid* g : chain.grids.All())
         if (g->MisplacedWrites() != 0) return "a write outside a grid";
     if (chainError) return {};
     for (size_t k = 0; k < verdicts.size(); ++k)

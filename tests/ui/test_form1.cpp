@@ -16,6 +16,7 @@
 #include "files/project_file.h"
 #include "ui/aisc358_page.h"
 #include "ui/grid_view.h"
+#include "ui/stale_colour.h"
 #include "ui/window_texts.h"
 #include "ui_test_support.h"
 
