@@ -30,7 +30,7 @@ void Calculate(DesignState& state, const DesignInputs& inputs, ErrorSink& errors
     Calculate(ctx);
     state.results.errored = witness.reported;
     PresentGrids(state.record, state.results, state.grids);
-    PresentLabels(inputs, state.record, state.grids.summary, state.labels);
+    state.labels = PresentLabels(inputs, state.record, state.results);
 }
 
 }  // namespace vantrel

@@ -1,31 +1,11 @@
 #include "grid_presenters.h"
 
 #include "model/number_text.h"
+#include "value_texts.h"
 #include "verdict_cells.h"
 
 namespace vantrel {
 namespace {
-
-constexpr std::string_view kInches = "   in.";
-constexpr std::string_view kCubicInches = "   in\xC2\xB3";  // "in" and superscript three
-constexpr std::string_view kFootKips = "   ft-kip";
-constexpr std::string_view kKips = "   kip";
-
-// The summary's text of a (0), b (1) or c (2).
-std::string CutDimensionText(const DesignRecord& r, const DesignResults& results, int i) {
-    const float value = i == 0 ? r.a : i == 1 ? r.b : r.c;
-    const std::string number = results.cut[i].userInput ? ValueText(value) : Format(value, "0.00");
-    return number + std::string(kInches);
-}
-
-std::string CutSourceText(const CutSource& source) {
-    if (source.userInput) return "User input";
-    return "From " + Format(source.product, "0.000") + std::string(kInches);
-}
-
-std::string RadiusText(const DesignRecord& r) {
-    return Format(r.R, "0.00") + std::string(kInches);
-}
 
 std::string Trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -61,10 +41,11 @@ void PresentRatioRows(ChecksGrid& g, ChecksRow measured, ChecksRow limit, Checks
 void PresentSummary(const DesignRecord& r, const DesignResults& results, SummaryGrid& g) {
     using Row = SummaryRow;
     constexpr SummaryColumn kValue = SummaryColumn::kValue;
-    const Row cuts[] = {Row::kA, Row::kB, Row::kC};
-    for (int i = 0; i < 3; ++i) {
-        g.SetText(cuts[i], kValue, CutDimensionText(r, results, i));
-        g.SetText(cuts[i], SummaryColumn::kNotes, CutSourceText(results.cut[i]));
+    const std::pair<Row, CutDimension> cuts[] = {
+        {Row::kA, CutDimension::A}, {Row::kB, CutDimension::B}, {Row::kC, CutDimension::C}};
+    for (const auto& [row, cut] : cuts) {
+        g.SetText(row, kValue, CutDimensionText(r, results, cut));
+        g.SetText(row, SummaryColumn::kNotes, CutSourceText(results.cut[static_cast<size_t>(cut)]));
     }
     g.SetText(Row::kR, kValue, RadiusText(r));
     g.SetText(Row::kZrbs, kValue, ValueText(r.Zrbs), kCubicInches);
@@ -150,24 +131,6 @@ ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& resu
     ResultGrids grids;
     PresentGrids(record, results, grids);
     return grids;
-}
-
-std::string FlangeWidthLabel(const WShape& shape) {
-    return "Fl. Width = " + ValueText(shape.bf) + "\"";
-}
-
-void PresentLabels(const DesignInputs& inputs, const DesignRecord& r, const SummaryGrid& summary,
-                   SketchLabels& labels) {
-    labels.Labelbeam = inputs.Beam;
-    labels.Labelcolumn1 = labels.Labelcolumn2 = inputs.Column;
-    labels.LblBeamWidth = FlangeWidthLabel(r.Beam);
-    labels.LblColumnWidth = FlangeWidthLabel(r.Column);
-    labels.LabelLength = inputs.Length + " ft.";
-    // The sketch repeats the summary's a, b, c and R (empty after an error).
-    labels.Labela = summary.Text(SummaryRow::kA, SummaryColumn::kValue);
-    labels.Labelb = summary.Text(SummaryRow::kB, SummaryColumn::kValue);
-    labels.Labelc = summary.Text(SummaryRow::kC, SummaryColumn::kValue);
-    labels.Labelr = summary.Text(SummaryRow::kR, SummaryColumn::kValue);
 }
 
 }  // namespace vantrel

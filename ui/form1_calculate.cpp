@@ -97,11 +97,7 @@ void Form1::ReportChainError(const ChainError& error) {
 }
 
 void Form1::ResetSketchLabels() {
-    SketchLabels& labels = state_.labels;
-    labels.LblBeamWidth = labels.LblColumnWidth = "Fl. Width =";
-    labels.Labela = labels.Labelb = labels.Labelc = labels.Labelr = "0.0 in.";
-    labels.LabelLength = "0.0 ft.";
-    labels.Labelbeam = labels.Labelcolumn1 = labels.Labelcolumn2 = "W";
+    state_.labels = FreshSketchLabels();
 }
 
 void Form1::ShowResults() {
