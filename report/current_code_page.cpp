@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "aisc358_section.h"
 #include "page_frame.h"
+#include "present/aisc358_section.h"
 #include "report_pages.h"
 
 namespace vantrel {

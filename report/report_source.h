@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "aisc358_section.h"
 #include "model/design_inputs.h"
+#include "present/aisc358_section.h"
 #include "present/design_state.h"
 
 namespace vantrel {

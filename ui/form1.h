@@ -10,8 +10,8 @@
 #include <string>
 
 #include "model/design_inputs.h"
+#include "present/aisc358_section.h"
 #include "present/design_state.h"
-#include "report/aisc358_section.h"
 
 class QCheckBox;
 class QComboBox;

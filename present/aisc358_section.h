@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "current/aisc358.h"
-#include "present/result_grids.h"
+#include "result_grid.h"
 
 namespace vantrel {
 
