@@ -110,9 +110,21 @@ std::vector<Aisc358Row> Aisc358Rows(const current::Aisc358Result& result) {
     return rows;
 }
 
-std::string Aisc358BasisText(current::SeismicSystem system) {
-    return std::string("AISC 358-16, AISC 341-16, AISC 360-16 (LRFD), ") +
-           (system == current::SeismicSystem::SMF ? "SMF" : "IMF");
+std::string Aisc358BasisText(const Aisc358Section& section) {
+    std::string text(kAisc358Basis);
+    if (section.result)
+        text += section.result->system == current::SeismicSystem::SMF ? ", SMF" : ", IMF";
+    return text;
+}
+
+std::string FailingItems(const current::Aisc358Result& result, std::string_view sep) {
+    std::string ids;
+    for (const current::Item& item : result.items) {
+        if (item.status != ItemStatus::Fail) continue;
+        if (!ids.empty()) ids += sep;
+        ids += item.id;
+    }
+    return ids;
 }
 
 std::string Aisc358VerdictText(const Aisc358Section& section) {

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "current/aisc358.h"
@@ -40,8 +41,14 @@ struct Aisc358Row {
 // The groups in their order, each followed by its items in the result's order.
 std::vector<Aisc358Row> Aisc358Rows(const current::Aisc358Result& result);
 
-// "AISC 358-16, AISC 341-16, AISC 360-16 (LRFD), SMF"
-std::string Aisc358BasisText(current::SeismicSystem system);
+// The codes the items check.
+inline constexpr std::string_view kAisc358Basis = "AISC 358-16, AISC 341-16, AISC 360-16 (LRFD)";
+
+// kAisc358Basis and, with a result, its system: "..., SMF".
+std::string Aisc358BasisText(const Aisc358Section& section);
+
+// The ids of the failing items, joined by sep.
+std::string FailingItems(const current::Aisc358Result& result, std::string_view sep = ", ");
 
 // The overall verdict: whether the design meets the current code, the items
 // that fail and the plates it requires; or the reason there is no result.

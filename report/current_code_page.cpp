@@ -156,10 +156,7 @@ void PrintCurrentCodePages(ReportLines& out, const ReportSource& source,
                            const std::function<void()>& nextPage) {
     Flow flow(out, nextPage);
     const Aisc358Section& section = source.aisc358;
-    const std::string basis = section.result
-                                  ? Aisc358BasisText(section.result->system)
-                                  : std::string("AISC 358-16, AISC 341-16, AISC 360-16 (LRFD)");
-    Heading(flow, "Current-code checks: " + basis);
+    Heading(flow, "Current-code checks: " + Aisc358BasisText(section));
     flow.Row(10, {{kLabelX, kRightEdge, Aisc358VerdictText(section), kBold}});
     if (section.result) {
         flow.Row(10, {{kLabelX, kRightEdge, Aisc358MomentSumsText(section), kPlain}});

@@ -58,16 +58,6 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-std::string FailingItems(const current::Aisc358Result& result, const char* sep) {
-    std::string ids;
-    for (const Item& item : result.items) {
-        if (item.status != ItemStatus::Fail) continue;
-        if (!ids.empty()) ids += sep;
-        ids += item.id;
-    }
-    return ids;
-}
-
 std::string NotCheckedReason(const DesignInputs& inputs, bool femaErrored) {
     if (femaErrored) return "the calculation reported an error";
     if (ShapeIndex(inputs.Beam) < 0 || ShapeIndex(inputs.Column) < 0)
@@ -77,18 +67,17 @@ std::string NotCheckedReason(const DesignInputs& inputs, bool femaErrored) {
     return "ColumnAxialLoad is not a number within the single-precision range";
 }
 
-std::string Aisc358Text(const std::optional<current::Aisc358Result>& result,
-                        const DesignInputs& inputs, bool femaErrored, bool colour) {
-    std::string out = std::string("Current code: ") + kAisc358Basis;
-    if (!result) {
+std::string Aisc358Text(const Aisc358Section& section, const DesignInputs& inputs, bool femaErrored,
+                        bool colour) {
+    std::string out = "Current code: " + Aisc358BasisText(section) + "\n";
+    if (!section.result) {
         std::string reason = NotCheckedReason(inputs, femaErrored);
         if (!reason.ends_with('.')) reason += '.';
-        return out + "\nNot checked: " + reason + "\n";
+        return out + "Not checked: " + reason + "\n";
     }
-    out += result->system == current::SeismicSystem::SMF ? ", SMF\n" : ", IMF\n";
+    const current::Aisc358Result* result = &*section.result;
     out += GridText(ItemGrid(*result, colour), colour);
-    out += "\u03A3M*pc = " + Format(result->sumMpc, "0.000") +
-           " ft-kip, \u03A3M*pb = " + Format(result->sumMpb, "0.000") + " ft-kip\n";
+    out += Aisc358MomentSumsText(section) + "\n";
     out += result->pass
                ? "The design meets the current code.\n"
                : "The design does not meet the current code; failing: " + FailingItems(*result) +

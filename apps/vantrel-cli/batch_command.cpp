@@ -99,7 +99,8 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
     Calculate(state, inputs, errors);
     const bool errored = !errors.errors.empty();
     const auto verdicts = ReadVerdicts(state.results);
-    const auto aisc358 = current::EvaluateAisc358(inputs, state.record, errored);
+    const Aisc358Section section = EvaluateSection(inputs, state.record, errored);
+    const std::optional<current::Aisc358Result>& aisc358 = section.result;
 
     bool femaPasses = true;
     std::string femaFailing;

@@ -11,8 +11,6 @@
 namespace vantrel::cli {
 namespace {
 
-using Aisc358Section = std::optional<current::Aisc358Result>;
-
 void PrintText(const DesignState& state, const DesignInputs& inputs,
                const std::vector<ChainError>& errors, const Aisc358Section& aisc358, Streams s) {
     s.out << "Calculated values\n" << GridText(state.grids.summary, s.colour) << '\n';
@@ -42,12 +40,12 @@ void PrintSummary(const std::vector<VerdictResult>& verdicts, size_t errorCount,
     if (!failed.empty()) s.out << "; failing: " << failed;
     if (!missing.empty()) s.out << "; not checked: " << missing;
     if (errorCount > 0) s.out << "; " << errorCount << " calculation error(s)";
-    if (!aisc358) {
+    if (!aisc358.result) {
         s.out << "; AISC 358-16 not checked";
-    } else if (aisc358->pass) {
+    } else if (aisc358.result->pass) {
         s.out << "; AISC 358-16 passes";
     } else {
-        s.out << "; AISC 358-16 fails: " << FailingItems(*aisc358);
+        s.out << "; AISC 358-16 fails: " << FailingItems(*aisc358.result);
     }
     s.out << '\n';
 }
@@ -69,13 +67,12 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     Calculate(state, inputs, errors);
 
     const auto verdicts = ReadVerdicts(state.results);
-    const Aisc358Section aisc358 =
-        current::EvaluateAisc358(inputs, state.record, !errors.errors.empty());
+    const Aisc358Section aisc358 = EvaluateSection(inputs, state.record, !errors.errors.empty());
     if (json) {
         // The current-code object joins the other fields last; its numbers are
         // the shortest texts that read back as the same doubles.
         std::string text = DesignJson(state, errors.errors).dump(1);
-        text.insert(text.size() - 2, ",\n \"aisc358\": " + Aisc358Json(aisc358, 1));
+        text.insert(text.size() - 2, ",\n \"aisc358\": " + Aisc358Json(aisc358.result, 1));
         s.out << text << '\n';
     } else {
         PrintText(state, inputs, errors.errors, aisc358, s);
@@ -85,7 +82,7 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     for (const VerdictResult& v : verdicts)
         if (v.state != VerdictState::Pass) return kExitCheckFails;
     // A current-code verdict that fails or could not be reached is no pass.
-    if (!aisc358 || !aisc358->pass) return kExitCheckFails;
+    if (!aisc358.result || !aisc358.result->pass) return kExitCheckFails;
     return kExitPass;
 }
 
