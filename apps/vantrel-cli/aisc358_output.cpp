@@ -5,7 +5,6 @@
 #include "grid_text.h"
 #include "json_number.h"
 #include "model/number_text.h"
-#include "model/shape_table.h"
 #include "present/result_grids.h"
 
 namespace vantrel::cli {
@@ -58,23 +57,9 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-std::string NotCheckedReason(const DesignInputs& inputs, bool femaErrored) {
-    if (femaErrored) return "the calculation reported an error";
-    if (ShapeIndex(inputs.Beam) < 0 || ShapeIndex(inputs.Column) < 0)
-        return "the beam or the column is not in the shape table";
-    if (current::ReadAxialLoad(inputs.ColumnAxialLoad).negative)
-        return std::string(current::kNegativeAxialLoadReason);
-    return "ColumnAxialLoad is not a number within the single-precision range";
-}
-
-std::string Aisc358Text(const Aisc358Section& section, const DesignInputs& inputs, bool femaErrored,
-                        bool colour) {
+std::string Aisc358Text(const Aisc358Section& section, bool colour) {
     std::string out = "Current code: " + Aisc358BasisText(section) + "\n";
-    if (!section.result) {
-        std::string reason = NotCheckedReason(inputs, femaErrored);
-        if (!reason.ends_with('.')) reason += '.';
-        return out + "Not checked: " + reason + "\n";
-    }
+    if (!section.result) return out + section.absence + "\n";
     const current::Aisc358Result* result = &*section.result;
     out += GridText(ItemGrid(*result, colour), colour);
     out += Aisc358MomentSumsText(section) + "\n";

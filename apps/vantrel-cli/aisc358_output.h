@@ -9,17 +9,11 @@
 
 namespace vantrel::cli {
 
-// Why a run has no current-code section: "the calculation reported an
-// error", or which input keeps it from being formed (a negative axial load
-// with its own sentence).
-std::string NotCheckedReason(const DesignInputs& inputs, bool femaErrored);
-
 // The fourth table: the items by group with value, limits, ratio, status and
 // unit, the sums of the column and beam moments, the verdict and the
 // assumptions; or why there are no items. Pass and fail statuses are
 // coloured with ANSI escapes when colour is true.
-std::string Aisc358Text(const Aisc358Section& section, const DesignInputs& inputs, bool femaErrored,
-                        bool colour);
+std::string Aisc358Text(const Aisc358Section& section, bool colour);
 
 // The "aisc358" value of the JSON: the object, or null. Nested lines are
 // indented by one blank per level, starting at depth.

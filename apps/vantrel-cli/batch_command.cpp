@@ -117,7 +117,7 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
         errorText += "Error " + std::to_string(e.number) + " (" + e.description + ") in " +
                      e.procedure + " of " + e.module;
     }
-    if (!errored && !aisc358) errorText = NotCheckedReason(inputs, false);
+    if (!errored && !aisc358) errorText = section.absence;
 
     const char* fema = errored ? "error" : femaPasses ? "pass" : "fail";
     const char* currentVerdict = !aisc358 ? "error" : aisc358->pass ? "pass" : "fail";

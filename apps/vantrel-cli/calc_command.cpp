@@ -11,12 +11,12 @@
 namespace vantrel::cli {
 namespace {
 
-void PrintText(const DesignState& state, const DesignInputs& inputs,
-               const std::vector<ChainError>& errors, const Aisc358Section& aisc358, Streams s) {
+void PrintText(const DesignState& state, const std::vector<ChainError>& errors,
+               const Aisc358Section& aisc358, Streams s) {
     s.out << "Calculated values\n" << GridText(state.grids.summary, s.colour) << '\n';
     s.out << "Design checks\n" << GridText(state.grids.checks, s.colour) << '\n';
     s.out << "Beam and column parameters\n" << GridText(state.grids.parameters, s.colour) << '\n';
-    s.out << Aisc358Text(aisc358, inputs, !errors.empty(), s.colour) << '\n';
+    s.out << Aisc358Text(aisc358, s.colour) << '\n';
     for (const ChainError& e : errors) {
         s.out << "Error " << e.number << " (" << e.description << ") in " << e.procedure << " of "
               << e.module << '\n';
@@ -75,7 +75,7 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
         text.insert(text.size() - 2, ",\n \"aisc358\": " + Aisc358Json(aisc358.result, 1));
         s.out << text << '\n';
     } else {
-        PrintText(state, inputs, errors.errors, aisc358, s);
+        PrintText(state, errors.errors, aisc358, s);
         PrintSummary(verdicts, errors.errors.size(), aisc358, s);
     }
     if (!errors.errors.empty()) return kExitCalculationError;
