@@ -2,77 +2,18 @@
 
 #include <nlohmann/json.hpp>
 
-#include "grid_text.h"
 #include "json_number.h"
-#include "model/number_text.h"
-#include "present/result_grids.h"
 
 namespace vantrel::cli {
 namespace {
 
 using current::Item;
-using current::ItemStatus;
-
-std::string Cell(const std::optional<double>& value) {
-    return value ? Format(*value, "0.000") : std::string();
-}
-
-ResultGrid ItemGrid(const current::Aisc358Result& result, bool colour) {
-    constexpr int kColumns = 8;
-    ResultGrid grid(1, kColumns);
-    const char* headings[kColumns] = {"Item",  "Value",  "Min",  "Max",
-                                      "Ratio", "Status", "Unit", "Reference"};
-    for (int c = 0; c < kColumns; ++c) grid.SetText(0, c, headings[c]);
-    std::optional<current::ItemGroup> group;
-    for (const Item& item : result.items) {
-        if (item.group != group) {
-            group = item.group;
-            grid.AppendRow();
-            grid.SetText(grid.RowCount() - 1, 0, current::GroupTitle(item.group));
-        }
-        grid.AppendRow();
-        const int row = grid.RowCount() - 1;
-        const std::string value = item.id == "column_bracing" && item.value
-                                      ? std::string(current::BracedFlangesText(*item.value))
-                                      : Cell(item.value);
-        const std::string texts[kColumns] = {"  " + std::string(item.id),
-                                             value,
-                                             Cell(item.min),
-                                             Cell(item.max),
-                                             Cell(item.ratio),
-                                             std::string(StatusText(item.status)),
-                                             std::string(item.unit),
-                                             std::string(item.reference)};
-        for (int c = 0; c < kColumns; ++c) grid.SetText(row, c, texts[c]);
-        // Without a terminal the status text says it all; GridText would add a mark.
-        if (colour && item.status == ItemStatus::Pass) grid.Paint(row, 5, row, 5, kPassGreen);
-        if (colour && item.status == ItemStatus::Fail) grid.Paint(row, 5, row, 5, kFailRed);
-    }
-    return grid;
-}
 
 std::string Quoted(std::string_view text) {
     return nlohmann::json(std::string(text)).dump();
 }
 
 }  // namespace
-
-std::string Aisc358Text(const Aisc358Section& section, bool colour) {
-    std::string out = "Current code: " + Aisc358BasisText(section) + "\n";
-    if (!section.result) return out + section.absence + "\n";
-    const current::Aisc358Result* result = &*section.result;
-    out += GridText(ItemGrid(*result, colour), colour);
-    out += Aisc358MomentSumsText(section) + "\n";
-    out += result->pass
-               ? "The design meets the current code.\n"
-               : "The design does not meet the current code; failing: " + FailingItems(*result) +
-                     ".\n";
-    out += "Assumptions:\n";
-    int number = 0;
-    for (std::string_view text : current::Assumptions())
-        out += "  " + std::to_string(++number) + ". " + std::string(text) + '\n';
-    return out;
-}
 
 std::string Aisc358Json(const std::optional<current::Aisc358Result>& result, int depth) {
     if (!result) return "null";

@@ -4,53 +4,11 @@
 #include "commands.h"
 #include "design_json.h"
 #include "design_options.h"
-#include "grid_text.h"
+#include "present/calc_text.h"
 #include "present/design_state.h"
 #include "present/verdict_cells.h"
 
 namespace vantrel::cli {
-namespace {
-
-void PrintText(const DesignState& state, const std::vector<ChainError>& errors,
-               const Aisc358Section& aisc358, Streams s) {
-    s.out << "Calculated values\n" << GridText(state.grids.summary, s.colour) << '\n';
-    s.out << "Design checks\n" << GridText(state.grids.checks, s.colour) << '\n';
-    s.out << "Beam and column parameters\n" << GridText(state.grids.parameters, s.colour) << '\n';
-    s.out << Aisc358Text(aisc358, s.colour) << '\n';
-    for (const ChainError& e : errors) {
-        s.out << "Error " << e.number << " (" << e.description << ") in " << e.procedure << " of "
-              << e.module << '\n';
-        if (!e.cause.empty()) s.out << e.cause << '\n';
-    }
-}
-
-void PrintSummary(const std::vector<VerdictResult>& verdicts, size_t errorCount,
-                  const Aisc358Section& aisc358, Streams s) {
-    int pass = 0;
-    std::string failed;
-    std::string missing;
-    for (const VerdictResult& v : verdicts) {
-        if (v.state == VerdictState::Pass) ++pass;
-        if (v.state == VerdictState::Fail)
-            failed += (failed.empty() ? "" : ", ") + std::string(v.cell->name);
-        if (v.state == VerdictState::Missing)
-            missing += (missing.empty() ? "" : ", ") + std::string(v.cell->name);
-    }
-    s.out << "Summary: " << pass << " of " << verdicts.size() << " checks pass";
-    if (!failed.empty()) s.out << "; failing: " << failed;
-    if (!missing.empty()) s.out << "; not checked: " << missing;
-    if (errorCount > 0) s.out << "; " << errorCount << " calculation error(s)";
-    if (!aisc358.result) {
-        s.out << "; AISC 358-16 not checked";
-    } else if (aisc358.result->pass) {
-        s.out << "; AISC 358-16 passes";
-    } else {
-        s.out << "; AISC 358-16 fails: " << FailingItems(*aisc358.result);
-    }
-    s.out << '\n';
-}
-
-}  // namespace
 
 int CalcCommand(const Args& args, Streams s) {
     auto options = ParseDesignOptions(args, {"--json"}, {}, s.err);
@@ -75,8 +33,7 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
         text.insert(text.size() - 2, ",\n \"aisc358\": " + Aisc358Json(aisc358.result, 1));
         s.out << text << '\n';
     } else {
-        PrintText(state, errors.errors, aisc358, s);
-        PrintSummary(verdicts, errors.errors.size(), aisc358, s);
+        s.out << CalcText(state, aisc358, errors.errors, s.colour);
     }
     if (!errors.errors.empty()) return kExitCalculationError;
     for (const VerdictResult& v : verdicts)
