@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "json_number.h"
+#include "present/json_number.h"
 
 namespace vantrel::cli {
 namespace {

@@ -18,8 +18,8 @@
 #include "design_options.h"
 #include "files/project_file.h"
 #include "files/safe_file.h"
-#include "json_number.h"
 #include "present/design_state.h"
+#include "present/json_number.h"
 #include "present/verdict_cells.h"
 #include "set_rules.h"
 

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "cli_runner.h"
-#include "json_number.h"
+#include "present/json_number.h"
 
 namespace vantrel::cli {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "model/number_text.h"
 
-namespace vantrel::cli {
+namespace vantrel {
 
 std::string ShortestDoubleText(std::optional<double> value) {
     if (!value || !std::isfinite(*value)) return "null";
@@ -13,4 +13,4 @@ std::string ShortestDoubleText(std::optional<double> value) {
     return ShortestText(number);
 }
 
-}  // namespace vantrel::cli
+}  // namespace vantrel
