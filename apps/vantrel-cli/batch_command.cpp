@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "aisc358_output.h"
 #include "commands.h"
 #include "csv_table.h"
 #include "design_options.h"
 #include "files/project_file.h"
 #include "files/safe_file.h"
+#include "present/aisc358_section.h"
 #include "present/design_state.h"
 #include "present/json_number.h"
 #include "present/verdict_cells.h"

@@ -1,10 +1,9 @@
 #include <ostream>
 
-#include "aisc358_output.h"
 #include "commands.h"
-#include "design_json.h"
 #include "design_options.h"
 #include "present/calc_text.h"
+#include "present/design_json.h"
 #include "present/design_state.h"
 #include "present/verdict_cells.h"
 
@@ -27,11 +26,7 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     const auto verdicts = ReadVerdicts(state.results);
     const Aisc358Section aisc358 = EvaluateSection(inputs, state.record, !errors.errors.empty());
     if (json) {
-        // The current-code object joins the other fields last; its numbers are
-        // the shortest texts that read back as the same doubles.
-        std::string text = DesignJson(state, errors.errors).dump(1);
-        text.insert(text.size() - 2, ",\n \"aisc358\": " + Aisc358Json(aisc358.result, 1));
-        s.out << text << '\n';
+        s.out << CalcJson(state, aisc358, errors.errors);
     } else {
         s.out << CalcText(state, aisc358, errors.errors, s.colour);
     }

@@ -1,8 +1,10 @@
 #include "design_json.h"
 
+#include "json_number.h"
+
 #include <cstdio>
 
-namespace vantrel::cli {
+namespace vantrel {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -68,6 +70,43 @@ Json RecordJson(const DesignRecord& r) {
     return j;
 }
 
+std::string Quoted(std::string_view text) {
+    return nlohmann::json(std::string(text)).dump();
+}
+
+// The "aisc358" value: the object, or null. Nested lines are indented by one
+// blank per level, starting at depth.
+std::string Aisc358Json(const std::optional<current::Aisc358Result>& result, int depth) {
+    if (!result) return "null";
+    const std::string in1(static_cast<size_t>(depth + 1), ' ');
+    const std::string in2(static_cast<size_t>(depth + 2), ' ');
+    const std::string in3(static_cast<size_t>(depth + 3), ' ');
+    std::string out = "{\n";
+    out += in1 + "\"basis\": " + Quoted(kAisc358Basis) + ",\n";
+    out += in1 + "\"system\": " +
+           (result->system == current::SeismicSystem::SMF ? "\"SMF\"" : "\"IMF\"") + ",\n";
+    out += in1 + "\"pass\": " + (result->pass ? "true" : "false") + ",\n";
+    out += in1 + "\"sumMpc\": " + ShortestDoubleText(result->sumMpc) + ",\n";
+    out += in1 + "\"sumMpb\": " + ShortestDoubleText(result->sumMpb) + ",\n";
+    out += in1 + "\"items\": [";
+    const char* separator = "\n";
+    for (const current::Item& item : result->items) {
+        out += separator + in2 + "{\n";
+        out += in3 + "\"id\": " + Quoted(item.id) + ",\n";
+        out += in3 + "\"value\": " + ShortestDoubleText(item.value) + ",\n";
+        out += in3 + "\"min\": " + ShortestDoubleText(item.min) + ",\n";
+        out += in3 + "\"max\": " + ShortestDoubleText(item.max) + ",\n";
+        out += in3 + "\"ratio\": " + ShortestDoubleText(item.ratio) + ",\n";
+        out += in3 + "\"status\": " + Quoted(StatusText(item.status)) + ",\n";
+        out += in3 + "\"unit\": " + Quoted(item.unit) + '\n';
+        out += in2 + '}';
+        separator = ",\n";
+    }
+    out += result->items.empty() ? "]\n" : "\n" + in1 + "]\n";
+    out += std::string(static_cast<size_t>(depth), ' ') + '}';
+    return out;
+}
+
 }  // namespace
 
 Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors) {
@@ -101,4 +140,13 @@ Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors)
     return j;
 }
 
-}  // namespace vantrel::cli
+std::string CalcJson(const DesignState& state, const Aisc358Section& section,
+                     const std::vector<ChainError>& errors) {
+    // The current-code object joins the other fields last; its numbers are
+    // the shortest texts that read back as the same doubles.
+    std::string text = DesignJson(state, errors).dump(1);
+    text.insert(text.size() - 2, ",\n \"aisc358\": " + Aisc358Json(section.result, 1));
+    return text + '\n';
+}
+
+}  // namespace vantrel
