@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "commands.h"
-#include "csv_table.h"
 #include "design_options.h"
+#include "files/csv_table.h"
 #include "files/project_file.h"
 #include "files/safe_file.h"
 #include "present/aisc358_section.h"

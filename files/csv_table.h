@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vantrel::cli {
+namespace vantrel {
 
 struct CsvRecord {
     int line = 0;  // the line of the file the record starts on (from 1)
@@ -29,4 +29,4 @@ CsvTable ReadCsv(std::string_view text);
 // line break.
 std::string CsvField(std::string_view text);
 
-}  // namespace vantrel::cli
+}  // namespace vantrel

@@ -1,6 +1,6 @@
 #include "csv_table.h"
 
-namespace vantrel::cli {
+namespace vantrel {
 namespace {
 
 class CsvReader {
@@ -118,4 +118,4 @@ std::string CsvField(std::string_view text) {
     return quoted + '"';
 }
 
-}  // namespace vantrel::cli
+}  // namespace vantrel
