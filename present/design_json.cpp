@@ -1,17 +1,13 @@
 #include "design_json.h"
 
-#include "json_number.h"
-
 #include <cstdio>
 
 namespace vantrel {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-// A float's exact value as a JSON number; a negative zero is written as 0.
+// A float's exact value as a JSON number.
 double Exact(float value) {
-    return value == 0.0f ? 0.0 : static_cast<double>(value);
+    return static_cast<double>(value);
 }
 
 Json ShapeJson(const WShape& s) {
@@ -70,46 +66,29 @@ Json RecordJson(const DesignRecord& r) {
     return j;
 }
 
-std::string Quoted(std::string_view text) {
-    return nlohmann::json(std::string(text)).dump();
-}
-
-// The "aisc358" value: the object, or null. Nested lines are indented by one
-// blank per level, starting at depth.
-std::string Aisc358Json(const std::optional<current::Aisc358Result>& result, int depth) {
-    if (!result) return "null";
-    const std::string in1(static_cast<size_t>(depth + 1), ' ');
-    const std::string in2(static_cast<size_t>(depth + 2), ' ');
-    const std::string in3(static_cast<size_t>(depth + 3), ' ');
-    std::string out = "{\n";
-    out += in1 + "\"basis\": " + Quoted(kAisc358Basis) + ",\n";
-    out += in1 + "\"system\": " +
-           (result->system == current::SeismicSystem::SMF ? "\"SMF\"" : "\"IMF\"") + ",\n";
-    out += in1 + "\"pass\": " + (result->pass ? "true" : "false") + ",\n";
-    out += in1 + "\"sumMpc\": " + ShortestDoubleText(result->sumMpc) + ",\n";
-    out += in1 + "\"sumMpb\": " + ShortestDoubleText(result->sumMpb) + ",\n";
-    out += in1 + "\"items\": [";
-    const char* separator = "\n";
-    for (const current::Item& item : result->items) {
-        out += separator + in2 + "{\n";
-        out += in3 + "\"id\": " + Quoted(item.id) + ",\n";
-        out += in3 + "\"value\": " + ShortestDoubleText(item.value) + ",\n";
-        out += in3 + "\"min\": " + ShortestDoubleText(item.min) + ",\n";
-        out += in3 + "\"max\": " + ShortestDoubleText(item.max) + ",\n";
-        out += in3 + "\"ratio\": " + ShortestDoubleText(item.ratio) + ",\n";
-        out += in3 + "\"status\": " + Quoted(StatusText(item.status)) + ",\n";
-        out += in3 + "\"unit\": " + Quoted(item.unit) + '\n';
-        out += in2 + '}';
-        separator = ",\n";
-    }
-    out += result->items.empty() ? "]\n" : "\n" + in1 + "]\n";
-    out += std::string(static_cast<size_t>(depth), ' ') + '}';
-    return out;
+Json Aisc358Json(const std::optional<current::Aisc358Result>& result) {
+    if (!result) return nullptr;
+    Json items = Json::array();
+    for (const current::Item& item : result->items)
+        items.push_back(Json{{"id", item.id},
+                             {"value", JsonOf(item.value)},
+                             {"min", JsonOf(item.min)},
+                             {"max", JsonOf(item.max)},
+                             {"ratio", JsonOf(item.ratio)},
+                             {"status", current::StatusText(item.status)},
+                             {"unit", item.unit}});
+    return Json{{"basis", kAisc358Basis},
+                {"system", result->system == current::SeismicSystem::SMF ? "SMF" : "IMF"},
+                {"pass", result->pass},
+                {"sumMpc", result->sumMpc},
+                {"sumMpb", result->sumMpb},
+                {"items", std::move(items)}};
 }
 
 }  // namespace
 
-Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors) {
+Json DesignJson(const DesignState& state, const Aisc358Section& section,
+                const std::vector<ChainError>& errors) {
     Json j;
     j["record"] = RecordJson(state.record);
     j["grids"] = Json{{"summary", GridJson(state.grids.summary)},
@@ -137,16 +116,13 @@ Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors)
     }
     j["errors"] = std::move(list);
     j["modified"] = state.record.Modified;
+    j["aisc358"] = Aisc358Json(section.result);
     return j;
 }
 
 std::string CalcJson(const DesignState& state, const Aisc358Section& section,
                      const std::vector<ChainError>& errors) {
-    // The current-code object joins the other fields last; its numbers are
-    // the shortest texts that read back as the same doubles.
-    std::string text = DesignJson(state, errors).dump(1);
-    text.insert(text.size() - 2, ",\n \"aisc358\": " + Aisc358Json(section.result, 1));
-    return text + '\n';
+    return JsonText(DesignJson(state, section, errors), JsonLayout::Indented) + '\n';
 }
 
 }  // namespace vantrel

@@ -6,30 +6,13 @@
 #include <sstream>
 #include <vector>
 
-#include "json_number.h"
+#include "files/csv_table.h"
+#include "json_text.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
-#include "nlohmann/json.hpp"
 
 namespace vantrel {
 namespace {
-
-// The shortest text that reads back as the float; a negative zero is "0".
-std::string FloatText(float value) {
-    if (value == 0.0f) return "0";
-    return ShortestText(value);
-}
-
-// The shortest text that reads back as the double; "null" when absent.
-std::string PassText(const std::optional<bool>& pass) {
-    if (!pass) return "null";
-    return *pass ? "true" : "false";
-}
-
-// CSV has no null: an absent value is an empty field.
-std::string NullAsEmpty(const std::string& json) {
-    return json == "null" ? std::string() : json;
-}
 
 // Pounds to one decimal, as shown.
 std::string WeightText(double pounds) {
@@ -39,51 +22,35 @@ std::string WeightText(double pounds) {
 const char* YesNo(bool value) {
     return value ? "yes" : "no";
 }
-const char* TrueFalse(bool value) {
-    return value ? "true" : "false";
+
+// A design with the numbers as the search computed them, its members in the
+// order of the JSON and of the CSV's columns.
+Json MatchJson(const DesignMatch& m) {
+    return Json{
+        {"Beam", ShapeName(m.beam)},
+        {"Column", ShapeName(m.column)},
+        {"MfRatio", m.mfRatio},
+        {"ShearUnity", m.shearUnity},
+        {"FlangeRatio", m.flangeRatio},
+        {"WebRatio", m.webRatio},
+        {"DoublerPlatesRequired", m.doublerPlatesRequired},
+        {"ContinuityPlatesRequired", m.continuityPlatesRequired},
+        {"Aisc358Pass", m.aisc358Pass ? Json(*m.aisc358Pass) : Json(nullptr)},
+        {"StrongColumnRatio", JsonOf(m.strongColumnRatio)},
+        {"PanelZoneRatio", JsonOf(m.panelZoneRatio)},
+        {"HingeRatio", JsonOf(m.hingeRatio)},
+        {"ColumnAxialRatio", JsonOf(m.columnAxialRatio)},
+        {"Weight", m.weight},
+    };
 }
 
-// One design per line. Numbers are written as the shortest text that reads
-// back as the float the search computed (the weight to 0.1 lb).
-void PrintJson(const SearchResult& result, std::ostream& out) {
-    auto text = [](std::string_view name) { return nlohmann::json(std::string(name)).dump(); };
-    out << "{\"searched\": " << result.searched << ", \"designs\": [";
-    const char* separator = "\n ";
-    for (const DesignMatch& m : result.designs) {
-        out << separator << "{\"Beam\": " << text(ShapeName(m.beam))
-            << ", \"Column\": " << text(ShapeName(m.column))
-            << ", \"MfRatio\": " << FloatText(m.mfRatio)
-            << ", \"ShearUnity\": " << FloatText(m.shearUnity)
-            << ", \"FlangeRatio\": " << FloatText(m.flangeRatio)
-            << ", \"WebRatio\": " << FloatText(m.webRatio)
-            << ", \"DoublerPlatesRequired\": " << TrueFalse(m.doublerPlatesRequired)
-            << ", \"ContinuityPlatesRequired\": " << TrueFalse(m.continuityPlatesRequired)
-            << ", \"Aisc358Pass\": " << PassText(m.aisc358Pass)
-            << ", \"StrongColumnRatio\": " << ShortestDoubleText(m.strongColumnRatio)
-            << ", \"PanelZoneRatio\": " << ShortestDoubleText(m.panelZoneRatio)
-            << ", \"HingeRatio\": " << ShortestDoubleText(m.hingeRatio)
-            << ", \"ColumnAxialRatio\": " << ShortestDoubleText(m.columnAxialRatio)
-            << ", \"Weight\": " << WeightText(m.weight) << '}';
-        separator = ",\n ";
-    }
-    out << (result.designs.empty() ? "]}\n" : "\n]}\n");
-}
-
-void PrintCsv(const SearchResult& result, std::ostream& out) {
-    out << "Beam,Column,MfRatio,ShearUnity,FlangeRatio,WebRatio,DoublerPlatesRequired,"
-           "ContinuityPlatesRequired,Aisc358Pass,StrongColumnRatio,PanelZoneRatio,HingeRatio,"
-           "ColumnAxialRatio,Weight\n";
-    for (const DesignMatch& m : result.designs) {
-        out << ShapeName(m.beam) << ',' << ShapeName(m.column) << ',' << FloatText(m.mfRatio) << ','
-            << FloatText(m.shearUnity) << ',' << FloatText(m.flangeRatio) << ','
-            << FloatText(m.webRatio) << ',' << TrueFalse(m.doublerPlatesRequired) << ','
-            << TrueFalse(m.continuityPlatesRequired) << ',' << NullAsEmpty(PassText(m.aisc358Pass))
-            << ',' << NullAsEmpty(ShortestDoubleText(m.strongColumnRatio)) << ','
-            << NullAsEmpty(ShortestDoubleText(m.panelZoneRatio)) << ','
-            << NullAsEmpty(ShortestDoubleText(m.hingeRatio)) << ','
-            << NullAsEmpty(ShortestDoubleText(m.columnAxialRatio)) << ',' << WeightText(m.weight)
-            << '\n';
-    }
+// A member as a CSV field: texts quoted where they must be, numbers as the
+// JSON writes them, null empty.
+std::string CsvValue(const Json& value) {
+    if (value.is_string()) return CsvField(value.get<std::string>());
+    if (value.is_number()) return CsvNumber(value.get<double>());
+    if (value.is_null()) return {};
+    return value.dump();
 }
 
 // A ratio as the table shows it; "-" when absent.
@@ -159,16 +126,36 @@ std::string SearchTable(const SearchResult& result, size_t limit, bool currentCo
     return out.str();
 }
 
+// One design per line.
 std::string SearchJson(const SearchResult& result) {
-    std::ostringstream out;
-    PrintJson(result, out);
-    return out.str();
+    std::string out = "{\"searched\": " + std::to_string(result.searched) + ", \"designs\": [";
+    const char* separator = "\n ";
+    for (const DesignMatch& m : result.designs) {
+        out += separator + JsonText(MatchJson(m), JsonLayout::OneLine);
+        separator = ",\n ";
+    }
+    return out + (result.designs.empty() ? "]}\n" : "\n]}\n");
 }
 
 std::string SearchCsv(const SearchResult& result) {
-    std::ostringstream out;
-    PrintCsv(result, out);
-    return out.str();
+    std::string out;
+    const char* separator = "";
+    const Json names = MatchJson(DesignMatch{});
+    for (const auto& member : names.items()) {
+        out += separator + member.key();
+        separator = ",";
+    }
+    out += '\n';
+    for (const DesignMatch& m : result.designs) {
+        separator = "";
+        const Json design = MatchJson(m);
+        for (const Json& value : design) {
+            out += separator + CsvValue(value);
+            separator = ",";
+        }
+        out += '\n';
+    }
+    return out;
 }
 
 }  // namespace vantrel

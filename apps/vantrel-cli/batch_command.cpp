@@ -19,7 +19,7 @@
 #include "files/safe_file.h"
 #include "present/aisc358_section.h"
 #include "present/design_state.h"
-#include "present/json_number.h"
+#include "present/json_text.h"
 #include "present/verdict_cells.h"
 #include "set_rules.h"
 
@@ -76,7 +76,7 @@ std::string Ratio(const current::Aisc358Result* result, std::string_view id) {
     for (const current::Item& item : result->items) {
         if (item.id != id) continue;
         const std::optional<double> value = id == "strong_column" ? item.value : item.ratio;
-        return value ? ShortestDoubleText(value) : std::string();
+        return CsvNumber(value);
     }
     return {};
 }

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "cli_runner.h"
-#include "present/json_number.h"
+#include "present/json_text.h"
 
 namespace vantrel::cli {
 namespace {
@@ -44,7 +44,7 @@ TEST(CommandTest, JsonNumberTexts) {
         {std::numeric_limits<double>::infinity(), "null"},
         {std::numeric_limits<double>::quiet_NaN(), "null"},
     };
-    for (const auto& [value, text] : cases) EXPECT_EQ(ShortestDoubleText(value), text);
+    for (const auto& [value, text] : cases) EXPECT_EQ(NumberText(value), text);
 }
 
 // A loaded 30 ft bay, searched with more options.

@@ -1,0 +1,110 @@
+#include "json_text.h"
+
+#include <cmath>
+
+#include "model/number_text.h"
+
+namespace vantrel {
+namespace {
+
+void Write(const Json& value, JsonLayout layout, int depth, std::string& out);
+
+// Before a member or element: a line of its own in the indented layout.
+void Break(JsonLayout layout, int depth, bool first, std::string& out) {
+    if (layout == JsonLayout::OneLine) {
+        if (!first) out += ", ";
+        return;
+    }
+    out += first ? "\n" : ",\n";
+    out.append(static_cast<size_t>(depth), ' ');
+}
+
+void Close(JsonLayout layout, int depth, char bracket, std::string& out) {
+    if (layout == JsonLayout::Indented) {
+        out += '\n';
+        out.append(static_cast<size_t>(depth), ' ');
+    }
+    out += bracket;
+}
+
+void WriteObject(const Json& object, JsonLayout layout, int depth, std::string& out) {
+    if (object.empty()) {
+        out += "{}";
+        return;
+    }
+    out += '{';
+    bool first = true;
+    for (auto member = object.begin(); member != object.end(); ++member) {
+        Break(layout, depth + 1, first, out);
+        first = false;
+        out += Json(member.key()).dump();
+        out += ": ";
+        Write(member.value(), layout, depth + 1, out);
+    }
+    Close(layout, depth, '}', out);
+}
+
+void WriteArray(const Json& array, JsonLayout layout, int depth, std::string& out) {
+    if (array.empty()) {
+        out += "[]";
+        return;
+    }
+    out += '[';
+    bool first = true;
+    for (const Json& element : array) {
+        Break(layout, depth + 1, first, out);
+        first = false;
+        Write(element, layout, depth + 1, out);
+    }
+    Close(layout, depth, ']', out);
+}
+
+void Write(const Json& value, JsonLayout layout, int depth, std::string& out) {
+    switch (value.type()) {
+        case Json::value_t::object:
+            WriteObject(value, layout, depth, out);
+            break;
+        case Json::value_t::array:
+            WriteArray(value, layout, depth, out);
+            break;
+        case Json::value_t::number_integer:
+            out += std::to_string(value.get<int64_t>());
+            break;
+        case Json::value_t::number_unsigned:
+            out += std::to_string(value.get<uint64_t>());
+            break;
+        case Json::value_t::number_float:
+            out += NumberText(value.get<double>());
+            break;
+        case Json::value_t::string:
+        case Json::value_t::boolean:
+        case Json::value_t::null:
+            out += value.dump();
+            break;
+        default:
+            out += "null";  // no other kind is ever built
+            break;
+    }
+}
+
+}  // namespace
+
+std::string JsonText(const Json& value, JsonLayout layout) {
+    std::string out;
+    Write(value, layout, 0, out);
+    return out;
+}
+
+std::string NumberText(std::optional<double> value) {
+    if (!value || !std::isfinite(*value)) return "null";
+    // A negative zero reads back as the same double, but no text shows "-0".
+    const double number = *value == 0.0 ? 0.0 : *value;
+    return ShortestText(number);
+}
+
+std::string CsvNumber(std::optional<double> value) {
+    if (!value || !std::isfinite(*value)) return {};
+    return NumberText(value);
+}
+
+}  // namespace vantrel
