@@ -1,7 +1,8 @@
-// The browser edition's module: the command line's calculating code behind a
-// few JavaScript functions (embind). Nothing is calculated, checked or
-// written here: each function converts its arguments and calls what the
-// command line calls, so the page shows what vantrel-cli prints.
+// The browser edition's module: the calculating commands' code behind a few
+// JavaScript functions (embind). Nothing is calculated, checked or written
+// here: each function converts its arguments and calls what the command line
+// calls (present/'s command outputs, the input checks, the .vtl codec), so
+// the page shows what vantrel-cli prints.
 //
 //   newDesign()                   the 30 input texts of a new design
 //   inputLists()                  { Beam, Column, Grade, A, B, C }: the entries of the lists
@@ -29,14 +30,16 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
 #include "files/project_file.h"
 #include "model/design_inputs.h"
 #include "model/field_rules.h"
+#include "model/input_checks.h"
 #include "model/input_lists.h"
 #include "model/shape_table.h"
+#include "present/batch_output.h"
+#include "present/calc_output.h"
+#include "present/search_output.h"
 #include "search/search.h"
-#include "set_rules.h"
 
 namespace vantrel::web {
 namespace {
@@ -115,7 +118,7 @@ val InputLists() {
 val Calculate(const val& inputs, const std::string& format) {
     const DesignInputs design = InputsOf(inputs);
     std::ostringstream out, err;
-    const int status = cli::CalculateAndPrint(design, format == "json", {out, err});
+    const int status = CalculateAndPrint(design, format == "json", {out, err});
     return Outcome(status, out, err);
 }
 
@@ -125,26 +128,26 @@ val Search(const val& inputs, const val& given) {
     SearchOptions search;
     search.threads = 1;  // a browser has no threads without special server headers
     const std::string code = options["code"].isString() ? options["code"].as<std::string>() : "";
-    if (!code.empty() && !cli::ReadCode(code, search.code))
+    if (!code.empty() && !ReadCode(code, search.code))
         ThrowTypeError("code must be fema350, aisc358 or both, not '" + code + "'");
     search.excludeDoublerPlates = options["noDoublers"].as<bool>();
     search.excludeContinuityPlates = options["noContinuity"].as<bool>();
     const std::string format =
         options["format"].isString() ? options["format"].as<std::string>() : "json";
-    const cli::SearchFormat as = format == "csv"    ? cli::SearchFormat::Csv
-                                 : format == "text" ? cli::SearchFormat::Table
-                                                    : cli::SearchFormat::Json;
+    const SearchFormat as = format == "csv"    ? SearchFormat::Csv
+                            : format == "text" ? SearchFormat::Table
+                                               : SearchFormat::Json;
     const double limit = options["limit"].isNumber() ? options["limit"].as<double>() : 20;
     std::ostringstream out, err;
-    const int status = cli::SearchAndPrint(design, search, as,
-                                           limit > 0 ? static_cast<size_t>(limit) : 0, {out, err});
+    const int status =
+        SearchAndPrint(design, search, as, limit > 0 ? static_cast<size_t>(limit) : 0, {out, err});
     return Outcome(status, out, err);
 }
 
 val Batch(const std::string& csv, const std::string& fileName) {
     std::ostringstream out, err;
     std::string results;
-    const int status = cli::BatchOfText(csv, fileName, results, err);
+    const int status = BatchOfText(csv, fileName, results, err);
     out << results;
     return Outcome(status, out, err);
 }
@@ -174,7 +177,7 @@ val CheckField(const std::string& name, const std::string& text, const val& inpu
     if (NewDesignInputs().Find(name) == nullptr)
         ThrowTypeError("unknown input name '" + name + "'");
     std::string checked = text;
-    const std::optional<std::string> refusal = cli::CheckFieldText(name, checked, InputsOf(inputs));
+    const std::optional<std::string> refusal = CheckFieldText(name, checked, InputsOf(inputs));
     val result = val::object();
     result.set("text", checked);
     result.set("refusal", refusal ? val(*refusal) : val::null());

@@ -85,21 +85,11 @@
 #include <string>
 #include <vector>
 
+#include "present/command_output.h"
+
 namespace vantrel::cli {
 
-enum ExitStatus : int {
-    kExitPass = 0,
-    kExitCheckFails = 1,
-    kExitUsage = 2,
-    kExitCalculationError = 3,
-    kExitFileError = 4,
-};
-
-struct Streams {
-    std::ostream& out;
-    std::ostream& err;
-    bool colour = false;  // standard output is a terminal
-};
+using vantrel::Streams;
 
 // Runs the command line args (without the program name); returns the exit
 // status. Output that could not be written to streams.out (a full disk, a

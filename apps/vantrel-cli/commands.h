@@ -5,12 +5,6 @@
 #include <vector>
 
 #include "cli.h"
-#include "model/design_inputs.h"
-
-namespace vantrel {
-enum class DesignCode;
-struct SearchOptions;
-}  // namespace vantrel
 
 namespace vantrel::cli {
 
@@ -21,24 +15,5 @@ int CalcCommand(const Args& args, Streams streams);
 int ReportCommand(const Args& args, Streams streams);
 int SaveCommand(const Args& args, Streams streams);
 int SearchCommand(const Args& args, Streams streams);
-
-// What the commands do once they have their inputs; the browser edition calls
-// them too. Each returns the command's exit status.
-
-// calc: the text tables, or the JSON with json.
-int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams streams);
-
-// search's --code: "fema350", "aisc358" or "both"; false for another text.
-bool ReadCode(const std::string& text, DesignCode& code);
-
-// search: the table (its first limit designs), the JSON or the CSV.
-enum class SearchFormat { Table, Json, Csv };
-int SearchAndPrint(const DesignInputs& inputs, const SearchOptions& options, SearchFormat format,
-                   size_t limit, Streams streams);
-
-// batch: the results CSV of a CSV text of designs into out, or a refusal of
-// the text (kExitFileError, the message on err naming the file path).
-int BatchOfText(const std::string& text, const std::string& path, std::string& out,
-                std::ostream& err);
 
 }  // namespace vantrel::cli

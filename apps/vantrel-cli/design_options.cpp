@@ -6,7 +6,7 @@
 #ifdef VANTREL_HAVE_FILES
 #include "files/project_file.h"
 #endif
-#include "set_rules.h"
+#include "model/input_checks.h"
 
 namespace vantrel::cli {
 namespace {

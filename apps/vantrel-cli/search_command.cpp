@@ -10,20 +10,12 @@
 // 4 a project file cannot be read.
 
 #include <charconv>
-#include <cmath>
-#include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "commands.h"
-#include "current/aisc358.h"
 #include "design_options.h"
-#include "model/number_text.h"
-#include "model/shape_table.h"
-#include "present/design_state.h"
-#include "present/search_rows.h"
-#include "search/search.h"
+#include "present/search_output.h"
 
 namespace vantrel::cli {
 namespace {
@@ -36,32 +28,7 @@ bool ReadLimit(const std::string& text, size_t& limit) {
     return !text.empty() && parsed.ec == std::errc() && parsed.ptr == end;
 }
 
-// Why nothing can pass: the errors of one calculation of the design as given.
-void ExplainInputError(const DesignInputs& inputs, std::ostream& err) {
-    DesignState state;
-    CollectingErrorSink errors;
-    Calculate(state, inputs, errors);
-    err << "vantrel-cli: every pair reports a calculation error";
-    for (const ChainError& e : errors.errors) {
-        err << "; Error " << e.number << " (" << e.description << ") in " << e.procedure;
-    }
-    err << '\n';
-}
-
 }  // namespace
-
-bool ReadCode(const std::string& text, DesignCode& code) {
-    if (text == "fema350") {
-        code = DesignCode::Fema350;
-    } else if (text == "aisc358") {
-        code = DesignCode::Aisc358;
-    } else if (text == "both") {
-        code = DesignCode::Both;
-    } else {
-        return false;
-    }
-    return true;
-}
 
 int SearchCommand(const Args& args, Streams s) {
     auto options = ParseDesignOptions(args, {"--json", "--csv", "--no-doublers", "--no-continuity"},
@@ -98,30 +65,6 @@ int SearchCommand(const Args& args, Streams s) {
                                 : csv ? SearchFormat::Csv
                                       : SearchFormat::Table;
     return SearchAndPrint(*inputs, searchOptions, format, limit, s);
-}
-
-int SearchAndPrint(const DesignInputs& inputs, const SearchOptions& searchOptions,
-                   SearchFormat format, size_t limit, Streams s) {
-    const SearchResult result = SearchDesigns(inputs, searchOptions);
-    if (format == SearchFormat::Json) {
-        s.out << SearchJson(result);
-    } else if (format == SearchFormat::Csv) {
-        s.out << SearchCsv(result);
-    } else {
-        s.out << SearchTable(result, limit, searchOptions.code != DesignCode::Fema350);
-    }
-    if (result.inputError) {
-        ExplainInputError(inputs, s.err);
-        return kExitCalculationError;
-    }
-    if (result.axialLoadError && searchOptions.code != DesignCode::Fema350) {
-        s.err << "vantrel-cli: the column axial load '" << inputs.ColumnAxialLoad << "' is "
-              << (current::ReadAxialLoad(inputs.ColumnAxialLoad).negative ? "negative"
-                                                                          : "not a number")
-              << ": no pair has current-code results\n";
-        return kExitCalculationError;
-    }
-    return result.designs.empty() ? kExitCheckFails : kExitPass;
 }
 
 }  // namespace vantrel::cli

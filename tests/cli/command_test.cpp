@@ -1,14 +1,10 @@
 // What the fixtures of calc_fixture_test cannot say: the statuses of help and
-// version, the JSON number texts of values no design gives, and that
-// search's options and output forms keep exactly the designs they name.
+// version, and that search's options and output forms keep exactly the
+// designs they name.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cmath>
-#include <limits>
-
 #include "cli_runner.h"
-#include "present/json_text.h"
 
 namespace vantrel::cli {
 namespace {
@@ -32,19 +28,6 @@ TEST(CommandTest, HelpVersionAndUsageErrors) {
         EXPECT_EQ(result.status, status) << begins;
         EXPECT_EQ((status ? result.err : result.out).rfind(begins, 0), 0u) << result.out;
     }
-}
-
-// Shortest round-trip texts, never "-0", NaN or inf.
-TEST(CommandTest, JsonNumberTexts) {
-    const std::pair<std::optional<double>, const char*> cases[] = {
-        {-0.0, "0"},
-        {0.1395, "0.1395"},
-        {1.0 / 3.0, "0.3333333333333333"},
-        {std::nullopt, "null"},
-        {std::numeric_limits<double>::infinity(), "null"},
-        {std::numeric_limits<double>::quiet_NaN(), "null"},
-    };
-    for (const auto& [value, text] : cases) EXPECT_EQ(NumberText(value), text);
 }
 
 // A loaded 30 ft bay, searched with more options.

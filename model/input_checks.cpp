@@ -1,12 +1,12 @@
-#include "set_rules.h"
+#include "input_checks.h"
 
 #include <algorithm>
 
-#include "model/field_rules.h"
-#include "model/input_lists.h"
-#include "model/shape_table.h"
+#include "field_rules.h"
+#include "input_lists.h"
+#include "shape_table.h"
 
-namespace vantrel::cli {
+namespace vantrel {
 namespace {
 
 std::string Quoted(std::string_view text) {
@@ -125,4 +125,4 @@ std::optional<std::string> CheckFieldText(std::string_view name, std::string& te
     return check(text, inputs);
 }
 
-}  // namespace vantrel::cli
+}  // namespace vantrel

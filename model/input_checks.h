@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/design_inputs.h"
+#include "design_inputs.h"
 
-namespace vantrel::cli {
+namespace vantrel {
 
 // Checks the given values as they stand in inputs, after every replacement
 // has been made (an override's or a location's limit depends on the length
@@ -30,4 +30,4 @@ std::optional<std::string> CheckSetValues(
 std::optional<std::string> CheckFieldText(std::string_view name, std::string& text,
                                           const DesignInputs& inputs);
 
-}  // namespace vantrel::cli
+}  // namespace vantrel

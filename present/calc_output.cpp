@@ -1,0 +1,33 @@
+#include "calc_output.h"
+
+#include <ostream>
+
+#include "aisc358_section.h"
+#include "calc_text.h"
+#include "design_json.h"
+#include "design_state.h"
+#include "verdict_cells.h"
+
+namespace vantrel {
+
+int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
+    DesignState state;
+    CollectingErrorSink errors;
+    Calculate(state, inputs, errors);
+
+    const auto verdicts = ReadVerdicts(state.results);
+    const Aisc358Section aisc358 = EvaluateSection(inputs, state.record, !errors.errors.empty());
+    if (json) {
+        s.out << CalcJson(state, aisc358, errors.errors);
+    } else {
+        s.out << CalcText(state, aisc358, errors.errors, s.colour);
+    }
+    if (!errors.errors.empty()) return kExitCalculationError;
+    for (const VerdictResult& v : verdicts)
+        if (v.state != VerdictState::Pass) return kExitCheckFails;
+    // A current-code verdict that fails or could not be reached is no pass.
+    if (!aisc358.result || !aisc358.result->pass) return kExitCheckFails;
+    return kExitPass;
+}
+
+}  // namespace vantrel
