@@ -71,10 +71,10 @@ RowOutcome ReportRefusedRow(const DesignInputs& inputs, int line, const std::str
 RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
     DesignState state;
     CollectingErrorSink errors;
-    Calculate(state, inputs, errors);
+    CalculateAndPresent(state, inputs, errors);
     const bool errored = !errors.errors.empty();
     const auto verdicts = ReadVerdicts(state.results);
-    const Aisc358Section section = EvaluateSection(inputs, state.record, errored);
+    const Aisc358Section& section = state.aisc358;
     const std::optional<current::Aisc358Result>& aisc358 = section.result;
 
     bool femaPasses = true;

@@ -13,14 +13,14 @@ namespace vantrel {
 int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     DesignState state;
     CollectingErrorSink errors;
-    Calculate(state, inputs, errors);
+    CalculateAndPresent(state, inputs, errors);
 
     const auto verdicts = ReadVerdicts(state.results);
-    const Aisc358Section aisc358 = EvaluateSection(inputs, state.record, !errors.errors.empty());
+    const Aisc358Section& aisc358 = state.aisc358;
     if (json) {
-        s.out << CalcJson(state, aisc358, errors.errors);
+        s.out << CalcJson(state, errors.errors);
     } else {
-        s.out << CalcText(state, aisc358, errors.errors, s.colour);
+        s.out << CalcText(state, errors.errors, s.colour);
     }
     if (!errors.errors.empty()) return kExitCalculationError;
     for (const VerdictResult& v : verdicts)

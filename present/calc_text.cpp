@@ -157,8 +157,8 @@ std::string SummaryLine(const DesignResults& results, size_t errorCount,
 
 }  // namespace
 
-std::string CalcText(const DesignState& state, const Aisc358Section& section,
-                     const std::vector<ChainError>& errors, bool colour) {
+std::string CalcText(const DesignState& state, const std::vector<ChainError>& errors, bool colour) {
+    const Aisc358Section& section = state.aisc358;
     std::string out = "Calculated values\n" + GridText(state.grids.summary, colour) + '\n';
     out += "Design checks\n" + GridText(state.grids.checks, colour) + '\n';
     out += "Beam and column parameters\n" + GridText(state.grids.parameters, colour) + '\n';

@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "aisc358_section.h"
 #include "design_state.h"
 
 namespace vantrel {
 
-std::string CalcText(const DesignState& state, const Aisc358Section& section,
-                     const std::vector<ChainError>& errors, bool colour);
+std::string CalcText(const DesignState& state, const std::vector<ChainError>& errors, bool colour);
 
 }  // namespace vantrel

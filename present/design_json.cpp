@@ -87,8 +87,7 @@ Json Aisc358Json(const std::optional<current::Aisc358Result>& result) {
 
 }  // namespace
 
-Json DesignJson(const DesignState& state, const Aisc358Section& section,
-                const std::vector<ChainError>& errors) {
+Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors) {
     Json j;
     j["record"] = RecordJson(state.record);
     j["grids"] = Json{{"summary", GridJson(state.grids.summary)},
@@ -116,13 +115,12 @@ Json DesignJson(const DesignState& state, const Aisc358Section& section,
     }
     j["errors"] = std::move(list);
     j["modified"] = state.record.Modified;
-    j["aisc358"] = Aisc358Json(section.result);
+    j["aisc358"] = Aisc358Json(state.aisc358.result);
     return j;
 }
 
-std::string CalcJson(const DesignState& state, const Aisc358Section& section,
-                     const std::vector<ChainError>& errors) {
-    return JsonText(DesignJson(state, section, errors), JsonLayout::Indented) + '\n';
+std::string CalcJson(const DesignState& state, const std::vector<ChainError>& errors) {
+    return JsonText(DesignJson(state, errors), JsonLayout::Indented) + '\n';
 }
 
 }  // namespace vantrel

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "aisc358_section.h"
 #include "design_state.h"
 #include "json_text.h"
 
@@ -12,11 +11,9 @@ namespace vantrel {
 // The record, the three grids (every cell, colours as "#RRGGBB"), the sketch
 // labels, the reported errors, the modified flag and "aisc358", the
 // current-code section (null without a result), of one calculation.
-Json DesignJson(const DesignState& state, const Aisc358Section& section,
-                const std::vector<ChainError>& errors);
+Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors);
 
 // calc --json: DesignJson's document, indented, ending in a line feed.
-std::string CalcJson(const DesignState& state, const Aisc358Section& section,
-                     const std::vector<ChainError>& errors);
+std::string CalcJson(const DesignState& state, const std::vector<ChainError>& errors);
 
 }  // namespace vantrel

@@ -1,6 +1,8 @@
 #pragma once
-// One design's outputs together, for callers that own a whole design.
+// One design calculated and presented: the values the chain stored and what
+// every front end shows of them, presented once.
 
+#include "aisc358_section.h"
 #include "checks/checks.h"
 #include "result_grids.h"
 #include "sketch_labels.h"
@@ -12,10 +14,15 @@ struct DesignState {
     DesignResults results;
     ResultGrids grids;
     SketchLabels labels;
+    Aisc358Section aisc358;  // the current-code section
 };
 
-// The whole chain, then the presenters: the grids and the sketch's labels.
-// Every error goes to errors as it is trapped.
-void Calculate(DesignState& state, const DesignInputs& inputs, ErrorSink& errors);
+// The grids, the sketch's labels and the current-code section of the values
+// the chain left in state.
+void PresentDesign(const DesignInputs& inputs, DesignState& state);
+
+// The whole chain, then PresentDesign. Every error goes to errors as it is
+// trapped.
+void CalculateAndPresent(DesignState& state, const DesignInputs& inputs, ErrorSink& errors);
 
 }  // namespace vantrel

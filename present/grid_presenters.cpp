@@ -127,10 +127,4 @@ void PresentGrids(const DesignRecord& record, const DesignResults& results, Resu
     PresentVerdicts(results, grids);
 }
 
-ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& results) {
-    ResultGrids grids;
-    PresentGrids(record, results, grids);
-    return grids;
-}
-
 }  // namespace vantrel

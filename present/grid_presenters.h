@@ -14,7 +14,5 @@ void PresentChecks(const DesignRecord& record, const DesignResults& results, Che
 void PresentParameters(const DesignRecord& record, const DesignResults& results,
                        ParametersGrid& grid);
 void PresentGrids(const DesignRecord& record, const DesignResults& results, ResultGrids& grids);
-// Freshly laid-out grids presented from the values (for the report).
-ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& results);
 
 }  // namespace vantrel

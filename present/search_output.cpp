@@ -13,7 +13,7 @@ namespace {
 void ExplainInputError(const DesignInputs& inputs, std::ostream& err) {
     DesignState state;
     CollectingErrorSink errors;
-    Calculate(state, inputs, errors);
+    CalculateAndPresent(state, inputs, errors);
     err << "vantrel-cli: every pair reports a calculation error";
     for (const ChainError& e : errors.errors) {
         err << "; Error " << e.number << " (" << e.description << ") in " << e.procedure;

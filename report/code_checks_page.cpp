@@ -1,4 +1,3 @@
-#include "present/grid_presenters.h"
 #include "report_pages.h"
 
 namespace vantrel {
@@ -41,8 +40,7 @@ void Heading(ReportLines& out, const char* heading) {
 }  // namespace
 
 void PrintCodeChecksPage(ReportLines& out, const ReportSource& source) {
-    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
-    const ChecksGrid& checks = grids.checks;
+    const ChecksGrid& checks = source.state.grids.checks;
     for (const CheckGroup& group : kGroups) {
         Heading(out, group.heading);
         for (int row = ChecksGrid::At(group.firstRow); row <= ChecksGrid::At(group.statusRow);

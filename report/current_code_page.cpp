@@ -155,7 +155,7 @@ void Notes(Flow& flow, const std::vector<std::string_view>& notes, bool numbered
 void PrintCurrentCodePages(ReportLines& out, const ReportSource& source,
                            const std::function<void()>& nextPage) {
     Flow flow(out, nextPage);
-    const Aisc358Section& section = source.aisc358;
+    const Aisc358Section& section = source.state.aisc358;
     Heading(flow, "Current-code checks: " + Aisc358BasisText(section));
     flow.Row(10, {{kLabelX, kRightEdge, Aisc358VerdictText(section), kBold}});
     if (section.result) {

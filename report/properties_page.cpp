@@ -2,7 +2,6 @@
 
 #include "model/chain_math.h"
 #include "model/number_text.h"
-#include "present/grid_presenters.h"
 #include "report_pages.h"
 
 namespace vantrel {
@@ -69,8 +68,7 @@ void SteelAndFrame(ReportLines& out, const ReportSource& source) {
 // the override is not 0.
 void CutLine(ReportLines& out, const ReportSource& source, const char* name, const char* formula,
              const std::string& overrideText, const std::string& coefficient, SummaryRow row) {
-    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
-    const SummaryGrid& summary = grids.summary;
+    const SummaryGrid& summary = source.state.grids.summary;
     const std::string& note = summary.Text(row, SummaryColumn::kNotes);
     if (SingleFromText(overrideText) == 0.0f) {
         out.At(5, formula, kPlain);
@@ -102,9 +100,8 @@ void RbsGeometry(ReportLines& out, const ReportSource& source) {
 }
 
 void Parameters(ReportLines& out, const ReportSource& source) {
-    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
     using P = ParametersRow;
-    const ParametersGrid& parameters = grids.parameters;
+    const ParametersGrid& parameters = source.state.grids.parameters;
     const WShape& beam = source.state.record.Beam;
     const auto value = [&](ParametersRow row) {
         return parameters.Text(row, ParametersColumn::kValue);
@@ -136,9 +133,8 @@ void Parameters(ReportLines& out, const ReportSource& source) {
 }
 
 void CalculatedValues(ReportLines& out, const ReportSource& source) {
-    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
     using S = SummaryRow;
-    const SummaryGrid& summary = grids.summary;
+    const SummaryGrid& summary = source.state.grids.summary;
     const DesignRecord& r = source.state.record;
     struct Line {
         const char* label;

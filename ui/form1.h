@@ -10,7 +10,6 @@
 #include <string>
 
 #include "model/design_inputs.h"
-#include "present/aisc358_section.h"
 #include "present/design_state.h"
 
 class QCheckBox;
@@ -63,7 +62,7 @@ class Form1 : public QMainWindow {
     bool Modified() const { return state_.record.Modified; }
     const DesignState& State() const { return state_; }
     // The current-code items of the last calculation.
-    const Aisc358Section& CurrentCode() const { return aisc358_; }
+    const Aisc358Section& CurrentCode() const { return state_.aisc358; }
     // The inputs as the calculation and the report read them: the controls'
     // texts, and the loads dialog's texts (or the record's loads, which the
     // dialog would show, when it does not exist).
@@ -137,7 +136,6 @@ class Form1 : public QMainWindow {
     std::unique_ptr<Prompts> ownedPrompts_;
     Prompts* prompts_;
     DesignState state_;
-    Aisc358Section aisc358_;
     bool resultsShown_ = false;    // the last calculation ran without an error
     DesignInputs shownInputs_;     // what the shown results were calculated from
     std::string currentFilePath_;  // the file system's bytes; currentFileName_ shows them

@@ -11,21 +11,25 @@
 #include "form_loads.h"
 #include "grid_view.h"
 #include "model/shape_table.h"
-#include "present/grid_presenters.h"
 #include "prompts.h"
 
 namespace vantrel {
 namespace {
 
-// Shows each trapped error of the chain as it happens; the chain empties
-// the grids itself after reporting.
+// Shows each trapped error of the chain as it happens; the grids then lose
+// their values, before the chain goes on.
 class MessageBoxSink final : public ErrorSink {
   public:
-    explicit MessageBoxSink(std::function<void(const ChainError&)> show) : show_(std::move(show)) {}
-    void ReportError(const ChainError& error) override { show_(error); }
+    MessageBoxSink(std::function<void(const ChainError&)> show, ResultGrids& grids)
+        : show_(std::move(show)), grids_(grids) {}
+    void ReportError(const ChainError& error) override {
+        show_(error);
+        ClearResults(grids_);
+    }
 
   private:
     std::function<void(const ChainError&)> show_;
+    ResultGrids& grids_;
 };
 
 }  // namespace
@@ -68,13 +72,14 @@ bool Form1::CalculateForReport() {
 
 bool Form1::RunCalculate() {
     bool reported = false;
-    MessageBoxSink sink([this, &reported](const ChainError& error) {
-        reported = true;
-        ReportChainError(error);
-    });
+    MessageBoxSink sink(
+        [this, &reported](const ChainError& error) {
+            reported = true;
+            ReportChainError(error);
+        },
+        state_.grids);
     const DesignInputs inputs = CurrentInputs();
-    Calculate(state_, inputs, sink);
-    aisc358_ = EvaluateSection(inputs, state_.record, reported);
+    CalculateAndPresent(state_, inputs, sink);
     resultsShown_ = !reported;
     shownInputs_ = inputs;
     ShowResults();
@@ -104,7 +109,7 @@ void Form1::ShowResults() {
     for (ResultGridView* grid : {summaryGrid_, checksGrid_, parametersGrid_}) grid->Refresh();
     ShowFlangeWidths();
     sketch_->SetLabels(state_.labels);
-    aisc358Page_->Show(aisc358_);
+    aisc358Page_->Show(state_.aisc358);
     UpdateStaleMark();
 }
 

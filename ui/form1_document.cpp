@@ -109,7 +109,7 @@ bool Form1::OpenPath(const std::string& source) {
 void Form1::NewCommand() {
     if (!SavePrompt(QString::fromLatin1(kNewFileConfirmation))) return;
     ClearValues(state_.record);
-    aisc358_ = {};
+    state_.aisc358 = {};
     resultsShown_ = false;
     InitializeView();
     ResetSketchLabels();

@@ -26,7 +26,7 @@ void Form1::PrintCommand() {
     printer.setDocName(QStringLiteral("Reduced Beam Section Connection"));
     if (!prompts_->ChoosePrinter(this, printer, QString::fromLatin1(kPrintDialogTitle))) return;
     const DesignInputs inputs = CurrentInputs();
-    const ReportSource source{inputs, state_, DocumentName().toStdString(), {}, aisc358_};
+    const ReportSource source{inputs, state_, DocumentName().toStdString()};
     const ReportResult result = PaintReport(printer, source, [&printer] { printer.abort(); });
     if (!result.ok()) ShowReportFailure(result.number, QString::fromStdString(result.description));
 }
@@ -39,7 +39,7 @@ void Form1::ExportPdfCommand() {
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     const DesignInputs inputs = CurrentInputs();
-    const ReportSource source{inputs, state_, DocumentName().toStdString(), {}, aisc358_};
+    const ReportSource source{inputs, state_, DocumentName().toStdString()};
     const ReportResult result = WriteReportPdf(QFile::encodeName(path).toStdString(), source);
     if (!result.ok()) ShowReportFailure(result.number, QString::fromStdString(result.description));
 }

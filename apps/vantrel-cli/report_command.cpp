@@ -58,7 +58,7 @@ int ReportCommand(const Args& args, Streams s) {
     // As opening the file does: calculate, then print what the grids hold.
     DesignState state;
     CollectingErrorSink errors;
-    Calculate(state, *inputs, errors);
+    CalculateAndPresent(state, *inputs, errors);
     // A report beside emptied grids would be signed as a result: write none.
     if (!errors.errors.empty()) {
         for (const ChainError& e : errors.errors) {
@@ -71,11 +71,7 @@ int ReportCommand(const Args& args, Streams s) {
     }
 
     const auto app = StartGui();
-    const ReportSource source{*inputs,
-                              state,
-                              DocumentName(options->file.value_or("")),
-                              {},
-                              EvaluateSection(*inputs, state.record, !errors.errors.empty())};
+    const ReportSource source{*inputs, state, DocumentName(options->file.value_or(""))};
     const ReportResult result = WriteReportPdf(*output, source);
     if (!result.ok()) {
         s.err << "vantrel-cli: " << ReportFailurePrompt(result) << " ("

@@ -21,9 +21,7 @@ struct Printed {
 inline void Print(Printed& printed, const DesignInputs& inputs,
                   const std::string& documentName = "New Untitled") {
     Run(printed.calc, inputs);
-    const ReportSource source{
-        inputs, printed.calc.state, documentName, kDateTime,
-        EvaluateSection(inputs, printed.calc.record(), !printed.calc.errors.errors.empty())};
+    const ReportSource source{inputs, printed.calc.state, documentName, kDateTime};
     printed.result = WriteReport(printed.canvas, source);
 }
 

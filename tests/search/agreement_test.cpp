@@ -151,7 +151,7 @@ PairFacts RunPair(DesignState& chain, DesignInputs& inputs, const search::PairEv
     inputs.Beam = std::string(ShapeName(beam));
     inputs.Column = std::string(ShapeName(column));
     CollectingErrorSink sink;
-    Calculate(chain, inputs, sink);
+    CalculateAndPresent(chain, inputs, sink);
     PairFacts f;
     f.error = !sink.errors.empty();
     const auto verdicts = ReadVerdicts(chain.results);

@@ -122,7 +122,7 @@ class Form1Test : public QObject, WindowFixture {
         QVERIFY(!window_->Modified());
         DesignState expected;
         CollectingErrorSink errors;
-        Calculate(expected, SampleInputs(), errors);
+        CalculateAndPresent(expected, SampleInputs(), errors);
         QVERIFY(errors.errors.empty() && !expected.grids.summary.Text(8, 1).empty());
         QCOMPARE(SummaryCell(8), QString::fromStdString(expected.grids.summary.Text(8, 1)));
         QCOMPARE(Find<QLabel>("cutStartLabel")->text(), SummaryCell(1));
