@@ -11,6 +11,8 @@
 namespace vantrel {
 
 int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
+    // calc's document: like the window's, modified by the calculation.
+    const bool modified = true;
     DesignState state;
     CollectingErrorSink errors;
     CalculateAndPresent(state, inputs, errors);
@@ -18,7 +20,7 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     const auto verdicts = ReadVerdicts(state.results);
     const Aisc358Section& aisc358 = state.aisc358;
     if (json) {
-        s.out << CalcJson(state, errors.errors);
+        s.out << CalcJson(state, errors.errors, modified);
     } else {
         s.out << CalcText(state, errors.errors, s.colour);
     }

@@ -87,7 +87,7 @@ Json Aisc358Json(const std::optional<current::Aisc358Result>& result) {
 
 }  // namespace
 
-Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors) {
+Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors, bool modified) {
     Json j;
     j["record"] = RecordJson(state.record);
     j["grids"] = Json{{"summary", GridJson(state.grids.summary)},
@@ -114,13 +114,14 @@ Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors)
         list.push_back(std::move(error));
     }
     j["errors"] = std::move(list);
-    j["modified"] = state.record.Modified;
+    j["modified"] = modified;
     j["aisc358"] = Aisc358Json(state.aisc358.result);
     return j;
 }
 
-std::string CalcJson(const DesignState& state, const std::vector<ChainError>& errors) {
-    return JsonText(DesignJson(state, errors), JsonLayout::Indented) + '\n';
+std::string CalcJson(const DesignState& state, const std::vector<ChainError>& errors,
+                     bool modified) {
+    return JsonText(DesignJson(state, errors, modified), JsonLayout::Indented) + '\n';
 }
 
 }  // namespace vantrel

@@ -9,11 +9,13 @@
 namespace vantrel {
 
 // The record, the three grids (every cell, colours as "#RRGGBB"), the sketch
-// labels, the reported errors, the modified flag and "aisc358", the
-// current-code section (null without a result), of one calculation.
-Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors);
+// labels, the reported errors, whether the document is modified and
+// "aisc358", the current-code section (null without a result), of one
+// calculation.
+Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors, bool modified);
 
 // calc --json: DesignJson's document, indented, ending in a line feed.
-std::string CalcJson(const DesignState& state, const std::vector<ChainError>& errors);
+std::string CalcJson(const DesignState& state, const std::vector<ChainError>& errors,
+                     bool modified);
 
 }  // namespace vantrel

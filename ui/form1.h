@@ -59,7 +59,7 @@ class Form1 : public QMainWindow {
 
     QString CurrentFileName() const { return currentFileName_; }
     QString DocumentName() const { return documentName_; }
-    bool Modified() const { return state_.record.Modified; }
+    bool Modified() const { return modified_; }
     const DesignState& State() const { return state_; }
     // The current-code items of the last calculation.
     const Aisc358Section& CurrentCode() const { return state_.aisc358; }
@@ -128,7 +128,7 @@ class Form1 : public QMainWindow {
     FormLoads& EnsureLoads();
     void DiscardLoads();
 
-    void SetModified(bool modified) { state_.record.Modified = modified; }
+    void SetModified(bool modified) { modified_ = modified; }
 
     // Reports (form1_report.cpp).
     void ShowReportFailure(int number, const QString& description);
@@ -136,6 +136,7 @@ class Form1 : public QMainWindow {
     std::unique_ptr<Prompts> ownedPrompts_;
     Prompts* prompts_;
     DesignState state_;
+    bool modified_ = false;        // the document's unsaved work: set by every calculation
     bool resultsShown_ = false;    // the last calculation ran without an error
     DesignInputs shownInputs_;     // what the shown results were calculated from
     std::string currentFilePath_;  // the file system's bytes; currentFileName_ shows them

@@ -80,6 +80,7 @@ bool Form1::RunCalculate() {
         state_.grids);
     const DesignInputs inputs = CurrentInputs();
     CalculateAndPresent(state_, inputs, sink);
+    SetModified(true);
     resultsShown_ = !reported;
     shownInputs_ = inputs;
     ShowResults();

@@ -157,13 +157,11 @@ TEST(CalculateTest, ClearValuesSetsDerivedValuesToOneAndKeepsLoads) {
     r.Beam.Name = "W 21x44";
     r.DistDL[0] = 2.5f;
     r.h = 96.0f;
-    r.Modified = true;
     ClearValues(r);
     EXPECT_EQ(r.Beam.Name, "W 21x44");
     EXPECT_EQ(r.Beam.bf + r.Column.Weight + r.Mpr + r.ds + static_cast<float>(r.Fy), 5.0f);
     EXPECT_EQ(r.VpSide, "1");
     EXPECT_EQ(r.DistDL[0] + r.h, 98.5f);
-    EXPECT_TRUE(r.Modified);
 }
 
 }  // namespace
