@@ -64,8 +64,7 @@ class Form1 : public QMainWindow {
     // The current-code items of the last calculation.
     const Aisc358Section& CurrentCode() const { return state_.aisc358; }
     // The inputs as the calculation and the report read them: the controls'
-    // texts, and the loads dialog's texts (or the record's loads, which the
-    // dialog would show, when it does not exist).
+    // texts, and the loads dialog's texts while it exists, else the window's.
     DesignInputs CurrentInputs();
     // Raises and activates the window (another start handed over to us).
     void BringToFront();
@@ -144,6 +143,9 @@ class Form1 : public QMainWindow {
     QString documentName_;
     FocusGuard* guard_ = nullptr;
     QPointer<FormLoads> loads_;
+    // The loads' texts (only the load members are used): a new design's, an
+    // opened file's, or what the loads dialog's OK left.
+    DesignInputs loadTexts_ = NewDesignInputs();
     bool showingInputs_ = false;  // programmatic changes do not count as edits
 
     // The controls, named as their object names are (without the underscore).

@@ -51,11 +51,8 @@ DesignInputs Form1::CurrentInputs() {
     inputs.FRAMETYPE = smrfOption_->isChecked() ? "SMRF" : "OMRF";
     inputs.ColumnAxialLoad = axialLoadField_->text().toStdString();
     inputs.ColumnAbove = columnAboveBox_->isChecked() ? "Yes" : "No";
-    if (loads_) {
-        loads_->CopyTo(inputs);
-    } else {
-        FormLoads::FillFromRecord(state_.record, inputs);
-    }
+    for (LoadTexts DesignInputs::*kind : kLoadKinds) inputs.*kind = loadTexts_.*kind;
+    if (loads_) loads_->CopyTo(inputs);
     return inputs;
 }
 

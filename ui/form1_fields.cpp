@@ -206,7 +206,8 @@ void Form1::ShowInputs(const DesignInputs& inputs) {
         omrfOption_->setChecked(true);
     }
     columnAboveBox_->setChecked(inputs.ColumnAbove == "Yes");
-    EnsureLoads().CopyFrom(inputs);
+    for (LoadTexts DesignInputs::*kind : kLoadKinds) loadTexts_.*kind = inputs.*kind;
+    if (loads_) loads_->CopyFrom(inputs);
     showingInputs_ = false;
 }
 

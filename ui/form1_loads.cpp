@@ -10,11 +10,14 @@ namespace vantrel {
 FormLoads& Form1::EnsureLoads() {
     if (!loads_) {
         loads_ = new FormLoads(
-            state_.record, *prompts_, [this] { return lengthField_->text(); }, this);
+            loadTexts_, *prompts_, [this] { return lengthField_->text(); }, this);
         connect(loads_, &QDialog::finished, this, [this](int result) {
-            if (result == QDialog::Accepted) SetModified(true);
+            if (result == QDialog::Accepted) {
+                loads_->CopyTo(loadTexts_);
+                SetModified(true);
+            }
             DiscardLoads();
-            UpdateStaleMark();  // the record's loads now
+            UpdateStaleMark();  // the window's load texts now
         });
         connect(loads_, &FormLoads::Edited, this, [this] { UpdateStaleMark(); });
     }

@@ -11,7 +11,6 @@
 #include "files/project_file.h"
 #include "focus_guard.h"
 #include "model/field_rules.h"
-#include "model/number_text.h"
 #include "prompts.h"
 
 namespace vantrel {
@@ -25,27 +24,19 @@ const char* PatternOf(bool location) {
     return location ? "0.00" : "0.000";
 }
 
-// The value OK stores: the single precision of the formatted text, which
-// the checks have kept within the float range.
-float StoredValue(const std::string& text) {
-    return static_cast<float>(ParseNumber(text).value);
-}
-
 }  // namespace
 
 const std::array<FormLoads::Kind, 5> FormLoads::kKinds = {{
-    {&FormLoads::distributedDeadFields_, &DesignInputs::DistDL, &DesignRecord::DistDL, false},
-    {&FormLoads::distributedLiveFields_, &DesignInputs::DistLL, &DesignRecord::DistLL, false},
-    {&FormLoads::pointDeadFields_, &DesignInputs::PointDL, &DesignRecord::PointDL, false},
-    {&FormLoads::pointLiveFields_, &DesignInputs::PointLL, &DesignRecord::PointLL, false},
-    {&FormLoads::pointLocationFields_, &DesignInputs::PointLoadLocation,
-     &DesignRecord::PointLoadLocation, true},
+    {&FormLoads::distributedDeadFields_, &DesignInputs::DistDL, false},
+    {&FormLoads::distributedLiveFields_, &DesignInputs::DistLL, false},
+    {&FormLoads::pointDeadFields_, &DesignInputs::PointDL, false},
+    {&FormLoads::pointLiveFields_, &DesignInputs::PointLL, false},
+    {&FormLoads::pointLocationFields_, &DesignInputs::PointLoadLocation, true},
 }};
 
-FormLoads::FormLoads(DesignRecord& record, Prompts& prompts, std::function<QString()> lengthText,
-                     QWidget* parent)
+FormLoads::FormLoads(const DesignInputs& loads, Prompts& prompts,
+                     std::function<QString()> lengthText, QWidget* parent)
     : QDialog(parent),
-      record_(record),
       prompts_(prompts),
       lengthText_(std::move(lengthText)),
       guard_(new FocusGuard([this](const QString& message) { ShowRefusal(message); }, this)) {
@@ -55,9 +46,7 @@ FormLoads::FormLoads(DesignRecord& record, Prompts& prompts, std::function<QStri
     BuildFields();
     BuildLayout();
 
-    DesignInputs texts;
-    FillFromRecord(record_, texts);
-    CopyFrom(texts);
+    CopyFrom(loads);
     GuardFields();
 }
 
@@ -186,12 +175,6 @@ void FormLoads::GuardFields() {
     }
 }
 
-void FormLoads::FillFromRecord(const DesignRecord& record, DesignInputs& inputs) {
-    for (const Kind& kind : kKinds)
-        for (size_t n = 0; n < kLoads; ++n)
-            (inputs.*kind.texts)[n] = Format((record.*kind.values)[n], PatternOf(kind.location));
-}
-
 void FormLoads::CopyTo(DesignInputs& inputs) const {
     for (const Kind& kind : kKinds)
         for (size_t n = 0; n < kLoads; ++n)
@@ -224,12 +207,9 @@ void FormLoads::accept() {
         }
     }
     for (const Kind& kind : kKinds) {
-        for (size_t n = 0; n < kLoads; ++n) {
-            QLineEdit* field = (this->*kind.fields)[n];
-            const std::string text =
-                FormatFieldText(field->text().toStdString(), PatternOf(kind.location));
-            field->setText(QString::fromStdString(text));
-            (record_.*kind.values)[n] = StoredValue(text);
+        for (QLineEdit* field : this->*kind.fields) {
+            field->setText(QString::fromStdString(
+                FormatFieldText(field->text().toStdString(), PatternOf(kind.location))));
         }
     }
     QDialog::accept();

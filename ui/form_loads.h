@@ -1,9 +1,10 @@
 #pragma once
 // "Gravity Loads at Beam": the distributed and point loads with their dead
 // and live parts and the point-load locations, kLoadCount of each. The field
-// texts are the loads' working copy while the dialog exists; it is filled
-// from the design record when created, and OK stores the formatted values
-// back into the record. The owner discards the dialog after OK or Cancel.
+// texts are the loads' working copy while the dialog exists: it is filled
+// with the window's load texts when created, and after OK the window takes
+// the fields' texts, checked and formatted, back. The owner discards the
+// dialog after OK or Cancel.
 
 #include <QDialog>
 #include <array>
@@ -11,7 +12,6 @@
 #include <optional>
 
 #include "model/design_inputs.h"
-#include "model/design_record.h"
 
 class QLineEdit;
 
@@ -23,17 +23,14 @@ class Prompts;
 class FormLoads final : public QDialog {
     Q_OBJECT
   public:
-    // lengthText gives the main window's current length text, the limit of
-    // the point-load locations.
-    FormLoads(DesignRecord& record, Prompts& prompts, std::function<QString()> lengthText,
+    // The fields show the load texts of loads; lengthText gives the main
+    // window's current length text, the limit of the point-load locations.
+    FormLoads(const DesignInputs& loads, Prompts& prompts, std::function<QString()> lengthText,
               QWidget* parent = nullptr);
 
     // The field texts as the loads of the inputs, and back.
     void CopyTo(DesignInputs& inputs) const;
     void CopyFrom(const DesignInputs& inputs);
-
-    // The texts the fields get when the dialog is created from the record.
-    static void FillFromRecord(const DesignRecord& record, DesignInputs& inputs);
 
     void accept() override;
 
@@ -43,12 +40,10 @@ class FormLoads final : public QDialog {
 
   private:
     using Fields = std::array<QLineEdit*, kLoadCount>;
-    // One kind of load: its fields, its texts in the inputs and its values
-    // in the record.
+    // One kind of load: its fields and its texts in the inputs.
     struct Kind {
         Fields FormLoads::*fields;
         LoadTexts DesignInputs::*texts;
-        LoadValues DesignRecord::*values;
         bool location;
     };
     static const std::array<Kind, 5> kKinds;
@@ -60,7 +55,6 @@ class FormLoads final : public QDialog {
     // The check of a field's text, which it may tidy; a refusal's message.
     std::optional<QString> Check(bool location, QLineEdit& field) const;
 
-    DesignRecord& record_;
     Prompts& prompts_;
     std::function<QString()> lengthText_;
     FocusGuard* guard_;

@@ -186,12 +186,12 @@ class InputFieldsTest : public QObject, WindowFixture {
         press();
         QTRY_VERIFY(prompts_.lastDialog.isNull());
         const bool ok = button != "cancelButton";
-        QCOMPARE(window_->State().record.DistDL[1], ok ? 2.0f : 0.0f);
+        QCOMPARE(window_->CurrentInputs().DistDL[1], ok ? "2.000" : "0.000");
         QCOMPARE(window_->Modified(), ok);
         QCOMPARE(Child(*OpenLoads(), "distributedDead2")->text(), ok ? "2.000" : "0.000");
     }
 
-    // OK stores every field into its place of the record.
+    // OK hands every field, formatted, to its place of the window's inputs.
     void okStoresEveryLoad() {
         Find("lengthField")->setText(QStringLiteral("30.00"));
         FormLoads* loads = OpenLoads();
@@ -202,11 +202,13 @@ class InputFieldsTest : public QObject, WindowFixture {
                 Retype(Child(*loads, kind + QString::number(n)), QString::number(++value) + ".25");
         QTest::mouseClick(Child<QPushButton>(*loads, "okButton"), Qt::LeftButton);
         QTRY_VERIFY(prompts_.lastDialog.isNull());
-        value = 0;  // the same order in the record
-        for (auto values : {&DesignRecord::DistDL, &DesignRecord::DistLL, &DesignRecord::PointDL,
-                            &DesignRecord::PointLL, &DesignRecord::PointLoadLocation})
-            for (const float stored : window_->State().record.*values)
-                QCOMPARE(stored, float(++value) + 0.25f);
+        value = 0;  // the same order in the inputs
+        const DesignInputs inputs = window_->CurrentInputs();
+        for (auto texts : kLoadKinds) {
+            const char* decimals = texts == &DesignInputs::PointLoadLocation ? "" : "0";
+            for (const std::string& text : inputs.*texts)
+                QCOMPARE(text, std::to_string(++value) + ".25" + decimals);
+        }
     }
 
     // Opened loads show formatted; the chain reads the open dialog's texts.
