@@ -94,16 +94,16 @@ Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors,
                       {"checks", GridJson(state.grids.checks)},
                       {"parameters", GridJson(state.grids.parameters)}};
     const SketchLabels& l = state.labels;
-    j["labels"] = Json{{"LblBeamWidth", l.LblBeamWidth},
-                       {"LblColumnWidth", l.LblColumnWidth},
-                       {"Labelbeam", l.Labelbeam},
-                       {"Labelcolumn1", l.Labelcolumn1},
-                       {"Labelcolumn2", l.Labelcolumn2},
-                       {"Labela", l.Labela},
-                       {"Labelb", l.Labelb},
-                       {"Labelc", l.Labelc},
-                       {"Labelr", l.Labelr},
-                       {"LabelLength", l.LabelLength}};
+    j["labels"] = Json{{"LblBeamWidth", l.beamWidth},
+                       {"LblColumnWidth", l.columnWidth},
+                       {"Labelbeam", l.beam},
+                       {"Labelcolumn1", l.leftColumn},
+                       {"Labelcolumn2", l.rightColumn},
+                       {"Labela", l.cutA},
+                       {"Labelb", l.cutB},
+                       {"Labelc", l.cutC},
+                       {"Labelr", l.cutRadius},
+                       {"LabelLength", l.length}};
     Json list = Json::array();
     for (const ChainError& e : errors) {
         Json error{{"module", e.module},

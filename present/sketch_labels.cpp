@@ -7,10 +7,10 @@ namespace vantrel {
 
 SketchLabels FreshSketchLabels() {
     SketchLabels labels;
-    labels.LblBeamWidth = labels.LblColumnWidth = "Fl. Width =";
-    labels.Labela = labels.Labelb = labels.Labelc = labels.Labelr = "0.0 in.";
-    labels.LabelLength = "0.0 ft.";
-    labels.Labelbeam = labels.Labelcolumn1 = labels.Labelcolumn2 = "W";
+    labels.beamWidth = labels.columnWidth = "Fl. Width =";
+    labels.cutA = labels.cutB = labels.cutC = labels.cutRadius = "0.0 in.";
+    labels.length = "0.0 ft.";
+    labels.beam = labels.leftColumn = labels.rightColumn = "W";
     return labels;
 }
 
@@ -21,17 +21,17 @@ std::string FlangeWidthLabel(const WShape& shape) {
 SketchLabels PresentLabels(const DesignInputs& inputs, const DesignRecord& r,
                            const DesignResults& results) {
     SketchLabels labels;
-    labels.Labelbeam = inputs.Beam;
-    labels.Labelcolumn1 = labels.Labelcolumn2 = inputs.Column;
-    labels.LblBeamWidth = FlangeWidthLabel(r.Beam);
-    labels.LblColumnWidth = FlangeWidthLabel(r.Column);
-    labels.LabelLength = inputs.Length + " ft.";
+    labels.beam = inputs.Beam;
+    labels.leftColumn = labels.rightColumn = inputs.Column;
+    labels.beamWidth = FlangeWidthLabel(r.Beam);
+    labels.columnWidth = FlangeWidthLabel(r.Column);
+    labels.length = inputs.Length + " ft.";
     // No dimension is shown that a failed step may have left as a placeholder.
     if (results.errored) return labels;
-    labels.Labela = CutDimensionText(r, results, CutDimension::A);
-    labels.Labelb = CutDimensionText(r, results, CutDimension::B);
-    labels.Labelc = CutDimensionText(r, results, CutDimension::C);
-    labels.Labelr = RadiusText(r);
+    labels.cutA = CutDimensionText(r, results, CutDimension::A);
+    labels.cutB = CutDimensionText(r, results, CutDimension::B);
+    labels.cutC = CutDimensionText(r, results, CutDimension::C);
+    labels.cutRadius = RadiusText(r);
     return labels;
 }
 

@@ -11,13 +11,13 @@
 namespace vantrel {
 
 struct SketchLabels {
-    std::string LblBeamWidth;  // "Fl. Width = 6.5\""
-    std::string LblColumnWidth;
-    std::string Labelbeam;                       // beam designation
-    std::string Labelcolumn1;                    // column designation, left
-    std::string Labelcolumn2;                    // column designation, right
-    std::string Labela, Labelb, Labelc, Labelr;  // a, b, c and R as the summary shows them
-    std::string LabelLength;                     // length text and " ft."
+    std::string beamWidth;  // "Fl. Width = 6.5\""
+    std::string columnWidth;
+    std::string beam;                         // beam designation
+    std::string leftColumn;                   // column designation, left
+    std::string rightColumn;                  // column designation, right
+    std::string cutA, cutB, cutC, cutRadius;  // a, b, c and R as the summary shows them
+    std::string length;                       // length text and " ft."
 
     bool operator==(const SketchLabels&) const = default;
 };

@@ -49,8 +49,8 @@ TEST_P(ErroredRunTest, LeavesTheGridsOfAFreshWindow) {
         EXPECT_EQ(calc.record().PointLoadLocation[0], std::stof(inputs.PointLoadLocation[0]));
     }
     const SketchLabels& labels = calc.state.labels;
-    EXPECT_EQ(labels.Labela + labels.Labelb + labels.Labelc + labels.Labelr, "");
-    EXPECT_EQ(labels.Labelbeam, inputs.Beam);
+    EXPECT_EQ(labels.cutA + labels.cutB + labels.cutC + labels.cutRadius, "");
+    EXPECT_EQ(labels.beam, inputs.Beam);
 }
 
 INSTANTIATE_TEST_SUITE_P(

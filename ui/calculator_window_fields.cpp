@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "calculator_window.h"
 #include "focus_guard.h"
-#include "form1.h"
-#include "form_loads.h"
+#include "gravity_loads_dialog.h"
 #include "grid_view.h"
 #include "model/field_rules.h"
 #include "model/input_lists.h"
@@ -37,7 +37,7 @@ using RuleOfText = std::function<Refusal(std::string&)>;
 
 }  // namespace
 
-void Form1::FillShapeLists() {
+void CalculatorWindow::FillShapeLists() {
     for (int i = 0; i < kShapeCount; ++i) {
         const QString name =
             QString::fromUtf8(ShapeName(i).data(), static_cast<qsizetype>(ShapeName(i).size()));
@@ -52,7 +52,7 @@ void Form1::FillShapeLists() {
     Fill(cCoefficientList_, CoefficientEntriesC());
 }
 
-void Form1::SetDefaultSelections() {
+void CalculatorWindow::SetDefaultSelections() {
     showingInputs_ = true;
     gradeList_->setCurrentIndex(0);
     aCoefficientList_->setCurrentIndex(10);
@@ -63,19 +63,19 @@ void Form1::SetDefaultSelections() {
     showingInputs_ = false;
 }
 
-void Form1::InitializeView() {
+void CalculatorWindow::InitializeView() {
     SetDefaultSelections();
     // As at start-up: also no green or red left on emptied cells.
     ResetGrids(state_.grids);
     for (ResultGridView* grid : {summaryGrid_, checksGrid_, parametersGrid_}) grid->Refresh();
 }
 
-void Form1::ShowRefusal(const QString& message) {
+void CalculatorWindow::ShowRefusal(const QString& message) {
     prompts_->Message(this, QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok,
                       QMessageBox::Ok);
 }
 
-void Form1::GuardNumericFields() {
+void CalculatorWindow::GuardNumericFields() {
     guard_ = new FocusGuard([this](const QString& message) { ShowRefusal(message); }, this);
     const auto guard = [this](QLineEdit* field, RuleOfText rule, const char* pattern) {
         guard_->Guard(
@@ -115,7 +115,7 @@ void Form1::GuardNumericFields() {
     guard_->SelectOnEntry(descriptionField_);  // checks nothing
 }
 
-void Form1::ConnectEditsToModified() {
+void CalculatorWindow::ConnectEditsToModified() {
     // Any change the user makes to an input is unsaved work.
     for (QLineEdit* field : {lengthField_, heightField_, aOverrideField_, bOverrideField_,
                              cOverrideField_, descriptionField_, axialLoadField_})
@@ -156,7 +156,7 @@ void Form1::ConnectEditsToModified() {
         connect(choice, &QAbstractButton::toggled, this, [this] { UpdateStaleMark(); });
 }
 
-bool Form1::RequiredInputsPresent() {
+bool CalculatorWindow::RequiredInputsPresent() {
     bool present = true;
     const auto missing = [this](const char* message) {
         prompts_->Message(this, QMessageBox::Warning, QString::fromLatin1(kAppTitle),
@@ -173,7 +173,7 @@ bool Form1::RequiredInputsPresent() {
     return present;
 }
 
-int Form1::CheckListTexts(const DesignInputs& inputs) const {
+int CalculatorWindow::CheckListTexts(const DesignInputs& inputs) const {
     const std::pair<const QComboBox*, const std::string*> lists[] = {
         {columnList_, &inputs.Column},  {gradeList_, &inputs.Grade},
         {beamList_, &inputs.Beam},      {aCoefficientList_, &inputs.A},
@@ -183,7 +183,7 @@ int Form1::CheckListTexts(const DesignInputs& inputs) const {
     return 0;
 }
 
-void Form1::ShowInputs(const DesignInputs& inputs) {
+void CalculatorWindow::ShowInputs(const DesignInputs& inputs) {
     showingInputs_ = true;
     const std::pair<QComboBox*, const std::string*> lists[] = {
         {columnList_, &inputs.Column},  {gradeList_, &inputs.Grade},

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 
 #include "aisc358_page.h"
+#include "calculator_window.h"
 #include "connection_sketch.h"
-#include "form1.h"
-#include "form_loads.h"
+#include "gravity_loads_dialog.h"
 #include "grid_view.h"
 #include "model/shape_table.h"
 #include "prompts.h"
@@ -34,7 +34,7 @@ class MessageBoxSink final : public ErrorSink {
 
 }  // namespace
 
-DesignInputs Form1::CurrentInputs() {
+DesignInputs CalculatorWindow::CurrentInputs() {
     DesignInputs inputs;
     inputs.Column = columnList_->currentText().toStdString();
     inputs.Grade = gradeList_->currentText().toStdString();
@@ -56,18 +56,18 @@ DesignInputs Form1::CurrentInputs() {
     return inputs;
 }
 
-void Form1::CalculateCommand() {
+void CalculatorWindow::CalculateCommand() {
     if (RequiredInputsPresent()) RunCalculate();
 }
 
-bool Form1::CalculateForReport() {
+bool CalculatorWindow::CalculateForReport() {
     const bool modified = Modified();
     const bool calculated = RequiredInputsPresent() && RunCalculate();
     SetModified(modified);
     return calculated;
 }
 
-bool Form1::RunCalculate() {
+bool CalculatorWindow::RunCalculate() {
     bool reported = false;
     MessageBoxSink sink(
         [this, &reported](const ChainError& error) {
@@ -88,22 +88,22 @@ bool Form1::RunCalculate() {
 // bring up to date: a shown result is recalculated at once, as if Calculate
 // had been pressed. Before a calculation, or after one that failed, the
 // choice only waits for the next one.
-void Form1::ColumnAboveToggled() {
+void CalculatorWindow::ColumnAboveToggled() {
     if (showingInputs_) return;
     SetModified(true);
     if (resultsShown_) CalculateCommand();
 }
 
-void Form1::ReportChainError(const ChainError& error) {
+void CalculatorWindow::ReportChainError(const ChainError& error) {
     prompts_->Message(this, QMessageBox::Critical, QString::fromStdString(ErrorTitle(error)),
                       QString::fromStdString(ErrorPrompt(error)), QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void Form1::ResetSketchLabels() {
+void CalculatorWindow::ResetSketchLabels() {
     state_.labels = FreshSketchLabels();
 }
 
-void Form1::ShowResults() {
+void CalculatorWindow::ShowResults() {
     for (ResultGridView* grid : {summaryGrid_, checksGrid_, parametersGrid_}) grid->Refresh();
     ShowFlangeWidths();
     sketch_->SetLabels(state_.labels);
@@ -112,7 +112,7 @@ void Form1::ShowResults() {
 }
 
 // A property of the chosen shape, not a result: it follows the list at once.
-void Form1::ShowFlangeWidths() {
+void CalculatorWindow::ShowFlangeWidths() {
     for (const auto& [list, label] :
          {std::pair{beamList_, beamWidthLabel_}, std::pair{columnList_, columnWidthLabel_}}) {
         const std::string name = list->currentText().toStdString();
@@ -122,7 +122,7 @@ void Form1::ShowFlangeWidths() {
     }
 }
 
-void Form1::UpdateStaleMark() {
+void CalculatorWindow::UpdateStaleMark() {
     bool stale = false;
     if (resultsShown_) {
         DesignInputs now = CurrentInputs();

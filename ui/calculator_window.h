@@ -26,16 +26,16 @@ namespace vantrel {
 class Aisc358Page;
 class ConnectionSketch;
 class FocusGuard;
-class FormLoads;
+class GravityLoadsDialog;
 class Prompts;
 class ResultGridView;
 
-class Form1 : public QMainWindow {
+class CalculatorWindow : public QMainWindow {
     Q_OBJECT
   public:
     // nullptr: real message boxes and file dialogs.
-    explicit Form1(Prompts* prompts = nullptr, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit CalculatorWindow(Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
 
     // Opens a project file (a path shorter than 4 characters asks for one),
     // shows its inputs, calculates and clears Modified. False on cancel or
@@ -77,7 +77,7 @@ class Form1 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Building (form1_layout.cpp).
+    // Building (calculator_window_layout.cpp).
     void BuildControls();
     QGroupBox* BuildFrameInformation();
     QGroupBox* BuildBeamInformation();
@@ -87,7 +87,7 @@ class Form1 : public QMainWindow {
     void BuildMenus();
     void BuildToolbar();
 
-    // Fields and lists (form1_fields.cpp).
+    // Fields and lists (calculator_window_fields.cpp).
     void FillShapeLists();
     void InitializeView();
     void SetDefaultSelections();
@@ -98,14 +98,14 @@ class Form1 : public QMainWindow {
     int CheckListTexts(const DesignInputs& inputs) const;
     void ShowRefusal(const QString& message);
 
-    // Documents (form1_document.cpp).
+    // Documents (calculator_window_document.cpp).
     bool SavePrompt(const QString& title);
     bool OpenPath(const std::string& nativePath);
     bool SaveFile(const std::string& nativePath);
     void SetTitle(const char* prefix);
     void SetCurrentFileName(const std::string& nativePath);
 
-    // Calculation and results (form1_calculate.cpp).
+    // Calculation and results (calculator_window_calculate.cpp).
     // Runs the chain on the current inputs; false when it reported an error.
     bool RunCalculate();
     void ColumnAboveToggled();
@@ -123,13 +123,13 @@ class Form1 : public QMainWindow {
     void ResetSketchLabels();
     void ReportChainError(const ChainError& error);
 
-    // The loads dialog (form1_loads.cpp).
-    FormLoads& EnsureLoads();
+    // The loads dialog (calculator_window_loads.cpp).
+    GravityLoadsDialog& EnsureLoads();
     void DiscardLoads();
 
     void SetModified(bool modified) { modified_ = modified; }
 
-    // Reports (form1_report.cpp).
+    // Reports (calculator_window_report.cpp).
     void ShowReportFailure(int number, const QString& description);
 
     std::unique_ptr<Prompts> ownedPrompts_;
@@ -142,7 +142,7 @@ class Form1 : public QMainWindow {
     QString currentFileName_;
     QString documentName_;
     FocusGuard* guard_ = nullptr;
-    QPointer<FormLoads> loads_;
+    QPointer<GravityLoadsDialog> loads_;
     // The loads' texts (only the load members are used): a new design's, an
     // opened file's, or what the loads dialog's OK left.
     DesignInputs loadTexts_ = NewDesignInputs();

@@ -1,4 +1,4 @@
-#include "form_loads.h"
+#include "gravity_loads_dialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -26,16 +26,16 @@ const char* PatternOf(bool location) {
 
 }  // namespace
 
-const std::array<FormLoads::Kind, 5> FormLoads::kKinds = {{
-    {&FormLoads::distributedDeadFields_, &DesignInputs::DistDL, false},
-    {&FormLoads::distributedLiveFields_, &DesignInputs::DistLL, false},
-    {&FormLoads::pointDeadFields_, &DesignInputs::PointDL, false},
-    {&FormLoads::pointLiveFields_, &DesignInputs::PointLL, false},
-    {&FormLoads::pointLocationFields_, &DesignInputs::PointLoadLocation, true},
+const std::array<GravityLoadsDialog::Kind, 5> GravityLoadsDialog::kKinds = {{
+    {&GravityLoadsDialog::distributedDeadFields_, &DesignInputs::DistDL, false},
+    {&GravityLoadsDialog::distributedLiveFields_, &DesignInputs::DistLL, false},
+    {&GravityLoadsDialog::pointDeadFields_, &DesignInputs::PointDL, false},
+    {&GravityLoadsDialog::pointLiveFields_, &DesignInputs::PointLL, false},
+    {&GravityLoadsDialog::pointLocationFields_, &DesignInputs::PointLoadLocation, true},
 }};
 
-FormLoads::FormLoads(const DesignInputs& loads, Prompts& prompts,
-                     std::function<QString()> lengthText, QWidget* parent)
+GravityLoadsDialog::GravityLoadsDialog(const DesignInputs& loads, Prompts& prompts,
+                                       std::function<QString()> lengthText, QWidget* parent)
     : QDialog(parent),
       prompts_(prompts),
       lengthText_(std::move(lengthText)),
@@ -50,7 +50,7 @@ FormLoads::FormLoads(const DesignInputs& loads, Prompts& prompts,
     GuardFields();
 }
 
-void FormLoads::BuildFields() {
+void GravityLoadsDialog::BuildFields() {
     const auto build = [this](Fields& fields, const char* name) {
         for (size_t n = 0; n < kLoads; ++n) {
             auto* field = new QLineEdit(this);
@@ -59,7 +59,7 @@ void FormLoads::BuildFields() {
             field->setMaximumWidth(110);
             // Every text a project file can hold, not Qt's default 32767.
             field->setMaxLength(static_cast<int>(kMaxValueBytes));
-            connect(field, &QLineEdit::textChanged, this, &FormLoads::Edited);
+            connect(field, &QLineEdit::textChanged, this, &GravityLoadsDialog::Edited);
             fields[n] = field;
         }
     };
@@ -70,7 +70,7 @@ void FormLoads::BuildFields() {
     build(pointLocationFields_, "pointLocation");
 }
 
-void FormLoads::BuildLayout() {
+void GravityLoadsDialog::BuildLayout() {
     const auto heading = [this](const QString& text) {
         auto* label = new QLabel(text, this);
         label->setAlignment(Qt::AlignCenter);
@@ -121,8 +121,8 @@ void FormLoads::BuildLayout() {
     cancel->setObjectName(QStringLiteral("cancelButton"));
     // Enter presses OK (or the button that has the focus), Esc Cancel.
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FormLoads::accept);
-    connect(cancel, &QPushButton::clicked, this, &FormLoads::reject);
+    connect(ok, &QPushButton::clicked, this, &GravityLoadsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &GravityLoadsDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -152,7 +152,7 @@ void FormLoads::BuildLayout() {
     chain(cancel);
 }
 
-std::optional<QString> FormLoads::Check(bool location, QLineEdit& field) const {
+std::optional<QString> GravityLoadsDialog::Check(bool location, QLineEdit& field) const {
     std::string text = field.text().toStdString();
     const Refusal refusal =
         location ? CheckLocationText(text, lengthText_().toStdString()) : CheckLoadText(text);
@@ -161,7 +161,7 @@ std::optional<QString> FormLoads::Check(bool location, QLineEdit& field) const {
     return std::nullopt;
 }
 
-void FormLoads::GuardFields() {
+void GravityLoadsDialog::GuardFields() {
     for (const Kind& kind : kKinds) {
         const bool location = kind.location;
         for (QLineEdit* field : this->*kind.fields) {
@@ -175,24 +175,24 @@ void FormLoads::GuardFields() {
     }
 }
 
-void FormLoads::CopyTo(DesignInputs& inputs) const {
+void GravityLoadsDialog::CopyTo(DesignInputs& inputs) const {
     for (const Kind& kind : kKinds)
         for (size_t n = 0; n < kLoads; ++n)
             (inputs.*kind.texts)[n] = (this->*kind.fields)[n]->text().toStdString();
 }
 
-void FormLoads::CopyFrom(const DesignInputs& inputs) {
+void GravityLoadsDialog::CopyFrom(const DesignInputs& inputs) {
     for (const Kind& kind : kKinds)
         for (size_t n = 0; n < kLoads; ++n)
             (this->*kind.fields)[n]->setText(QString::fromStdString((inputs.*kind.texts)[n]));
 }
 
-void FormLoads::ShowRefusal(const QString& message) {
+void GravityLoadsDialog::ShowRefusal(const QString& message) {
     prompts_.Message(this, QMessageBox::Warning, QString::fromLatin1(kCaption), message,
                      QMessageBox::Ok, QMessageBox::Ok);
 }
 
-void FormLoads::accept() {
+void GravityLoadsDialog::accept() {
     if (!guard_->ReleaseFocus()) return;
     // A text that a project file put in has never been checked; refuse it
     // here rather than store something that is not a load.

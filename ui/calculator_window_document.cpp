@@ -2,9 +2,9 @@
 // project file operations behind them.
 #include <QFile>
 
+#include "calculator_window.h"
 #include "files/project_file.h"
-#include "form1.h"
-#include "form_loads.h"
+#include "gravity_loads_dialog.h"
 #include "prompts.h"
 #include "window_texts.h"
 
@@ -28,11 +28,11 @@ bool AsksForFile(const std::string& nativePath) {
 
 }  // namespace
 
-void Form1::SetTitle(const char* prefix) {
+void CalculatorWindow::SetTitle(const char* prefix) {
     setWindowTitle(QString::fromLatin1(prefix) + documentName_);
 }
 
-void Form1::SetCurrentFileName(const std::string& nativePath) {
+void CalculatorWindow::SetCurrentFileName(const std::string& nativePath) {
     currentFilePath_ = nativePath;
     currentFileName_ = nativePath.empty() ? QString() : ShownPath(nativePath);
     documentName_ = DocumentNameOf(currentFileName_);
@@ -40,7 +40,7 @@ void Form1::SetCurrentFileName(const std::string& nativePath) {
 
 // Asks whether to save a modified design. False abandons the command: the
 // user chose Cancel, or chose Yes and the design was not saved after all.
-bool Form1::SavePrompt(const QString& title) {
+bool CalculatorWindow::SavePrompt(const QString& title) {
     if (!Modified()) return true;
     const QMessageBox::StandardButton answer = prompts_->Message(
         this, QMessageBox::Question, title,
@@ -54,7 +54,7 @@ bool Form1::SavePrompt(const QString& title) {
     return true;
 }
 
-bool Form1::SaveFile(const std::string& nativePath) {
+bool CalculatorWindow::SaveFile(const std::string& nativePath) {
     std::string target = nativePath;
     if (AsksForFile(target)) {
         const QString chosen =
@@ -76,11 +76,11 @@ bool Form1::SaveFile(const std::string& nativePath) {
     return true;
 }
 
-bool Form1::OpenFile(const QString& path) {
+bool CalculatorWindow::OpenFile(const QString& path) {
     return OpenNativeFile(FileSystemPath(path));
 }
 
-bool Form1::OpenNativeFile(const std::string& nativePath) {
+bool CalculatorWindow::OpenNativeFile(const std::string& nativePath) {
     if (!AsksForFile(nativePath)) return OpenPath(nativePath);
     const QString chosen = prompts_->OpenFileName(this, QString::fromLatin1(kOpenDialogTitle),
                                                   QtFileFilter(QString::fromLatin1(kOpenFilter)));
@@ -88,7 +88,7 @@ bool Form1::OpenNativeFile(const std::string& nativePath) {
     return OpenPath(FileSystemPath(chosen));
 }
 
-bool Form1::OpenPath(const std::string& source) {
+bool CalculatorWindow::OpenPath(const std::string& source) {
     // The whole file is read and checked before any control changes.
     const ProjectReadResult read = ReadProjectFile(source);
     const int error = read.ok() ? CheckListTexts(read.inputs) : read.error;
@@ -106,7 +106,7 @@ bool Form1::OpenPath(const std::string& source) {
     return true;
 }
 
-void Form1::NewCommand() {
+void CalculatorWindow::NewCommand() {
     if (!SavePrompt(QString::fromLatin1(kNewFileConfirmation))) return;
     ClearValues(state_.record);
     state_.aisc358 = {};
@@ -119,7 +119,7 @@ void Form1::NewCommand() {
     SetTitle(kTitleOneBlank);
 }
 
-void Form1::OpenCommand() {
+void CalculatorWindow::OpenCommand() {
     if (!SavePrompt(QString::fromLatin1(kOpenFileConfirmation))) return;
     if (!OpenNativeFile({})) return;
     SetTitle(kTitleOneBlank);
@@ -127,11 +127,11 @@ void Form1::OpenCommand() {
     SetModified(false);
 }
 
-void Form1::SaveCommand() {
+void CalculatorWindow::SaveCommand() {
     if (SaveFile(currentFilePath_)) SetTitle(kTitleNoBlank);
 }
 
-void Form1::SaveAsCommand() {
+void CalculatorWindow::SaveAsCommand() {
     if (SaveFile({})) SetTitle(kTitleOneBlank);
 }
 

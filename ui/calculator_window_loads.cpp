@@ -1,15 +1,15 @@
 // The loads dialog's life: it exists from its first use until OK or Cancel.
 #include <QLineEdit>
 
-#include "form1.h"
-#include "form_loads.h"
+#include "calculator_window.h"
+#include "gravity_loads_dialog.h"
 #include "prompts.h"
 
 namespace vantrel {
 
-FormLoads& Form1::EnsureLoads() {
+GravityLoadsDialog& CalculatorWindow::EnsureLoads() {
     if (!loads_) {
-        loads_ = new FormLoads(
+        loads_ = new GravityLoadsDialog(
             loadTexts_, *prompts_, [this] { return lengthField_->text(); }, this);
         connect(loads_, &QDialog::finished, this, [this](int result) {
             if (result == QDialog::Accepted) {
@@ -19,21 +19,21 @@ FormLoads& Form1::EnsureLoads() {
             DiscardLoads();
             UpdateStaleMark();  // the window's load texts now
         });
-        connect(loads_, &FormLoads::Edited, this, [this] { UpdateStaleMark(); });
+        connect(loads_, &GravityLoadsDialog::Edited, this, [this] { UpdateStaleMark(); });
     }
     return *loads_;
 }
 
-void Form1::DiscardLoads() {
+void CalculatorWindow::DiscardLoads() {
     if (!loads_) return;
-    FormLoads* dialog = loads_;
+    GravityLoadsDialog* dialog = loads_;
     loads_ = nullptr;
     dialog->disconnect(this);
     dialog->hide();
     dialog->deleteLater();
 }
 
-void Form1::GravityLoadsCommand() {
+void CalculatorWindow::GravityLoadsCommand() {
     prompts_->ShowDialog(EnsureLoads());
 }
 

@@ -19,9 +19,9 @@
 #include <functional>
 
 #include "aisc358_page.h"
+#include "calculator_window.h"
 #include "connection_sketch.h"
 #include "files/project_file.h"
-#include "form1.h"
 #include "grid_view.h"
 
 namespace vantrel {
@@ -56,7 +56,7 @@ QIcon ThemeIcon(const char* themeName, const char* bundled) {
 
 }  // namespace
 
-void Form1::BuildControls() {
+void CalculatorWindow::BuildControls() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
 
@@ -108,7 +108,7 @@ void Form1::BuildControls() {
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-QGroupBox* Form1::BuildFrameInformation() {
+QGroupBox* CalculatorWindow::BuildFrameInformation() {
     auto* frameGroup = Named<QGroupBox>("frameGroup", QStringLiteral("Frame Information"));
     auto* lengthLabel = Named<QLabel>("lengthLabel", QStringLiteral("Length (ft)"), frameGroup);
     lengthField_ = NumericField("lengthField", QStringLiteral("15.00"), frameGroup);
@@ -139,7 +139,7 @@ QGroupBox* Form1::BuildFrameInformation() {
     return frameGroup;
 }
 
-QGroupBox* Form1::BuildBeamInformation() {
+QGroupBox* CalculatorWindow::BuildBeamInformation() {
     auto* beamGroup = Named<QGroupBox>("beamGroup", QStringLiteral("Beam Information"));
     beamList_ = Named<QComboBox>("beamList", beamGroup);
     beamList_->setMaxVisibleItems(20);
@@ -176,7 +176,7 @@ QGroupBox* Form1::BuildBeamInformation() {
     return beamGroup;
 }
 
-QGroupBox* Form1::BuildColumnSize() {
+QGroupBox* CalculatorWindow::BuildColumnSize() {
     auto* columnGroup = Named<QGroupBox>("columnGroup", QStringLiteral("Column Size"));
     columnList_ = Named<QComboBox>("columnList", columnGroup);
     columnList_->setMaxVisibleItems(20);
@@ -200,7 +200,7 @@ QGroupBox* Form1::BuildColumnSize() {
     return columnGroup;
 }
 
-QGroupBox* Form1::BuildSteelGrade() {
+QGroupBox* CalculatorWindow::BuildSteelGrade() {
     auto* gradeGroup = Named<QGroupBox>("gradeGroup", QStringLiteral("Steel Grade"));
     gradeList_ = Named<QComboBox>("gradeList", gradeGroup);
     auto* box = new QVBoxLayout(gradeGroup);
@@ -208,7 +208,7 @@ QGroupBox* Form1::BuildSteelGrade() {
     return gradeGroup;
 }
 
-QTabWidget* Form1::BuildResultPages() {
+QTabWidget* CalculatorWindow::BuildResultPages() {
     resultPages_ = Named<QTabWidget>("resultPages", this);
     summaryGrid_ = new ResultGridView(state_.grids.summary, kSummaryView, resultPages_);
     summaryGrid_->setObjectName(QStringLiteral("summaryGrid"));
@@ -242,7 +242,7 @@ QTabWidget* Form1::BuildResultPages() {
     return resultPages_;
 }
 
-void Form1::BuildMenus() {
+void CalculatorWindow::BuildMenus() {
     const auto add = [this](QMenu* menu, const char* name, const QString& caption,
                             const QKeySequence& key, std::function<void()> command) {
         QAction* action = menu->addAction(caption);
@@ -283,35 +283,36 @@ void Form1::BuildMenus() {
         [this] { AboutCommand(); });
 }
 
-void Form1::BuildToolbar() {
+void CalculatorWindow::BuildToolbar() {
     QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar"));
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(24, 24));
     const auto button = [this](const char* name, const QIcon& icon, const QString& text,
-                               const QString& tip, void (Form1::*command)()) {
+                               const QString& tip, void (CalculatorWindow::*command)()) {
         auto* action = new QAction(icon, text, this);
         action->setObjectName(QLatin1String(name));
         action->setToolTip(tip);
         connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
         return action;
     };
-    toolbar->addAction(
-        button("toolbarNew", ThemeIcon("document-new", "new.svg"), QStringLiteral("New"),
-               QStringLiteral("Start a New Reduced Beam Section File"), &Form1::NewCommand));
+    toolbar->addAction(button(
+        "toolbarNew", ThemeIcon("document-new", "new.svg"), QStringLiteral("New"),
+        QStringLiteral("Start a New Reduced Beam Section File"), &CalculatorWindow::NewCommand));
     toolbar->addAction(
         button("toolbarOpen", ThemeIcon("document-open", "open.svg"), QStringLiteral("Open"),
-               QStringLiteral("Open a Reduced Beam Section File"), &Form1::OpenCommand));
+               QStringLiteral("Open a Reduced Beam Section File"), &CalculatorWindow::OpenCommand));
 
     QAction* save =
         button("toolbarSave", ThemeIcon("document-save", "save.svg"), QStringLiteral("Save"),
-               QStringLiteral("Save the current Reduced Beam Section Data"), &Form1::SaveCommand);
+               QStringLiteral("Save the current Reduced Beam Section Data"),
+               &CalculatorWindow::SaveCommand);
     auto* saveMenu = new QMenu(this);
     saveMenu->setObjectName(QStringLiteral("toolbarSaveMenu"));
     saveMenu->addAction(button("toolbarSaveMenuSave", QIcon(), QStringLiteral("&Save"),
-                               QStringLiteral("Save"), &Form1::SaveCommand));
+                               QStringLiteral("Save"), &CalculatorWindow::SaveCommand));
     saveMenu->addAction(button("toolbarSaveMenuSaveAs", QIcon(), QStringLiteral("Save &As..."),
-                               QStringLiteral("Save As..."), &Form1::SaveAsCommand));
+                               QStringLiteral("Save As..."), &CalculatorWindow::SaveAsCommand));
     auto* saveButton = new QToolButton(toolbar);
     saveButton->setObjectName(QStringLiteral("toolbarSaveButton"));
     saveButton->setDefaultAction(save);
@@ -320,13 +321,13 @@ void Form1::BuildToolbar() {
     toolbar->addWidget(saveButton);
 
     toolbar->addSeparator();
-    toolbar->addAction(
-        button("toolbarPrint", ThemeIcon("document-print", "print.svg"), QStringLiteral("Print"),
-               QStringLiteral("Print Reduced Beam Section Report"), &Form1::PrintCommand));
+    toolbar->addAction(button(
+        "toolbarPrint", ThemeIcon("document-print", "print.svg"), QStringLiteral("Print"),
+        QStringLiteral("Print Reduced Beam Section Report"), &CalculatorWindow::PrintCommand));
     toolbar->addSeparator();
     toolbar->addAction(button("toolbarHelp", ThemeIcon("help-contents", "help.svg"),
                               QStringLiteral("Help"), QStringLiteral("Help"),
-                              &Form1::ContentsCommand));
+                              &CalculatorWindow::ContentsCommand));
 }
 
 }  // namespace vantrel

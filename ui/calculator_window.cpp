@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "calculator_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "focus_guard.h"
-#include "form_loads.h"
+#include "gravity_loads_dialog.h"
 #include "help_dialogs.h"
 #include "prompts.h"
 #include "window_texts.h"
@@ -21,11 +21,11 @@ QString DocumentNameOf(const QString& path) {
     return path.mid(slash + 1);
 }
 
-Form1::Form1(Prompts* prompts, QWidget* parent)
+CalculatorWindow::CalculatorWindow(Prompts* prompts, QWidget* parent)
     : QMainWindow(parent),
       ownedPrompts_(prompts == nullptr ? std::make_unique<DesktopPrompts>() : nullptr),
       prompts_(prompts == nullptr ? ownedPrompts_.get() : prompts) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("calculatorWindow"));
     ResetSketchLabels();
 
     BuildControls();
@@ -44,31 +44,31 @@ Form1::Form1(Prompts* prompts, QWidget* parent)
     CentreOnScreen(*this);
 }
 
-Form1::~Form1() = default;
+CalculatorWindow::~CalculatorWindow() = default;
 
-void Form1::BringToFront() {
+void CalculatorWindow::BringToFront() {
     if (isMinimized()) showNormal();
     show();
     raise();
     activateWindow();
 }
 
-void Form1::ShowTitleAsLoaded() {
+void CalculatorWindow::ShowTitleAsLoaded() {
     documentName_ = DocumentNameOf(currentFileName_);
     SetTitle(kTitleAtLoad);
 }
 
-void Form1::ContentsCommand() {
-    auto* help = new FrmHelp(*prompts_, QCoreApplication::applicationDirPath(), this);
+void CalculatorWindow::ContentsCommand() {
+    auto* help = new HelpDialog(*prompts_, QCoreApplication::applicationDirPath(), this);
     prompts_->ShowDialog(*help);
 }
 
-void Form1::AboutCommand() {
-    auto* about = new FrmAbout(*prompts_, this);
+void CalculatorWindow::AboutCommand() {
+    auto* about = new AboutDialog(*prompts_, this);
     prompts_->ShowDialog(*about);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
     if (!SavePrompt(QString::fromLatin1(kNewFileConfirmation))) {
         event->ignore();
         return;

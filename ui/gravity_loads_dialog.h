@@ -20,13 +20,13 @@ namespace vantrel {
 class FocusGuard;
 class Prompts;
 
-class FormLoads final : public QDialog {
+class GravityLoadsDialog final : public QDialog {
     Q_OBJECT
   public:
     // The fields show the load texts of loads; lengthText gives the main
     // window's current length text, the limit of the point-load locations.
-    FormLoads(const DesignInputs& loads, Prompts& prompts, std::function<QString()> lengthText,
-              QWidget* parent = nullptr);
+    GravityLoadsDialog(const DesignInputs& loads, Prompts& prompts,
+                       std::function<QString()> lengthText, QWidget* parent = nullptr);
 
     // The field texts as the loads of the inputs, and back.
     void CopyTo(DesignInputs& inputs) const;
@@ -42,7 +42,7 @@ class FormLoads final : public QDialog {
     using Fields = std::array<QLineEdit*, kLoadCount>;
     // One kind of load: its fields and its texts in the inputs.
     struct Kind {
-        Fields FormLoads::*fields;
+        Fields GravityLoadsDialog::*fields;
         LoadTexts DesignInputs::*texts;
         bool location;
     };

@@ -27,7 +27,7 @@ enum class Answer { Yes, YesThenCancel, YesThenFailure, No, Cancel };
 enum class Edit { Length, ShortLength, BeamList, FrameType, Load, Description };
 enum class Then { SetBack, ColumnAbove, Calculate };
 
-class Form1Test : public QObject, WindowFixture {
+class CalculatorWindowTest : public QObject, WindowFixture {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> dir_;  // new for every test function
 
@@ -108,7 +108,7 @@ class Form1Test : public QObject, WindowFixture {
             QCOMPARE(window_->Modified(), !saved);
             QCOMPARE(Find("descriptionField")->text(), QStringLiteral("unsaved"));
         }
-        if (closed) window_.reset(new Form1(&prompts_));
+        if (closed) window_.reset(new CalculatorWindow(&prompts_));
     }
 
     // Open shows every input and what the core calculates of them; New then
@@ -353,5 +353,5 @@ class Form1Test : public QObject, WindowFixture {
 
 }  // namespace vantrel::test
 
-QTEST_MAIN(vantrel::test::Form1Test)
-#include "test_form1.moc"
+QTEST_MAIN(vantrel::test::CalculatorWindowTest)
+#include "test_calculator_window.moc"

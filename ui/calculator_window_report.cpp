@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "calculator_window.h"
 #include "find_designs_dialog.h"
-#include "form1.h"
 #include "prompts.h"
 #include "report/report_pdf.h"
 
@@ -20,7 +20,7 @@ constexpr const char* kPdfFilter = "PDF File (*.pdf)|*.pdf";
 
 // Prints the report of the current inputs, calculated afresh, so that it
 // never shows results of other inputs. Cancel in the print dialog is silent.
-void Form1::PrintCommand() {
+void CalculatorWindow::PrintCommand() {
     if (!CalculateForReport()) return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Reduced Beam Section Connection"));
@@ -32,7 +32,7 @@ void Form1::PrintCommand() {
 }
 
 // The same pages as a PDF file, for engineers without a printer at hand.
-void Form1::ExportPdfCommand() {
+void CalculatorWindow::ExportPdfCommand() {
     if (!CalculateForReport()) return;
     QString path = prompts_->SaveFileName(this, QString::fromLatin1(kExportDialogTitle),
                                           QtFileFilter(QString::fromLatin1(kPdfFilter)));
@@ -44,7 +44,7 @@ void Form1::ExportPdfCommand() {
     if (!result.ok()) ShowReportFailure(result.number, QString::fromStdString(result.description));
 }
 
-void Form1::ShowReportFailure(int number, const QString& description) {
+void CalculatorWindow::ShowReportFailure(int number, const QString& description) {
     prompts_->Message(this, QMessageBox::Warning, QStringLiteral("Error: %1").arg(number),
                       QStringLiteral("Unable to print report. ") + description, QMessageBox::Ok,
                       QMessageBox::Ok);
@@ -52,7 +52,7 @@ void Form1::ShowReportFailure(int number, const QString& description) {
 
 // Lists every pair that passes with the other inputs as they stand; choosing
 // one puts it into the lists and calculates.
-void Form1::FindDesignsCommand() {
+void CalculatorWindow::FindDesignsCommand() {
     auto* dialog = new FindDesignsDialog(CurrentInputs(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->Search();
