@@ -28,9 +28,7 @@ const Command kCommands[] = {
      "--code is both unless given: a pair must pass FEMA 350 and AISC 358-16 (FEMA 350 alone\n"
      "does not check the beam under gravity load).\n"},
     {"save", SaveCommand, "save OUT.vtl [FILE.vtl] [--set NAME=TEXT]..."},
-#ifdef VANTREL_HAVE_REPORT
     {"report", ReportCommand, "report [FILE.vtl] [--set NAME=TEXT]... -o OUT.pdf"},
-#endif
 };
 
 constexpr const char* kInputNames =

@@ -20,7 +20,6 @@ TEST(CommandTest, HelpVersionAndUsageErrors) {
                 {{"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
                 {{"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
                 {{}, kExitUsage, "Usage: vantrel-cli"},
-                // The usage that follows names report only where it is built.
                 {{"draw"}, kExitUsage, "vantrel-cli: unknown command 'draw'\nUsage: "},
                 {{"--verbose"}, kExitUsage, "vantrel-cli: unknown option '--verbose'\nUsage: "}};
     for (const auto& [args, status, begins] : rows) {
