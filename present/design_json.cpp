@@ -24,21 +24,29 @@ std::string HexColour(Rgb colour) {
     return text;
 }
 
+// Built member by member: a grid has hundreds of cells, and an initializer
+// list would copy each of them.
 Json GridJson(const ResultGrid& grid) {
-    Json rows = Json::array();
+    Json::array_t rows;
+    rows.reserve(static_cast<size_t>(grid.RowCount()));
     for (int r = 0; r < grid.RowCount(); ++r) {
-        Json row = Json::array();
+        Json::array_t row;
+        row.reserve(static_cast<size_t>(grid.ColumnCount()));
         for (int c = 0; c < grid.ColumnCount(); ++c) {
             const GridCell& cell = grid.Cell(r, c);
-            row.push_back(Json{{"text", cell.text}, {"color", HexColour(cell.color)}});
+            Json::object_t object;
+            object.reserve(2);
+            object.emplace_back("text", cell.text);
+            object.emplace_back("color", HexColour(cell.color));
+            row.emplace_back(std::move(object));
         }
-        rows.push_back(std::move(row));
+        rows.emplace_back(std::move(row));
     }
-    return rows;
+    return Json(std::move(rows));
 }
 
 Json RecordJson(const DesignRecord& r) {
-    Json j;
+    Json j = JsonObject(64);
     j["Beam"] = ShapeJson(r.Beam);
     j["Column"] = ShapeJson(r.Column);
     const std::pair<const char*, float> values[] = {{"Srbs", r.Srbs}, {"Zrbs", r.Zrbs}};
@@ -68,31 +76,38 @@ Json RecordJson(const DesignRecord& r) {
 
 Json Aisc358Json(const std::optional<current::Aisc358Result>& result) {
     if (!result) return nullptr;
-    Json items = Json::array();
-    for (const current::Item& item : result->items)
-        items.push_back(Json{{"id", item.id},
-                             {"value", JsonOf(item.value)},
-                             {"min", JsonOf(item.min)},
-                             {"max", JsonOf(item.max)},
-                             {"ratio", JsonOf(item.ratio)},
-                             {"status", current::StatusText(item.status)},
-                             {"unit", item.unit}});
-    return Json{{"basis", kAisc358Basis},
-                {"system", result->system == current::SeismicSystem::SMF ? "SMF" : "IMF"},
-                {"pass", result->pass},
-                {"sumMpc", result->sumMpc},
-                {"sumMpb", result->sumMpb},
-                {"items", std::move(items)}};
+    Json::array_t items;
+    items.reserve(result->items.size());
+    for (const current::Item& item : result->items) {
+        Json& json = items.emplace_back(JsonObject(7));
+        json["id"] = item.id;
+        json["value"] = JsonOf(item.value);
+        json["min"] = JsonOf(item.min);
+        json["max"] = JsonOf(item.max);
+        json["ratio"] = JsonOf(item.ratio);
+        json["status"] = current::StatusText(item.status);
+        json["unit"] = item.unit;
+    }
+    Json json = JsonObject(6);
+    json["basis"] = kAisc358Basis;
+    json["system"] = result->system == current::SeismicSystem::SMF ? "SMF" : "IMF";
+    json["pass"] = result->pass;
+    json["sumMpc"] = result->sumMpc;
+    json["sumMpb"] = result->sumMpb;
+    json["items"] = std::move(items);
+    return json;
 }
 
 }  // namespace
 
 Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors, bool modified) {
-    Json j;
+    Json j = JsonObject(8);
     j["record"] = RecordJson(state.record);
-    j["grids"] = Json{{"summary", GridJson(state.grids.summary)},
-                      {"checks", GridJson(state.grids.checks)},
-                      {"parameters", GridJson(state.grids.parameters)}};
+    // Assigned one by one: an initializer list would copy the grids.
+    Json& grids = j["grids"] = JsonObject(3);
+    grids["summary"] = GridJson(state.grids.summary);
+    grids["checks"] = GridJson(state.grids.checks);
+    grids["parameters"] = GridJson(state.grids.parameters);
     const SketchLabels& l = state.labels;
     j["labels"] = Json{{"LblBeamWidth", l.beamWidth},
                        {"LblColumnWidth", l.columnWidth},

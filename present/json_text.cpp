@@ -1,5 +1,6 @@
 #include "json_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/number_text.h"
@@ -8,6 +9,21 @@ namespace vantrel {
 namespace {
 
 void Write(const Json& value, JsonLayout layout, int depth, std::string& out);
+
+// A JSON string as nlohmann writes it; most texts need no escape and are
+// copied as they are.
+void WriteString(const std::string& text, std::string& out) {
+    const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '"' && c != '\\';
+    });
+    if (!plain) {
+        out += Json(text).dump();
+        return;
+    }
+    out += '"';
+    out += text;
+    out += '"';
+}
 
 // Before a member or element: a line of its own in the indented layout.
 void Break(JsonLayout layout, int depth, bool first, std::string& out) {
@@ -37,7 +53,7 @@ void WriteObject(const Json& object, JsonLayout layout, int depth, std::string& 
     for (auto member = object.begin(); member != object.end(); ++member) {
         Break(layout, depth + 1, first, out);
         first = false;
-        out += Json(member.key()).dump();
+        WriteString(member.key(), out);
         out += ": ";
         Write(member.value(), layout, depth + 1, out);
     }
@@ -77,9 +93,13 @@ void Write(const Json& value, JsonLayout layout, int depth, std::string& out) {
             out += NumberText(value.get<double>());
             break;
         case Json::value_t::string:
+            WriteString(value.get_ref<const std::string&>(), out);
+            break;
         case Json::value_t::boolean:
+            out += value.get<bool>() ? "true" : "false";
+            break;
         case Json::value_t::null:
-            out += value.dump();
+            out += "null";
             break;
         default:
             out += "null";  // no other kind is ever built

@@ -6,6 +6,7 @@
 // is absent or not finite is null (an empty CSV field), so no NaN or infinity
 // ever reaches the output.
 
+#include <cstddef>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -26,6 +27,14 @@ std::string NumberText(std::optional<double> value);
 
 // A number as a CSV field: empty when absent or not finite.
 std::string CsvNumber(std::optional<double> value);
+
+// An empty object with room for `members` members. An ordered object keeps
+// its members in a vector whose growth copies them, large values and all.
+inline Json JsonObject(size_t members) {
+    Json object = Json::object();
+    object.get_ref<Json::object_t&>().reserve(members);
+    return object;
+}
 
 // An optional value as JSON: the number, or null.
 inline Json JsonOf(const std::optional<double>& value) {

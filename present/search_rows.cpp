@@ -26,22 +26,22 @@ const char* YesNo(bool value) {
 // A design with the numbers as the search computed them, its members in the
 // order of the JSON and of the CSV's columns.
 Json MatchJson(const DesignMatch& m) {
-    return Json{
-        {"Beam", ShapeName(m.beam)},
-        {"Column", ShapeName(m.column)},
-        {"MfRatio", m.mfRatio},
-        {"ShearUnity", m.shearUnity},
-        {"FlangeRatio", m.flangeRatio},
-        {"WebRatio", m.webRatio},
-        {"DoublerPlatesRequired", m.doublerPlatesRequired},
-        {"ContinuityPlatesRequired", m.continuityPlatesRequired},
-        {"Aisc358Pass", m.aisc358Pass ? Json(*m.aisc358Pass) : Json(nullptr)},
-        {"StrongColumnRatio", JsonOf(m.strongColumnRatio)},
-        {"PanelZoneRatio", JsonOf(m.panelZoneRatio)},
-        {"HingeRatio", JsonOf(m.hingeRatio)},
-        {"ColumnAxialRatio", JsonOf(m.columnAxialRatio)},
-        {"Weight", m.weight},
-    };
+    Json json = JsonObject(14);
+    json["Beam"] = ShapeName(m.beam);
+    json["Column"] = ShapeName(m.column);
+    json["MfRatio"] = m.mfRatio;
+    json["ShearUnity"] = m.shearUnity;
+    json["FlangeRatio"] = m.flangeRatio;
+    json["WebRatio"] = m.webRatio;
+    json["DoublerPlatesRequired"] = m.doublerPlatesRequired;
+    json["ContinuityPlatesRequired"] = m.continuityPlatesRequired;
+    json["Aisc358Pass"] = m.aisc358Pass ? Json(*m.aisc358Pass) : Json(nullptr);
+    json["StrongColumnRatio"] = JsonOf(m.strongColumnRatio);
+    json["PanelZoneRatio"] = JsonOf(m.panelZoneRatio);
+    json["HingeRatio"] = JsonOf(m.hingeRatio);
+    json["ColumnAxialRatio"] = JsonOf(m.columnAxialRatio);
+    json["Weight"] = m.weight;
+    return json;
 }
 
 // A member as a CSV field: texts quoted where they must be, numbers as the
