@@ -16,6 +16,7 @@ struct ReportSource {
     const DesignState& state;
     std::string documentName;   // "New Untitled" or the file name without its folder
     std::string dateTime = {};  // the footers' date and time; empty: the local time when printed
+    std::string version = {};   // the head blocks' version; empty: this program's
 };
 
 }  // namespace vantrel
