@@ -7,6 +7,7 @@
 #include "aisc358_section.h"
 #include "command_output.h"
 #include "design_state.h"
+#include "error_texts.h"
 #include "files/csv_table.h"
 #include "json_text.h"
 #include "model/input_checks.h"
@@ -89,8 +90,7 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
     std::string errorText;
     for (const ChainError& e : errors.errors) {
         if (!errorText.empty()) errorText += "; ";
-        errorText += "Error " + std::to_string(e.number) + " (" + e.description + ") in " +
-                     e.procedure + " of " + e.module;
+        errorText += ErrorLine(e);
     }
     if (!errored && !aisc358) errorText = section.absence;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "error_texts.h"
 #include "model/number_text.h"
 #include "verdict_cells.h"
 
@@ -164,8 +165,7 @@ std::string CalcText(const DesignState& state, const std::vector<ChainError>& er
     out += "Beam and column parameters\n" + GridText(state.grids.parameters, colour) + '\n';
     out += CurrentCodeText(section, colour) + '\n';
     for (const ChainError& e : errors) {
-        out += "Error " + std::to_string(e.number) + " (" + e.description + ") in " + e.procedure +
-               " of " + e.module + '\n';
+        out += ErrorLine(e) + '\n';
         if (!e.cause.empty()) out += e.cause + '\n';
     }
     return out + SummaryLine(state.results, errors.size(), section);

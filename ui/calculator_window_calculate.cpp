@@ -11,6 +11,7 @@
 #include "gravity_loads_dialog.h"
 #include "grid_view.h"
 #include "model/shape_table.h"
+#include "present/error_texts.h"
 #include "prompts.h"
 
 namespace vantrel {

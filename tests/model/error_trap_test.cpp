@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "present/error_texts.h"
 #include "support/design_fixture.h"
 #include "support/fresh_grids.h"
 
