@@ -25,63 +25,43 @@ void WriteString(const std::string& text, std::string& out) {
     out += '"';
 }
 
-// Before a member or element: a line of its own in the indented layout.
-void Break(JsonLayout layout, int depth, bool first, std::string& out) {
-    if (layout == JsonLayout::OneLine) {
-        if (!first) out += ", ";
+// An object's members or an array's elements between their brackets: each
+// on a line of its own in the indented layout, "[]" or "{}" when there is none.
+void WriteContainer(const Json& container, JsonLayout layout, int depth, std::string& out) {
+    const bool object = container.is_object();
+    if (container.empty()) {
+        out += object ? "{}" : "[]";
         return;
     }
-    out += first ? "\n" : ",\n";
-    out.append(static_cast<size_t>(depth), ' ');
-}
-
-void Close(JsonLayout layout, int depth, char bracket, std::string& out) {
+    out += object ? '{' : '[';
+    const std::string indent(static_cast<size_t>(depth + 1), ' ');
+    bool first = true;
+    for (auto item = container.begin(); item != container.end(); ++item) {
+        if (layout == JsonLayout::OneLine) {
+            if (!first) out += ", ";
+        } else {
+            out += first ? "\n" : ",\n";
+            out += indent;
+        }
+        first = false;
+        if (object) {
+            WriteString(item.key(), out);
+            out += ": ";
+        }
+        Write(item.value(), layout, depth + 1, out);
+    }
     if (layout == JsonLayout::Indented) {
         out += '\n';
         out.append(static_cast<size_t>(depth), ' ');
     }
-    out += bracket;
-}
-
-void WriteObject(const Json& object, JsonLayout layout, int depth, std::string& out) {
-    if (object.empty()) {
-        out += "{}";
-        return;
-    }
-    out += '{';
-    bool first = true;
-    for (auto member = object.begin(); member != object.end(); ++member) {
-        Break(layout, depth + 1, first, out);
-        first = false;
-        WriteString(member.key(), out);
-        out += ": ";
-        Write(member.value(), layout, depth + 1, out);
-    }
-    Close(layout, depth, '}', out);
-}
-
-void WriteArray(const Json& array, JsonLayout layout, int depth, std::string& out) {
-    if (array.empty()) {
-        out += "[]";
-        return;
-    }
-    out += '[';
-    bool first = true;
-    for (const Json& element : array) {
-        Break(layout, depth + 1, first, out);
-        first = false;
-        Write(element, layout, depth + 1, out);
-    }
-    Close(layout, depth, ']', out);
+    out += object ? '}' : ']';
 }
 
 void Write(const Json& value, JsonLayout layout, int depth, std::string& out) {
     switch (value.type()) {
         case Json::value_t::object:
-            WriteObject(value, layout, depth, out);
-            break;
         case Json::value_t::array:
-            WriteArray(value, layout, depth, out);
+            WriteContainer(value, layout, depth, out);
             break;
         case Json::value_t::number_integer:
             out += std::to_string(value.get<int64_t>());
