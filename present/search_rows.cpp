@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <ostream>
 #include <sstream>
 #include <vector>
 
@@ -58,14 +57,35 @@ std::string RatioCell(const std::optional<double>& ratio) {
     return ratio ? Format(*ratio, "0.00") : "-";
 }
 
-// The ranked table, numbers as the result grids show them. With the current
-// code checked, its verdict and the strong-column, panel-zone, hinge and
-// column axial ratios too.
-void PrintTable(const SearchResult& result, size_t limit, bool currentCode, std::ostream& out) {
+}  // namespace
+
+SearchRow PresentSearchRow(const DesignMatch& m) {
+    SearchRow row;
+    row.beam = ShapeName(m.beam);
+    row.column = ShapeName(m.column);
+    row.mfRatio = Format(m.mfRatio, "0.000");
+    row.shear = Format(m.shearUnity, "0.00");
+    row.flange = Format(m.flangeRatio, "0.00");
+    row.web = Format(m.webRatio, "0.00");
+    row.doublers = m.doublerPlatesRequired;
+    row.continuity = m.continuityPlatesRequired;
+    row.aisc358 = !m.aisc358Pass ? "-" : *m.aisc358Pass ? "pass" : "fail";
+    row.strongColumn = RatioCell(m.strongColumnRatio);
+    row.panelZone = RatioCell(m.panelZoneRatio);
+    row.hinge = RatioCell(m.hingeRatio);
+    row.axial = RatioCell(m.columnAxialRatio);
+    row.weight = WeightText(m.weight);
+    return row;
+}
+
+// Numbers as the result grids show them. With the current code checked, its
+// verdict and the strong-column, panel-zone, hinge and column axial ratios too.
+std::string SearchTable(const SearchResult& result, size_t limit, bool currentCode) {
+    std::ostringstream out;
     out << "Searched " << result.searched << " beam/column pairs: " << result.designs.size()
         << (result.designs.size() == 1 ? " design passes" : " designs pass") << ".\n";
     const size_t shown = std::min(limit, result.designs.size());
-    if (shown == 0) return;
+    if (shown == 0) return out.str();
     std::vector<std::vector<std::string>> rows = {{"Rank", "Beam", "Column", "Mf ratio", "Shear",
                                                    "Flange", "Web", "Doublers", "Continuity",
                                                    "Weight (lb)"}};
@@ -97,32 +117,6 @@ void PrintTable(const SearchResult& result, size_t limit, bool currentCode, std:
     if (shown < result.designs.size()) {
         out << "Showing the first " << shown << "; --limit N shows more, --json or --csv all.\n";
     }
-}
-
-}  // namespace
-
-SearchRow PresentSearchRow(const DesignMatch& m) {
-    SearchRow row;
-    row.beam = ShapeName(m.beam);
-    row.column = ShapeName(m.column);
-    row.mfRatio = Format(m.mfRatio, "0.000");
-    row.shear = Format(m.shearUnity, "0.00");
-    row.flange = Format(m.flangeRatio, "0.00");
-    row.web = Format(m.webRatio, "0.00");
-    row.doublers = m.doublerPlatesRequired;
-    row.continuity = m.continuityPlatesRequired;
-    row.aisc358 = !m.aisc358Pass ? "-" : *m.aisc358Pass ? "pass" : "fail";
-    row.strongColumn = RatioCell(m.strongColumnRatio);
-    row.panelZone = RatioCell(m.panelZoneRatio);
-    row.hinge = RatioCell(m.hingeRatio);
-    row.axial = RatioCell(m.columnAxialRatio);
-    row.weight = WeightText(m.weight);
-    return row;
-}
-
-std::string SearchTable(const SearchResult& result, size_t limit, bool currentCode) {
-    std::ostringstream out;
-    PrintTable(result, limit, currentCode, out);
     return out.str();
 }
 
