@@ -66,7 +66,11 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     DesignState state;
     CollectingErrorSink errors;
     Calculate(state, inputs, errors);
+    return PrintCalculation(inputs, state, errors, json, s);
+}
 
+int PrintCalculation(const DesignInputs& inputs, const DesignState& state,
+                     const CollectingErrorSink& errors, bool json, Streams s) {
     const auto verdicts = ReadVerdicts(state.results);
     const Aisc358Section aisc358 =
         current::EvaluateAisc358(inputs, state.record, !errors.errors.empty());

@@ -8,7 +8,9 @@
 #include "model/design_inputs.h"
 
 namespace vantrel {
+class CollectingErrorSink;
 enum class DesignCode;
+struct DesignState;
 struct SearchOptions;
 }  // namespace vantrel
 
@@ -27,6 +29,9 @@ int SearchCommand(const Args& args, Streams streams);
 
 // calc: the text tables, or the JSON with json.
 int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams streams);
+// The same of a design already calculated (the state and errors of Calculate).
+int PrintCalculation(const DesignInputs& inputs, const DesignState& state,
+                     const CollectingErrorSink& errors, bool json, Streams streams);
 
 // search's --code: "fema350", "aisc358" or "both"; false for another text.
 bool ReadCode(const std::string& text, DesignCode& code);

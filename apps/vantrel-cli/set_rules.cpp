@@ -36,8 +36,8 @@ std::optional<std::string> CheckListEntry(std::string_view name, const std::stri
                                           const std::vector<std::string>& entries,
                                           const std::string& validForm) {
     if (std::find(entries.begin(), entries.end(), text) != entries.end()) return std::nullopt;
-    return "--set " + std::string(name) + ": " + Quoted(text) + " is not an entry of the " +
-           std::string(name) + " list; use one of " + validForm;
+    return Quoted(text) + " is not an entry of the " + std::string(name) + " list; use one of " +
+           validForm;
 }
 
 std::optional<std::string> CheckList(std::string_view name, const std::string& text) {
@@ -101,7 +101,7 @@ std::optional<std::string> CheckSetValues(
         if (field == nullptr) continue;
         std::string& text = field->Of(inputs);
         if (text != given) continue;  // a later --set of the same input replaced it
-        if (auto refusal = CheckList(name, text)) return refusal;
+        if (auto refusal = CheckList(name, text)) return "--set " + name + ": " + *refusal;
         const FieldCheck check = NumericCheck(name, field->kind);
         if (check == nullptr) continue;
         for (const char c : text) {
@@ -117,6 +117,7 @@ std::optional<std::string> CheckSetValues(
 
 std::optional<std::string> CheckFieldText(std::string_view name, std::string& text,
                                           const DesignInputs& inputs) {
+    if (auto refusal = CheckList(name, text)) return refusal;
     const InputField* field = FieldNamed(name);
     const FieldCheck check = field ? NumericCheck(name, field->kind) : nullptr;
     if (check == nullptr) return std::nullopt;
