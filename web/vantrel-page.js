@@ -621,6 +621,7 @@
     $("loading").hidden = true;
     document.body.dataset.ready = "true";
     timings.loadMs = performance.now() - loadStart;
+    timings.firstResultMs = performance.now();  // since the navigation began
   }).catch((error) => {
     $("loading").textContent = "The calculator failed to load: " + error;
   });
