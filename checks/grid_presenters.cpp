@@ -151,12 +151,16 @@ ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& resu
     return grids;
 }
 
+std::string FlangeWidthLabel(const WShape& shape) {
+    return "Fl. Width = " + ValueText(shape.bf) + "\"";
+}
+
 void PresentLabels(const DesignInputs& inputs, const DesignRecord& r, const ResultGrid& summary,
                    SketchLabels& labels) {
     labels.Labelbeam = inputs.Beam;
     labels.Labelcolumn1 = labels.Labelcolumn2 = inputs.Column;
-    labels.LblBeamWidth = "Fl. Width = " + ValueText(r.Beam.bf) + "\"";
-    labels.LblColumnWidth = "Fl. Width = " + ValueText(r.Column.bf) + "\"";
+    labels.LblBeamWidth = FlangeWidthLabel(r.Beam);
+    labels.LblColumnWidth = FlangeWidthLabel(r.Column);
     labels.LabelLength = inputs.Length + " ft.";
     // The sketch repeats the summary's a, b, c and R (empty after an error).
     labels.Labela = summary.Text(1, 1);

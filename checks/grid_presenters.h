@@ -21,6 +21,9 @@ void PresentGrids(const DesignRecord& record, const DesignResults& results, Resu
 // Freshly laid-out grids presented from the values (for the report).
 ResultGrids PresentedGrids(const DesignRecord& record, const DesignResults& results);
 
+// The "Fl. Width =" label of a shape: its flange width in inches.
+std::string FlangeWidthLabel(const WShape& shape);
+
 // The shape names and flange widths, the length, and the a, b, c and R
 // texts of the presented summary grid.
 void PresentLabels(const DesignInputs& inputs, const DesignRecord& record,

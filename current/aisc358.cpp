@@ -9,14 +9,15 @@
 #include <limits>
 
 #include "item_catalog.h"
+#include "model/calculations.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
 #include "shape_details.h"
+#include "strength_formulas.h"
 
 namespace vantrel::current {
 namespace {
 
-constexpr double kE = 29000.0;  // ksi
 // The stored cut dimensions are rounded to 0.001 in.
 constexpr double kCutTolerance = 0.0005;
 
@@ -47,6 +48,10 @@ class ItemList {
         item.status = status;
     }
 
+    bool Is(ItemId id, ItemStatus status) const {
+        return items_[static_cast<size_t>(id)].status == status;
+    }
+
   private:
     std::vector<Item>& items_;
 };
@@ -55,32 +60,14 @@ ItemStatus PassIf(bool passes) {
     return passes ? ItemStatus::Pass : ItemStatus::Fail;
 }
 
+// The column without continuity plates (360 J10.1-J10.3): a shortfall asks
+// for plates, it does not fail the design.
+ItemStatus PassOrPlates(double ratio) {
+    return ratio <= 1 ? ItemStatus::Pass : ItemStatus::Required;
+}
+
 ItemStatus CutStatus(double value, double min, double max) {
     return PassIf(min - kCutTolerance <= value && value <= max + kCutTolerance);
-}
-
-// 360 G2.1: φv·Vn of a rolled I-shape web.
-double BeamShearStrength(double Fy, double d, double tw, double hOverTw) {
-    const double Aw = d * tw;
-    double phiV = 1.0;
-    double Cv1 = 1.0;
-    if (!(hOverTw <= 2.24 * std::sqrt(kE / Fy))) {
-        phiV = 0.9;
-        const double kv = 5.34;
-        const double limit = 1.10 * std::sqrt(kv * kE / Fy);
-        Cv1 = hOverTw <= limit ? 1.0 : limit / hOverTw;
-    }
-    return phiV * 0.6 * Fy * Aw * Cv1;
-}
-
-// 341 D1.1, LRFD: the web limit of a member with axial force ratio Ca.
-double ColumnWebLimit(bool smf, double lambdaS, double Ca) {
-    if (smf) {
-        return Ca <= 0.114 ? 2.57 * lambdaS * (1 - 1.04 * Ca)
-                           : std::max(0.88 * lambdaS * (2.68 - Ca), 1.57 * lambdaS);
-    }
-    return Ca <= 0.114 ? 3.96 * lambdaS * (1 - 3.04 * Ca)
-                       : std::max(1.29 * lambdaS * (2.12 - Ca), 1.57 * lambdaS);
 }
 
 void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
@@ -89,9 +76,12 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
     const ShapeDetail& beamDetail = ShapeDetailAt(in.beamIndex);
     const ShapeDetail& columnDetail = ShapeDetailAt(in.columnIndex);
     const bool smf = in.system == SeismicSystem::SMF;
+    const bool roof = !in.columnAbove;
     const double bf = beam.bf, d = beam.d, tf = beam.tf, tw = beam.tw;
     const double bcf = column.bf, dc = column.d, tcf = column.tf, tcw = column.tw;
     const double Ag = column.A, Zc = column.Zx;
+    const ColumnSection section{
+        dc, tcf, tcw, Ag, column.ry, columnDetail.hOverTw, columnDetail.kdes};
     const double Fy = in.Fy, Ry = in.Ry, Puc = in.Puc;
     const double lambdaS = std::sqrt(kE / (Ry * Fy));
     using enum ItemId;
@@ -115,12 +105,26 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
               PassIf(columnDetail.nominalDepth <= 36.0));
 
     // Strength.
-    const double phiMpe = 1.0 * (Ry * Fy * beam.Zx / 12);
+    const double Mpe = Ry * Fy * beam.Zx / 12;
+    const double phiMpe = 1.0 * Mpe;
     const double flexureRatio = in.Mf / phiMpe;
     items.Add(FlexureFace, in.Mf, kAbsent, phiMpe, flexureRatio, PassIf(flexureRatio <= 1));
+    const std::optional<double> spanMoment =
+        LargestSpanMoment({in.Mpr, in.Lprime, dc / 24 + in.X / 12, in.wu, in.points});
+    if (spanMoment) {
+        items.Add(HingeLocation, *spanMoment, kAbsent, Mpe, *spanMoment / Mpe,
+                  PassIf(*spanMoment <= Mpe));
+    } else {
+        items.Add(HingeLocation, kAbsent, kAbsent, Mpe, kAbsent, Pass);
+    }
+    // The shear at the column face, never below the hinge's carried there.
+    const double Vu = std::max(2 * in.Mpr / in.Lprime + in.Vg, in.Vp + in.wu * in.X / 12);
     const double phiVn = BeamShearStrength(Fy, d, tw, beamDetail.hOverTw);
-    const double shearRatio = in.Vp / phiVn;
-    items.Add(BeamShear, in.Vp, kAbsent, phiVn, shearRatio, PassIf(shearRatio <= 1));
+    const double shearRatio = Vu / phiVn;
+    items.Add(BeamShear, Vu, kAbsent, phiVn, shearRatio, PassIf(shearRatio <= 1));
+    const double phiPn = ColumnAxialStrength(section, Fy, in.h);
+    const double axialRatio = Puc / phiPn;
+    items.Add(ColumnAxial, Puc, kAbsent, phiPn, axialRatio, PassIf(axialRatio <= 1));
 
     // Slenderness (341 D1.1).
     const double flangeLimit = (smf ? 0.32 : 0.40) * lambdaS;
@@ -135,7 +139,7 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
     const double columnFlange = bcf / (2 * tcf);
     items.Add(ColumnFlangeSlenderness, columnFlange, kAbsent, flangeLimit, kAbsent,
               PassIf(columnFlange <= flangeLimit));
-    const double Py = Fy * Ag;
+    const double Py = Ry * Fy * Ag;
     const double Ca = Puc / (0.9 * Py);
     const double columnWebLimit = ColumnWebLimit(smf, lambdaS, Ca);
     items.Add(ColumnWebSlenderness, columnDetail.hOverTw, kAbsent, columnWebLimit, kAbsent,
@@ -145,23 +149,40 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
     const double continuityMin = std::max(0.4 * std::sqrt(1.8 * bf * tf), bf / 6);
     items.Add(ContinuityPlates, tcf, continuityMin, kAbsent, kAbsent,
               tcf >= continuityMin ? NotRequired : Required);
-
+    // The beam flange force on the column (360 J10.1-J10.3, lb = tf).
     const double Ru = 12 * in.Mf / (d - tf);
+    const double bending = 0.90 * 6.25 * Fy * tcf * tcf * (roof ? 0.5 : 1.0);
+    items.Add(ColumnFlangeBending, Ru, kAbsent, bending, Ru / bending, PassOrPlates(Ru / bending));
+    const double yielding = 1.00 * Fy * tcw * ((roof ? 2.5 : 5.0) * section.kdes + tf);
+    items.Add(ColumnWebYielding, Ru, kAbsent, yielding, Ru / yielding, PassOrPlates(Ru / yielding));
+    const double crippling = 0.75 * WebCripplingStrength(section, Fy, tf, roof);
+    items.Add(ColumnWebCrippling, Ru, kAbsent, crippling, Ru / crippling,
+              PassOrPlates(Ru / crippling));
+    bool platesRequired = false;
+    for (ItemId plates :
+         {ContinuityPlates, ColumnFlangeBending, ColumnWebYielding, ColumnWebCrippling})
+        platesRequired = platesRequired || items.Is(plates, Required);
+    items.Add(ContinuityPlateThickness, 0.5 * tf, kAbsent, kAbsent, kAbsent,
+              platesRequired ? Required : NotRequired);
+
+    // 341 has no panel-zone requirement of an IMF: its numbers are shown only.
     const double Pc = Fy * Ag;
     const double kp = Puc <= 0.4 * Pc ? 1.0 : 1.4 - Puc / Pc;
     const double phi = smf ? 1.0 : 0.9;
     if (kp <= 0) {
         // No panel-zone strength is left: doublers are needed, but no
         // thickness follows from the formula.
-        items.Add(PanelZoneShear, Ru, kAbsent, 0.0, kAbsent, Required);
-        items.Add(DoublerThickness, kAbsent, kAbsent, kAbsent, kAbsent, Info);
+        items.Add(PanelZoneShear, Ru, kAbsent, 0.0, kAbsent, smf ? Required : NotApplicable);
+        items.Add(DoublerThickness, kAbsent, kAbsent, kAbsent, kAbsent, smf ? Info : NotApplicable);
     } else {
         const double phiRn = phi * (0.60 * Fy * dc * tcw * kp);
         const double ratio = Ru / phiRn;
         const bool passes = ratio <= 1;
-        items.Add(PanelZoneShear, Ru, kAbsent, phiRn, ratio, passes ? Pass : Required);
+        items.Add(PanelZoneShear, Ru, kAbsent, phiRn, ratio,
+                  !smf ? NotApplicable : (passes ? Pass : Required));
         const double doubler = passes ? 0.0 : (Ru - phiRn) / (phi * 0.60 * Fy * dc * kp);
-        items.Add(DoublerThickness, doubler, kAbsent, kAbsent, kAbsent, Info);
+        items.Add(DoublerThickness, smf ? doubler : kAbsent, kAbsent, kAbsent, kAbsent,
+                  smf ? Info : NotApplicable);
     }
     const double dz = d - 2 * tf;
     const double wz = dc - 2 * tcf;
@@ -180,6 +201,7 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
         strongStatus = exempt ? Exempt : PassIf(strongColumn > 1.0);
     }
     items.Add(StrongColumn, strongColumn, 1.0, kAbsent, kAbsent, strongStatus);
+    items.Add(WebConnection, Vu, kAbsent, kAbsent, kAbsent, Info);
 
     // Bracing and detailing: requirements for the drawings.
     const double k = smf ? 0.095 : 0.19;
@@ -188,6 +210,11 @@ void Evaluate(const Aisc358Basis& in, Aisc358Result& result) {
     items.Add(ProtectedZone, in.a + in.b, kAbsent, kAbsent, kAbsent, Info);
     items.Add(BraceStrength, 0.06 * Ry * Fy * in.Zrbs / beamDetail.ho, kAbsent, kAbsent, kAbsent,
               Info);
+    // A column that stays elastic (ratio above 2) needs its top flange braced only.
+    items.Add(ColumnBracing, strongColumn > 2.0 ? 1.0 : 2.0, kAbsent, kAbsent, kAbsent,
+              smf ? Info : NotApplicable);
+    items.Add(ColumnBraceStrength, 0.02 * Ry * Fy * bf * tf, kAbsent, kAbsent, kAbsent,
+              smf ? Info : NotApplicable);
     items.Add(DriftFactor, 1 + 0.1 * (2 * in.c / bf) / 0.5, kAbsent, kAbsent, kAbsent, Info);
 
     result.pass = true;
@@ -219,12 +246,9 @@ std::optional<Aisc358Basis> BasisFrom(const DesignInputs& inputs, const DesignRe
     basis.beamIndex = ShapeIndex(inputs.Beam);
     basis.columnIndex = ShapeIndex(inputs.Column);
     if (!IsShapeIndex(basis.beamIndex) || !IsShapeIndex(basis.columnIndex)) return std::nullopt;
-    // Puc is stored as single precision, like the loads.
-    const ParsedNumber puc = ParseNumber(inputs.ColumnAxialLoad);
-    if (!puc.ok()) return std::nullopt;
-    const float single = static_cast<float>(puc.value);
-    if (!std::isfinite(single)) return std::nullopt;
-    basis.Puc = single;
+    const AxialLoadReading puc = ReadAxialLoad(inputs.ColumnAxialLoad);
+    if (!puc.value) return std::nullopt;
+    basis.Puc = *puc.value;
     basis.system = inputs.FRAMETYPE == "SMRF" ? SeismicSystem::SMF : SeismicSystem::IMF;
     basis.columnAbove = inputs.ColumnAbove == "Yes";
     TakeStoredValues(r, basis);
@@ -232,7 +256,22 @@ std::optional<Aisc358Basis> BasisFrom(const DesignInputs& inputs, const DesignRe
     basis.Fu = r.Fu;
     basis.Ry = r.Ry;
     basis.L = r.L;
+    basis.h = r.h;
+    basis.wu = FactoredDistributedLoad(r);
+    basis.points = PointLoadsOf(r);
     return basis;
+}
+
+AxialLoadReading ReadAxialLoad(const std::string& text) {
+    // Stored as single precision, like the loads.
+    AxialLoadReading reading;
+    const ParsedNumber parsed = ParseNumber(text);
+    if (!parsed.ok()) return reading;
+    const float single = static_cast<float>(parsed.value);
+    if (!std::isfinite(single)) return reading;
+    reading.negative = single < 0.0f;
+    if (!reading.negative) reading.value = single;
+    return reading;
 }
 
 std::optional<Aisc358Result> EvaluateAisc358(const DesignInputs& inputs, const DesignRecord& record,

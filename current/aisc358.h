@@ -4,11 +4,13 @@
 // FEMA 350 chain and from that chain's stored values. Pure C++, no Qt.
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/design_inputs.h"
 #include "model/design_record.h"
+#include "model/step_formulas.h"
 
 namespace vantrel::current {
 
@@ -54,7 +56,10 @@ struct Aisc358Basis {
     double Puc = 0;  // kip, the single-precision value of the input text
     // The FEMA 350 chain's stored values of the same run.
     double a = 0, b = 0, c = 0, R = 0, Zrbs = 0, Fy = 0, Fu = 0, Ry = 0;
-    double Mpr = 0, Vp = 0, X = 0, Lprime = 0, Mf = 0, L = 0;
+    double Mpr = 0, Vp = 0, X = 0, Lprime = 0, Mf = 0, Vg = 0, L = 0;
+    double h = 0;   // in, the storey height as the panel-zone check stores it
+    double wu = 0;  // k/ft, 1.2 D + 0.5 L of the distributed loads
+    PointLoads points{};
 };
 
 // The chain's stored values the items read, from the design record or the
@@ -71,10 +76,24 @@ void TakeStoredValues(const Stored& s, Aisc358Basis& basis) {
     basis.X = s.X;
     basis.Lprime = s.Lprime;
     basis.Mf = s.Mf;
+    basis.Vg = s.Vg;
 }
 
+// ColumnAxialLoad as the items take it: the single-precision value of the
+// text. No value when the text is not a number or lies beyond single
+// precision, or when it is negative (a tension the checks do not cover).
+struct AxialLoadReading {
+    std::optional<double> value;
+    bool negative = false;
+};
+AxialLoadReading ReadAxialLoad(const std::string& text);
+
+// Why a negative ColumnAxialLoad leaves no section.
+inline constexpr std::string_view kNegativeAxialLoadReason =
+    "The column's axial load is negative: the current-code checks cover compression only.";
+
 // The basis of a finished FEMA 350 run, or nothing when the inputs' shapes
-// are not in the table or ColumnAxialLoad is not a number.
+// are not in the table or ColumnAxialLoad gives no value (ReadAxialLoad).
 std::optional<Aisc358Basis> BasisFrom(const DesignInputs& inputs, const DesignRecord& record);
 
 // The items of one basis, in their order, with the overall verdict.
@@ -84,6 +103,10 @@ Aisc358Result EvaluateAisc358(const Aisc358Basis& basis);
 // the basis cannot be formed; the items otherwise.
 std::optional<Aisc358Result> EvaluateAisc358(const DesignInputs& inputs, const DesignRecord& record,
                                              bool femaRunErrored);
+
+// How the window, the report and calc's table show column_bracing's value:
+// "top flange only" (1) or "top and bottom flanges" (2).
+std::string_view BracedFlangesText(double levels);
 
 // The assumptions to print with the results, in order.
 const std::vector<std::string_view>& Assumptions();

@@ -20,24 +20,33 @@ enum class ItemId : size_t {
     BeamSpanDepth,
     ColumnDepth,
     FlexureFace,
+    HingeLocation,
     BeamShear,
+    ColumnAxial,
     BeamFlangeSlenderness,
     BeamWebSlenderness,
     ColumnFlangeSlenderness,
     ColumnWebSlenderness,
     ContinuityPlates,
+    ColumnFlangeBending,
+    ColumnWebYielding,
+    ColumnWebCrippling,
+    ContinuityPlateThickness,
     PanelZoneShear,
     DoublerThickness,
     PanelZoneThickness,
     StrongColumn,
+    WebConnection,
     BracingSpacing,
     SupplementalBrace,
     ProtectedZone,
     BraceStrength,
+    ColumnBracing,
+    ColumnBraceStrength,
     DriftFactor,
 };
 
-inline constexpr size_t kItemCount = 24;
+inline constexpr size_t kItemCount = 33;
 
 struct ItemTexts {
     std::string_view id, label, reference, unit;

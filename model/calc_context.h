@@ -20,8 +20,10 @@ struct CalcContext {
     ErrorSink& errors;
 };
 
-// Hands a trapped error, named by its module and procedure, to the sink.
-void ReportError(CalcContext& ctx, std::string_view module, std::string_view procedure, int number);
+// Hands a trapped error, named by its module and procedure, to the sink;
+// cause (or nullptr) says what was wrong where the chain knows it.
+void ReportError(CalcContext& ctx, std::string_view module, std::string_view procedure, int number,
+                 const char* cause = nullptr);
 
 // The error trap of one procedure of the chain: runs body, and on a run-time
 // error ends it there and reports it; the chain then goes on.
@@ -31,7 +33,7 @@ void RunTrapped(CalcContext& ctx, std::string_view module, std::string_view proc
     try {
         body();
     } catch (const ChainFault& fault) {
-        ReportError(ctx, module, procedure, fault.number);
+        ReportError(ctx, module, procedure, fault.number, fault.cause);
     }
 }
 

@@ -35,11 +35,11 @@ void CalculateDrift(CalcContext& ctx);  // ds
 // Steps 1 to 12 of the chain: Modified, ClearValues, the lookup and the calculations.
 void RunCalculations(CalcContext& ctx);
 
-// Whether the span between the hinges and the stored loads can be calculated:
-// L' greater than 0 (the hinges neither meet nor pass each other), no
-// negative load, every point-load location from 0 to L. CalculateVP refuses
-// the rest with "Invalid procedure call or argument".
-bool HingesAndLoadsUsable(const DesignRecord& record);
+// Why the span between the hinges and the stored loads cannot be calculated,
+// the first of: L' not greater than 0 (the hinges meet or pass each other), a
+// negative load, a point-load location outside 0 to L; nullptr when they can.
+// CalculateVP refuses them with "Invalid procedure call or argument".
+const char* HingesAndLoadsFault(const DesignRecord& record);
 
 // Stores the fifteen load texts as numbers, in project-file order; a text
 // that is not a number raises its error with the earlier ones stored.

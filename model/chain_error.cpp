@@ -4,11 +4,16 @@ namespace vantrel {
 
 const char* ErrorDescription(int number) {
     switch (number) {
-        case kErrInvalidArgument: return "Invalid procedure call or argument";
-        case kErrOverflow: return "Overflow";
-        case kErrDivisionByZero: return "Division by zero";
-        case kErrTypeMismatch: return "Type mismatch";
-        default: return "Application-defined or object-defined error";
+        case kErrInvalidArgument:
+            return "Invalid procedure call or argument";
+        case kErrOverflow:
+            return "Overflow";
+        case kErrDivisionByZero:
+            return "Division by zero";
+        case kErrTypeMismatch:
+            return "Type mismatch";
+        default:
+            return "Application-defined or object-defined error";
     }
 }
 
@@ -19,7 +24,9 @@ std::string ErrorPrompt(const ChainError& error) {
     prompt += error.module;
     prompt += "\".\r\n(ERROR: \"";
     prompt += error.description;
-    prompt += "\" ). \r\n\r\n";
+    prompt += "\" ). \r\n";
+    if (!error.cause.empty()) prompt += error.cause + "\r\n";
+    prompt += "\r\n";
     return prompt;
 }
 

@@ -22,23 +22,34 @@ struct ChainError {
     int number = 0;
     std::string description;
     std::string source = "Vantrel";
+    std::string cause;  // one line on what was wrong; empty where the chain cannot tell
 };
+
+// The causes of error 5 that the chain names.
+inline constexpr const char* kCauseHingesMeet =
+    "The RBS hinges meet or pass each other: the beam is too short for its column and cuts.";
+inline constexpr const char* kCauseNegativeLoad = "A gravity load is negative.";
+inline constexpr const char* kCauseLoadOffTheBeam = "A point load lies beyond the beam's length.";
+inline constexpr const char* kCauseUnknownGrade =
+    "The steel grade is not one of the list's entries.";
+inline constexpr const char* kCauseNegativeCut = "A cut dimension is negative.";
 
 // Receives each trapped error of the chain, in chain order.
 class ErrorSink {
-public:
+  public:
     virtual ~ErrorSink() = default;
     virtual void ReportError(const ChainError& error) = 0;
 };
 
 // Keeps the errors for later inspection (command line, tests, search).
 class CollectingErrorSink final : public ErrorSink {
-public:
+  public:
     void ReportError(const ChainError& error) override { errors.push_back(error); }
     std::vector<ChainError> errors;
 };
 
-// The message box texts of a reported error.
+// The message box texts of a reported error; the prompt carries the cause,
+// if any, on a line of its own after the error's description.
 std::string ErrorPrompt(const ChainError& error);
 std::string ErrorTitle(const ChainError& error);
 

@@ -11,8 +11,8 @@
 
 namespace vantrel {
 
-void RaiseFault(int number) {
-    throw ChainFault{number};
+void RaiseFault(int number, const char* cause) {
+    throw ChainFault{number, cause};
 }
 
 double Divide(double a, double b) {

@@ -10,9 +10,10 @@ namespace vantrel {
 
 struct ChainFault {
     int number;
+    const char* cause = nullptr;  // what the user is told was wrong, where known
 };
 
-[[noreturn]] void RaiseFault(int number);
+[[noreturn]] void RaiseFault(int number, const char* cause = nullptr);
 
 // a / b: a nonzero a over zero is "Division by zero"; 0/0 or a result out of
 // the double range is "Overflow".

@@ -46,67 +46,82 @@ std::optional<double> NumberOf(std::string& text, const char* emptyText, Refusal
     return number.value;
 }
 
-Refusal CheckUpTo(std::string& text, const char* emptyText, double limit, const char* message) {
+// The refusals of a field name it by its caption, as in "<caption> cannot be
+// greater than 50 ft." and "<caption> cannot be negative.".
+std::string Negative(std::string_view caption) {
+    return std::string(caption) + " cannot be negative.";
+}
+
+// Not a number, negative ("-0" is 0), or beyond the field's limit.
+Refusal CheckValue(std::string& text, const char* emptyText, std::string_view caption,
+                   bool beyondLimit(double value, double limit), double limit,
+                   const std::string& beyondMessage) {
     Refusal refusal;
     const std::optional<double> value = NumberOf(text, emptyText, refusal);
-    if (value && *value > limit) refusal = message;
-    return refusal;
+    if (!value) return refusal;
+    if (*value < 0.0) return Negative(caption);
+    if (beyondLimit(*value, limit)) return beyondMessage;
+    return std::nullopt;
+}
+
+bool Above(double value, double limit) {
+    return value > limit;
+}
+
+// Compared in single precision.
+bool SingleAbove(double value, double limit) {
+    return Single(value) > Single(limit);
+}
+
+// "<caption> cannot be greater than <limitText>".
+Refusal CheckUpTo(std::string& text, const char* emptyText, double limit, std::string_view caption,
+                  std::string_view limitText) {
+    return CheckValue(text, emptyText, caption, Above, limit,
+                      std::string(caption) + " cannot be greater than " + std::string(limitText));
 }
 
 }  // namespace
 
 bool AcceptsTypedCharacter(char32_t c) {
-    return (c >= U'0' && c <= U'9') || c == U'.' || c == U'\b';
+    return (c >= U'0' && c <= U'9') || c == U'.' || c == U'-' || c == U'\b';
 }
 
 Refusal CheckLengthText(std::string& text) {
-    return CheckUpTo(text, "0.00", 50.0, "\"Beam Length\" cannot be greater than 50 ft.");
+    return CheckUpTo(text, "0.00", 50.0, "\"Beam Length\"", "50 ft.");
 }
 
 Refusal CheckHeightText(std::string& text) {
-    return CheckUpTo(text, "0.00", 35.0, "Frame height cannot be greater than 35 ft.");
+    return CheckUpTo(text, "0.00", 35.0, "Frame height", "35 ft.");
 }
 
 Refusal CheckOverrideAText(std::string& text, std::string_view lengthText) {
-    return CheckUpTo(text, "0.000", LengthValue(lengthText) * 0.15 * 12.0,
-                     "The a dimension cannot be greater than 15% of the beam's length.");
+    return CheckUpTo(text, "0.000", LengthValue(lengthText) * 0.15 * 12.0, "The a dimension",
+                     "15% of the beam's length.");
 }
 
 Refusal CheckOverrideBText(std::string& text, std::string_view lengthText) {
-    return CheckUpTo(text, "0.000", LengthValue(lengthText) * 0.20 * 12.0,
-                     "The b dimension cannot be greater than 20% of the beam's length.");
+    return CheckUpTo(text, "0.000", LengthValue(lengthText) * 0.20 * 12.0, "The b dimension",
+                     "20% of the beam's length.");
 }
 
 Refusal CheckOverrideCText(std::string& text, std::string_view beamName) {
-    Refusal refusal;
-    const std::optional<double> value = NumberOf(text, "0.000", refusal);
-    if (!value) return refusal;
     const ParsedNumber bf = ParseNumber(GetField(ShapeRow(beamName), kFlangeWidthField));
-    const float halfWidth = Single((bf.ok() ? bf.value : 0.0) * 0.5);
-    if (Single(*value) > halfWidth)
-        refusal = "The c dimension cannot be greater than 1/2 of the beam's flange.";
-    return refusal;
+    return CheckValue(text, "0.000", "The c dimension", SingleAbove,
+                      (bf.ok() ? bf.value : 0.0) * 0.5,
+                      "The c dimension cannot be greater than 1/2 of the beam's flange.");
 }
 
 Refusal CheckAxialLoadText(std::string& text) {
-    Refusal refusal;
-    const std::optional<double> value = NumberOf(text, "0.000", refusal);
-    if (value && *value < 0.0) refusal = "The column axial load cannot be negative.";
-    if (value && *value > 10000.0)
-        refusal = "The column axial load cannot be greater than 10000 kip.";
-    return refusal;
+    return CheckUpTo(text, "0.000", 10000.0, "The column axial load", "10000 kip.");
 }
 
 Refusal CheckLoadText(std::string& text) {
-    return CheckUpTo(text, "0.000", 100.0, "Dead Load cannot be greater than 100 k/ft.");
+    return CheckUpTo(text, "0.000", 100.0, "Dead Load", "100 k/ft.");
 }
 
 Refusal CheckLocationText(std::string& text, std::string_view lengthText) {
-    Refusal refusal;
-    const std::optional<double> value = NumberOf(text, "0.000", refusal);
-    if (value && Single(*value) > Single(LengthValue(lengthText)))
-        refusal = "Point load can not occur outside of the the beam!";
-    return refusal;
+    return CheckValue(text, "0.000", "Point load location", SingleAbove, LengthValue(lengthText),
+                      "Point load can not occur outside of the the beam!");
 }
 
 std::string_view FieldPattern(std::string_view name) {

@@ -12,7 +12,8 @@ namespace vantrel {
 
 using Refusal = std::optional<std::string>;
 
-// Digits, "." and backspace; everything else typed is discarded.
+// Digits, ".", "-" and backspace; everything else typed is discarded (a
+// minus sign reaches the check, which refuses a negative value).
 bool AcceptsTypedCharacter(char32_t c);
 
 Refusal CheckLengthText(std::string& text);

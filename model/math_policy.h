@@ -22,8 +22,9 @@ class ThrowingMath {
     float Single(double x) { return vantrel::Single(x); }
     // FormatRound(x, "0.0"), "0.00" or "0.000" for decimals 1, 2 or 3.
     float FormatRound(double x, int decimals);
-    // A value the chain refuses outright ("Invalid procedure call or argument").
-    [[noreturn]] void Refuse() { RaiseFault(kErrInvalidArgument); }
+    // A value the chain refuses outright ("Invalid procedure call or argument"),
+    // with the cause the user is told.
+    [[noreturn]] void Refuse(const char* cause) { RaiseFault(kErrInvalidArgument, cause); }
 };
 
 class FlaggingMath {
@@ -47,7 +48,7 @@ class FlaggingMath {
         return static_cast<float>(x);
     }
     float FormatRound(double x, int decimals);
-    void Refuse() { failed_ = true; }
+    void Refuse(const char* /*cause*/) { failed_ = true; }
     bool failed() const { return failed_; }
 
   private:

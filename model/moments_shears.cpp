@@ -9,14 +9,14 @@ constexpr std::string_view kModule = "Tab1";
 
 }  // namespace
 
-bool HingesAndLoadsUsable(const DesignRecord& r) {
-    if (!(r.Lprime > 0.0f)) return false;
+const char* HingesAndLoadsFault(const DesignRecord& r) {
+    if (!(r.Lprime > 0.0f)) return kCauseHingesMeet;
     for (const LoadValues* loads : {&r.DistDL, &r.DistLL, &r.PointDL, &r.PointLL})
         for (float load : *loads)
-            if (load < 0.0f) return false;
+            if (load < 0.0f) return kCauseNegativeLoad;
     for (float location : r.PointLoadLocation)
-        if (location < 0.0f || location > r.L) return false;
-    return true;
+        if (location < 0.0f || location > r.L) return kCauseLoadOffTheBeam;
+    return nullptr;
 }
 
 void ReadLoads(const DesignInputs& in, DesignRecord& r) {
@@ -56,7 +56,7 @@ void CalculateVP(CalcContext& ctx) {
         r.L = SingleFromText(ctx.inputs.Length);
         r.Lprime = SpanBetweenHinges(m, r.L, hingeOffset, r.Column.d);
         ReadLoads(ctx.inputs, r);
-        if (!HingesAndLoadsUsable(r)) m.Refuse();
+        if (const char* cause = HingesAndLoadsFault(r)) m.Refuse(cause);
         ShearAtHinges(m, FactoredDistributedLoad(r), PointLoadsOf(r), r.Column.d, r);
     });
 }

@@ -18,9 +18,13 @@ struct CutDimension {
 };
 
 // An override other than 0 is taken as typed, to three decimals; otherwise
-// the coefficient times the beam dimension, to the nearest quarter inch.
+// the coefficient times the beam dimension, to the nearest quarter inch. A
+// negative override (a project file can hold one) is refused before the
+// dimension is stored.
 void CalculateDimension(CalcContext& ctx, const CutDimension& dim) {
-    if (SingleFromText(dim.overrideText) != 0.0f) {
+    const float typed = SingleFromText(dim.overrideText);
+    if (typed < 0.0f) RaiseFault(kErrInvalidArgument, kCauseNegativeCut);
+    if (typed != 0.0f) {
         dim.value = FormatRound(DoubleFromText(dim.overrideText), "0.000");
         dim.source = {true, 0.0};
         return;

@@ -134,9 +134,9 @@ void InitializeChecks(ResultGrid& g) {
     WriteCaptions(g, {
         {0, 0, "Check Items"}, {0, 1, "Design checks"}, {0, 2, "Value"}, {0, 3, "Description"},
         {0, 4, "FEMA Section"},
-        {1, 0, "Mf"}, {1, 1, "Mf"}, {1, 3, "Max allowable plastic moment in the beam"},
+        {1, 0, "Mf"}, {1, 1, "Mf"}, {1, 3, "Probable plastic moment at the face of the column"},
         {1, 4, "3.5.5.1 Step 2d"},
-        {2, 1, "Ry Zb Fy"}, {2, 3, "Probable plastic moment at the face of the column"},
+        {2, 1, "Ry Zb Fy"}, {2, 3, "Max allowable plastic moment in the beam"},
         {3, 1, "Ratio"},
         {5, 0, "Doubler Plates"}, {5, 1, "Srbs"}, {5, 3, "Section modulus at RBS"},
         {6, 1, "Cy"}, {6, 4, "3.2.7 (3-4)"},
@@ -182,7 +182,7 @@ void InitializeParameters(ResultGrid& g) {
         {7, 0, "Flange reduction less than 50% of flange width?"},
         {8, 0, "Column Parameter Checks"},
         {9, 0, "Is the size W12x or W14x ?"},
-        {10, 0, "Column width less than beam width ?"},
+        {10, 0, "Column width at least beam width ?"},
     });
 }
 

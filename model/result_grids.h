@@ -16,6 +16,8 @@ inline constexpr Rgb kPassGreen = 0x00FF00;
 inline constexpr Rgb kFailRed = 0xFF0000;
 inline constexpr Rgb kHeadingGreen = 0x99CCAA;
 inline constexpr Rgb kValueYellow = 0xFFFF00;
+// Value and verdict cells of results that no longer match the inputs.
+inline constexpr Rgb kStaleGrey = 0xC8C8C8;
 
 enum class CellAlign { General, LeftTop, LeftCenter, CenterCenter, RightCenter };
 
@@ -95,5 +97,14 @@ inline constexpr int kGridHeightTwips = 4000;
 inline constexpr int kSummaryScrollLimit = 3;
 inline constexpr int kChecksScrollLimit = 20;
 inline constexpr int kParametersScrollLimit = 1;
+// The columns of each grid's value and verdict cells (rows 1 on), those that
+// ClearResults empties.
+struct ValueColumns {
+    int first;
+    int last;
+};
+inline constexpr ValueColumns kSummaryValueColumns{1, 2};
+inline constexpr ValueColumns kChecksValueColumns{2, 3};
+inline constexpr ValueColumns kParametersValueColumns{1, 2};
 
 }  // namespace vantrel

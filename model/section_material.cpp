@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "calculations.h"
@@ -31,13 +32,15 @@ void CalculateZrbs(CalcContext& ctx) {
 void CalculateSteelGrade(CalcContext& ctx) {
     RunTrapped(ctx, kModule, "CalculateSteelGrade", [&] {
         DesignRecord& r = ctx.record;
-        for (const GradeEntry& grade : kGradeEntries) {
-            if (ctx.inputs.Grade == grade.text) {
-                r.Fy = grade.Fy;
-                r.Fu = grade.Fu;
-                r.Ry = grade.Ry;
-            }
-        }
+        // Only an exact entry of the list has a material; anything else (a
+        // project file can hold it) stores nothing.
+        const auto grade =
+            std::find_if(kGradeEntries.begin(), kGradeEntries.end(),
+                         [&](const GradeEntry& g) { return ctx.inputs.Grade == g.text; });
+        if (grade == kGradeEntries.end()) RaiseFault(kErrInvalidArgument, kCauseUnknownGrade);
+        r.Fy = grade->Fy;
+        r.Fu = grade->Fu;
+        r.Ry = grade->Ry;
         const int16_t sum = Int16(long{r.Fy} + r.Fu);
         const int16_t twiceFy = Int16(2L * r.Fy);
         r.Cpr = FormatRound(Divide(sum, twiceFy), "0.00");

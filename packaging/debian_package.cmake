@@ -32,7 +32,8 @@ moments and shears and the drift factor, and checks the prequalification
 limits, the moment at the column face, doubler and continuity plates,
 slenderness, shear and the allowable moments. Beside FEMA 350 it checks
 the same design against AISC 358-16 with AISC 341-16 and AISC 360-16.
-Designs are saved as .vtl project files and printed as a four-page report.
+Designs are saved as .vtl project files and printed as a report of three
+FEMA 350 pages and the current-code pages.
 .
 The package holds the window program (vantrel) and the command-line
 calculator (vantrel-cli) for scripts, which calculates, saves, reports,

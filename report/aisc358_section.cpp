@@ -59,6 +59,8 @@ Aisc358Section EvaluateSection(const DesignInputs& inputs, const DesignRecord& r
     } else if (ShapeIndex(inputs.Beam) < 0 || ShapeIndex(inputs.Column) < 0) {
         section.absence =
             "No current-code results: the beam or the column is not in the shape table.";
+    } else if (current::ReadAxialLoad(inputs.ColumnAxialLoad).negative) {
+        section.absence = current::kNegativeAxialLoadReason;
     } else {
         section.absence = "No current-code results: the column axial load is not a number.";
     }
@@ -94,7 +96,9 @@ std::vector<Aisc358Row> Aisc358Rows(const current::Aisc358Result& result) {
             Aisc358Row row;
             row.id = item.id;
             row.label = item.label;
-            row.value = WithUnit(Number(item.value), item.unit);
+            row.value = item.id == "column_bracing" && item.value
+                            ? std::string(current::BracedFlangesText(*item.value))
+                            : WithUnit(Number(item.value), item.unit);
             row.limit = LimitText(item);
             row.ratio = Number(item.ratio);
             row.status = current::StatusText(item.status);

@@ -1,8 +1,8 @@
 #pragma once
 // The current-code items of a run as the window's "AISC 358-16" tab and the
-// report's fourth page show them: one row of texts per item under the title
-// of its group, the overall verdict, and why there are no items when there
-// are none. Pure C++, no Qt.
+// report's current-code pages (page 4 on) show them: one row of texts per
+// item under the title of its group, the overall verdict, and why there are
+// no items when there are none. Pure C++, no Qt.
 
 #include <optional>
 #include <string>
@@ -21,7 +21,7 @@ struct Aisc358Section {
 };
 
 // The items of a finished FEMA 350 run; nothing after an errored run or when
-// the column axial load is not a number, with the reason.
+// the column axial load is not a number or is negative, with the reason.
 Aisc358Section EvaluateSection(const DesignInputs& inputs, const DesignRecord& record,
                                bool femaRunErrored);
 

@@ -17,7 +17,7 @@ void DistributedLoads(ReportLines& out, const DesignRecord& r) {
     }
 }
 
-void PointLoads(ReportLines& out, const DesignRecord& r) {
+void PointLoadRows(ReportLines& out, const DesignRecord& r) {
     out.At(10, "Point Loads", kItalic | kUnderline, LineEnd::End);
     out.EmptyLines();
     out.At(15, "Dead Load", kItalic);
@@ -39,14 +39,17 @@ void PrintLoadsPage(ReportLines& out, const ReportSource& source) {
     out.EmptyLines(2);
     DistributedLoads(out, r);
     out.EmptyLines(2);
-    PointLoads(out, r);
+    PointLoadRows(out, r);
     out.EmptyLines(4);
     out.At(10, "Notes and Assumptions", kBold | kUnderline, LineEnd::End);
     out.At(15,
            "1- Flexural demand on the girder due to gravity loads is less than about 30% of the "
            "girder's capacity.",
            kPlain, LineEnd::End);
-    out.At(15, "2- Strong Column - Weak Beam action is not checked.", kPlain, LineEnd::End);
+    out.At(15,
+           "2- Strong Column - Weak Beam action is not checked on these pages; page 4 checks it "
+           "(AISC 341-16 E3.4a).",
+           kPlain, LineEnd::End);
     out.At(15, "3- For bracing and other requirements see FEMA 350.", kPlain, LineEnd::End);
     out.Page().SetFontSize(8);
     PrintConnectionSketch(out.Page(), source);

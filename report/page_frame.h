@@ -12,7 +12,6 @@ namespace vantrel {
 
 inline constexpr std::string_view kVersionLine = "Vantrel V.1.1.2";
 inline constexpr std::string_view kReportTitle = "Reduced Beam Section Connection";
-inline constexpr int kReportPages = 4;
 
 // The page title: kReportTitle and " (SMRF)" or " (OMRF)".
 std::string ReportTitle(bool smrf);
@@ -21,9 +20,13 @@ std::string ReportTitle(bool smrf);
 // starts at y = 0 and leaves the font at size 10.
 void PrintHeadBlock(PageModel& page, bool smrf, std::string_view description);
 
-// "Page n of 4", the document name and the date-time text on the last line
-// of the page; the font size is the same afterwards.
-void PrintPageFooter(PageModel& page, std::string_view documentName, std::string_view dateTime);
+// "Page n of N" (N = pageCount), the document name and the date-time text
+// on the last line of the page; the font size is the same afterwards.
+void PrintPageFooter(PageModel& page, std::string_view documentName, std::string_view dateTime,
+                     int pageCount);
+
+// Where the footer's line starts: no text of the page may reach below it.
+double FooterTop(PageModel& page);
 
 // The document's name: the part of the path after its last "/" or "\", or
 // "New Untitled" for an empty path.

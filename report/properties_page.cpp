@@ -1,8 +1,8 @@
 #include <string>
 
+#include "checks/grid_presenters.h"
 #include "model/chain_math.h"
 #include "model/number_text.h"
-#include "checks/grid_presenters.h"
 #include "report_pages.h"
 
 namespace vantrel {
@@ -114,10 +114,10 @@ void Parameters(ReportLines& out, const ReportSource& source) {
         {"Beam weight less than 300 pounds ?", ValueText(beam.Weight) + " pounds", 3},
         {"Beam's span to depth ratio greater than 7 ?", g4.Text(4, 1), 4},
         {"Beam's flange less than 1-3/4 inches thick ?", g4.Text(5, 1), 5},
-        {"Mom. capacity of BM's flange less than 0.7xMplastic ?", g4.Text(6, 1), 6},
+        {"Mom. capacity of BM's flange at least 0.7xMplastic ?", g4.Text(6, 1), 6},
         {"Flange reduction less than 50% of flange width ?", g4.Text(7, 1), 7},
         {"Column's size W12x or W14x ?", source.inputs.Column, 9},
-        {"Column width less than beam width ?", g4.Text(10, 1), 10},
+        {"Column width at least beam width ?", g4.Text(10, 1), 10},
     };
     out.At(2, "Beam and column parameters", kBold | kUnderline, LineEnd::End);
     for (const Line& line : lines) {

@@ -1,5 +1,7 @@
 #pragma once
-// The bodies of the report's four pages, between head block and footer.
+// The bodies of the report's pages, between head block and footer.
+
+#include <functional>
 
 #include "report_lines.h"
 #include "report_source.h"
@@ -18,7 +20,10 @@ void PrintLoadsPage(ReportLines& out, const ReportSource& source);
 void PrintConnectionSketch(PageModel& page, const ReportSource& source);
 
 // The AISC 358-16 items of the same design, their verdict, the assumptions
-// and the differences from FEMA 350.
-void PrintCurrentCodePage(ReportLines& out, const ReportSource& source);
+// and the differences from FEMA 350, from the current position on; calls
+// nextPage (footer, new page, head block) whenever the next line would
+// reach the footer.
+void PrintCurrentCodePages(ReportLines& out, const ReportSource& source,
+                           const std::function<void()>& nextPage);
 
 }  // namespace vantrel

@@ -13,7 +13,7 @@ class QPagedPaintDevice;
 
 namespace vantrel {
 
-// Paints the four pages on the device (a QPrinter after its dialog, a
+// Paints the pages on the device (a QPrinter after its dialog, a
 // QPdfWriter). abortJob throws the device's job away on a failure; for a
 // QPrinter pass [&printer] { printer.abort(); }.
 ReportResult PaintReport(QPagedPaintDevice& device, const ReportSource& source,

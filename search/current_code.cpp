@@ -3,14 +3,25 @@
 #include <cmath>
 #include <string_view>
 
+#include "current/item_catalog.h"
 #include "model/shape_table.h"
 
 namespace vantrel::search {
 namespace {
 
+using current::ItemId;
+
 std::optional<double> Finite(const std::optional<double>& x) {
     if (x && std::isfinite(*x)) return x;
     return std::nullopt;
+}
+
+const current::Item& ItemOf(const current::Aisc358Result& result, ItemId id) {
+    return result.items[static_cast<size_t>(id)];
+}
+
+bool Required(const current::Aisc358Result& result, ItemId id) {
+    return ItemOf(result, id).status == current::ItemStatus::Required;
 }
 
 }  // namespace
@@ -28,6 +39,7 @@ std::optional<CurrentCodeOutcome> CurrentCodeEvaluator::Evaluate(const PairEvalu
                                                                  const PairOutcome& o) const {
     if (!shared_ || o.error) return std::nullopt;
     const BeamValues& b = pairs.Beam(beam);
+    const SharedValues& shared = pairs.Shared();
     current::Aisc358Basis basis = *shared_;
     basis.beamIndex = beam;
     basis.columnIndex = column;
@@ -36,25 +48,22 @@ std::optional<CurrentCodeOutcome> CurrentCodeEvaluator::Evaluate(const PairEvalu
     basis.Fy = b.Fy;
     basis.Fu = b.Fu;
     basis.Ry = b.Ry;
-    basis.L = pairs.Shared().L;
+    basis.L = shared.L;
+    basis.h = shared.h;
+    basis.wu = shared.w;
+    basis.points = shared.points;
 
     const current::Aisc358Result result = current::EvaluateAisc358(basis);
-    if (result.items.empty()) return std::nullopt;
+    if (result.items.size() != current::kItemCount) return std::nullopt;
     CurrentCodeOutcome outcome;
     outcome.pass = result.pass;
-    for (const current::Item& item : result.items) {
-        const bool required = item.status == current::ItemStatus::Required;
-        if (item.id == "panel_zone_shear") {
-            outcome.panelZoneRatio = Finite(item.ratio);
-            outcome.doublersRequired = outcome.doublersRequired || required;
-        } else if (item.id == "panel_zone_thickness") {
-            outcome.doublersRequired = outcome.doublersRequired || required;
-        } else if (item.id == "continuity_plates") {
-            outcome.continuityRequired = required;
-        } else if (item.id == "strong_column") {
-            outcome.strongColumnRatio = Finite(item.value);
-        }
-    }
+    outcome.doublersRequired =
+        Required(result, ItemId::PanelZoneShear) || Required(result, ItemId::PanelZoneThickness);
+    outcome.continuityRequired = Required(result, ItemId::ContinuityPlateThickness);
+    outcome.strongColumnRatio = Finite(ItemOf(result, ItemId::StrongColumn).value);
+    outcome.panelZoneRatio = Finite(ItemOf(result, ItemId::PanelZoneShear).ratio);
+    outcome.hingeRatio = Finite(ItemOf(result, ItemId::HingeLocation).ratio);
+    outcome.columnAxialRatio = Finite(ItemOf(result, ItemId::ColumnAxial).ratio);
     return outcome;
 }
 

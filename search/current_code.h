@@ -13,9 +13,11 @@ namespace vantrel::search {
 struct CurrentCodeOutcome {
     bool pass = false;
     bool doublersRequired = false;    // panel_zone_shear or panel_zone_thickness required
-    bool continuityRequired = false;  // continuity_plates required
+    bool continuityRequired = false;  // continuity_plate_thickness required
     std::optional<double> strongColumnRatio;
     std::optional<double> panelZoneRatio;
+    std::optional<double> hingeRatio;
+    std::optional<double> columnAxialRatio;
 };
 
 class CurrentCodeEvaluator {
@@ -23,7 +25,8 @@ class CurrentCodeEvaluator {
     // The inputs' Beam and Column are ignored, as in PairEvaluator.
     explicit CurrentCodeEvaluator(const DesignInputs& inputs);
 
-    // False when the column axial load is not a number: no pair has items.
+    // False when the column axial load gives no value (not a number, or
+    // negative): no pair has items.
     bool Usable() const { return shared_.has_value(); }
 
     // The items of a pair whose chain reported no error; nothing when the

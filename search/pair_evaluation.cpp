@@ -25,7 +25,7 @@ PairOutcome PairEvaluator::Evaluate(int beamIndex, int columnIndex) const {
     FlaggingMath m;
     // CalculateVP, CalculateMf, CalculateMc, CalculateVf
     o.Lprime = SpanBetweenHinges(m, shared_.L, beam.hingeOffset, column.d);
-    if (!(o.Lprime > 0.0f)) m.Refuse();  // the hinges meet or pass each other
+    if (!(o.Lprime > 0.0f)) m.Refuse(kCauseHingesMeet);
     ShearAtHinges(m, shared_.w, shared_.points, column.d, o);
     MomentAtFace(m, o);
     MomentAtColumnCentre(m, column.d, o);

@@ -90,6 +90,8 @@ void SearchBeam(const Evaluators& evaluators, const Frame& frame, const SearchOp
             match.aisc358Pass = current->pass;
             match.strongColumnRatio = current->strongColumnRatio;
             match.panelZoneRatio = current->panelZoneRatio;
+            match.hingeRatio = current->hingeRatio;
+            match.columnAxialRatio = current->columnAxialRatio;
         }
         match.weight =
             double{b.shape->Weight} * frame.length + 2.0 * double{c.shape->Weight} * frame.height;

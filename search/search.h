@@ -19,11 +19,12 @@ enum class DesignCode {
 };
 
 struct SearchOptions {
-    DesignCode code = DesignCode::Fema350;
+    // FEMA 350 alone does not check the beam under gravity load.
+    DesignCode code = DesignCode::Both;
     // Drop pairs that need doubler plates / continuity plates by the chosen
     // code's plate items (both codes' with DesignCode::Both). For AISC 358:
-    // panel_zone_shear or panel_zone_thickness required, continuity_plates
-    // required.
+    // panel_zone_shear or panel_zone_thickness required,
+    // continuity_plate_thickness required (341 E3-8/E3-9 or 360 J10.1-J10.3).
     bool excludeDoublerPlates = false;
     bool excludeContinuityPlates = false;
     int threads = 0;  // 0: one per hardware thread
@@ -51,13 +52,16 @@ struct DesignMatch {
     bool doublerPlatesRequired = false;
     bool continuityPlatesRequired = false;
     // The current-code items of the pair, whatever the chosen code: their
-    // verdict, the strong_column value and the panel_zone_shear ratio. All
-    // three are absent when the items cannot be formed (the column axial
-    // load is not a number), the ratio also when the panel zone has no
-    // strength left (kp <= 0).
+    // verdict, the strong_column value and the ratios of panel_zone_shear,
+    // hinge_location and column_axial. All are absent when the items cannot
+    // be formed (the column axial load is not a number or is negative); the
+    // panel-zone ratio also when the panel zone has no strength left
+    // (kp <= 0), the hinge ratio when no moment peaks between the hinges.
     std::optional<bool> aisc358Pass;
     std::optional<double> strongColumnRatio;
     std::optional<double> panelZoneRatio;
+    std::optional<double> hingeRatio;
+    std::optional<double> columnAxialRatio;
     // Steel of the frame, lb: beam weight per foot x length + 2 x column
     // weight per foot x height.
     double weight = 0;
@@ -70,7 +74,8 @@ struct SearchResult {
     // or load text that is not a number, a height of 0): no pair can pass.
     bool inputError = false;
     // The current-code items cannot be formed for any pair: the column axial
-    // load is not a number. With DesignCode::Aisc358 or Both no pair passes.
+    // load is not a number or is negative. With DesignCode::Aisc358 or Both
+    // no pair passes.
     bool axialLoadError = false;
     std::vector<DesignMatch> designs;  // lightest frame first, then lightest beam
 };

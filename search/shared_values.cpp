@@ -28,7 +28,7 @@ SharedValues ReadSharedValues(const DesignInputs& in) {
         // every pair; its test of L' is the pair's own.
         loads.L = shared.L;
         loads.Lprime = 1.0f;
-        if (!HingesAndLoadsUsable(loads)) shared.error = true;
+        if (HingesAndLoadsFault(loads) != nullptr) shared.error = true;
     } catch (const ChainFault&) {
         shared.error = true;
     }

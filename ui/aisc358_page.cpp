@@ -10,6 +10,7 @@ namespace vantrel {
 namespace {
 
 constexpr int kIdRole = Qt::UserRole;
+constexpr int kColourRole = Qt::UserRole + 1;  // the background when not stale
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -26,6 +27,7 @@ QTableWidgetItem* Cell(const std::string& text, Rgb background = kWhite,
     cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     cell->setTextAlignment(align | Qt::AlignVCenter);
     cell->setBackground(Colour(background));
+    cell->setData(kColourRole, Colour(background));
     cell->setForeground(Qt::black);
     return cell;
 }
@@ -112,6 +114,19 @@ void Aisc358Page::Show(const Aisc358Section& section) {
             table_->setItem(r, kReference, Cell(row.reference));
         }
         ++r;
+    }
+}
+
+void Aisc358Page::SetStale(bool stale) {
+    verdict_->setEnabled(!stale);
+    sums_->setEnabled(!stale);
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        if (table_->columnSpan(r, kItem) > 1) continue;  // a group's title
+        for (int c = kValue; c <= kStatus; ++c) {
+            if (QTableWidgetItem* cell = table_->item(r, c))
+                cell->setBackground(stale ? QColor::fromRgb(kStaleGrey)
+                                          : cell->data(kColourRole).value<QColor>());
+        }
     }
 }
 

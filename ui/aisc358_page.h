@@ -22,6 +22,9 @@ class Aisc358Page : public QWidget {
     void Show(const Aisc358Section& section);
     // Empties the page, as before the first calculation.
     void Clear();
+    // Results of other inputs than those shown: the verdict greyed, the
+    // value, limit, ratio and status cells grey; false brings their colours back.
+    void SetStale(bool stale);
 
     QLabel* Verdict() const { return verdict_; }
     QTableWidget* Table() const { return table_; }

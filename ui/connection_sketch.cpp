@@ -6,6 +6,8 @@
 #include <QtMath>
 #include <cmath>
 
+#include "model/result_grids.h"
+
 namespace vantrel {
 namespace {
 
@@ -139,10 +141,11 @@ QLabel* ConnectionSketch::AddLabel(const char* name, const QString& text, QPoint
         font.setBold(true);
         label->setFont(font);
     }
+    const QColor colour = bold ? kOutline : kDimension;
     QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, bold ? kOutline : kDimension);
+    pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
-    placed_.push_back({label, anchor});
+    placed_.push_back({label, anchor, colour});
     return label;
 }
 
@@ -159,6 +162,15 @@ void ConnectionSketch::SetLabels(const SketchLabels& labels) {
     set(leftColumnLabel_, labels.Labelcolumn1);
     set(rightColumnLabel_, labels.Labelcolumn2);
     PlaceLabels();
+}
+
+void ConnectionSketch::SetStale(bool stale) {
+    for (const Placed& placed : placed_) {
+        QPalette pal = placed.label->palette();
+        pal.setColor(QPalette::WindowText,
+                     stale ? QColor::fromRgb(kStaleGrey).darker(130) : placed.colour);
+        placed.label->setPalette(pal);
+    }
 }
 
 QSize ConnectionSketch::sizeHint() const {

@@ -5,6 +5,7 @@
 // texts are labels named as the calculation names them, placed on the
 // drawing.
 
+#include <QColor>
 #include <QPointF>
 #include <QWidget>
 
@@ -20,6 +21,8 @@ class ConnectionSketch final : public QWidget {
     explicit ConnectionSketch(QWidget* parent = nullptr);
 
     void SetLabels(const SketchLabels& labels);
+    // Results of other inputs than those shown: the labels greyed.
+    void SetStale(bool stale);
 
     QSize sizeHint() const override;
 
@@ -31,6 +34,7 @@ class ConnectionSketch final : public QWidget {
     struct Placed {
         QLabel* label;
         QPointF anchor;  // drawing coordinates of the label's centre
+        QColor colour;
     };
 
     QTransform DrawingToWidget() const;

@@ -15,6 +15,7 @@
 #include <atomic>
 #include <optional>
 
+#include "current/aisc358.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
 
@@ -55,12 +56,16 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
         "length, height, frame type, loads and column axial load. Listed are the pairs that "
         "meet the chosen code, lightest frame first (beam weight x length + 2 x column weight "
         "x height). FEMA 350: the beam and column parameter checks, the Mf ratio, flange and "
-        "web slenderness and shear pass. AISC 358-16: no current-code item fails. A listed pair "
-        "has passed these checks only: under FEMA 350 the beam's moment capacity under the "
-        "gravity loads alone and strong-column/weak-beam proportions are not checked; confirm "
-        "them with your frame analysis.",
+        "web slenderness and shear pass. AISC 358-16: no current-code item fails.",
         this);
     intro->setWordWrap(true);
+    caveat_ = new QLabel(
+        "A listed pair has passed these checks only: under FEMA 350 the beam's moment capacity "
+        "under the gravity loads alone and strong-column/weak-beam proportions are not checked; "
+        "confirm them with your frame analysis.",
+        this);
+    caveat_->setObjectName("caveatLabel");
+    caveat_->setWordWrap(true);
 
     noDoublers_ = new QCheckBox("Without &doubler plates", this);
     noDoublers_->setObjectName("noDoublersBox");
@@ -71,6 +76,9 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
     code_ = new QComboBox(this);
     code_->setObjectName("codeList");
     code_->addItems({"FEMA 350", "AISC 358-16", "FEMA 350 and AISC 358-16"});
+    // FEMA 350 alone does not check the beam under gravity load.
+    code_->setCurrentIndex(2);
+    caveat_->setVisible(false);
     auto* codeLabel = new QLabel("C&ode:", this);
     codeLabel->setBuddy(code_);
     connect(code_, &QComboBox::currentIndexChanged, this, &FindDesignsDialog::Search);
@@ -85,11 +93,11 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
     summary_ = new QLabel(this);
     summary_->setObjectName("summaryLabel");
 
-    table_ = new QTableWidget(0, 12, this);
+    table_ = new QTableWidget(0, 14, this);
     table_->setObjectName("designTable");
     table_->setHorizontalHeaderLabels({"Beam", "Column", "Mf ratio", "Shear", "Flange", "Web",
                                        "Doublers", "Continuity", "AISC 358", "SC/WB ratio",
-                                       "PZ ratio", "Weight (lb)"});
+                                       "PZ ratio", "Hinge ratio", "Axial ratio", "Weight (lb)"});
     table_->verticalHeader()->setVisible(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -110,6 +118,7 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
+    layout->addWidget(caveat_);
     layout->addLayout(options);
     layout->addWidget(summary_);
     layout->addWidget(table_, 1);
@@ -136,6 +145,7 @@ void FindDesignsDialog::Search() {
     options.excludeDoublerPlates = noDoublers_->isChecked();
     options.excludeContinuityPlates = noContinuity_->isChecked();
     options.code = kCodes[std::clamp(code_->currentIndex(), 0, 2)];
+    caveat_->setVisible(options.code == DesignCode::Fema350);
     result_ = SearchDesigns(inputs_, options, control);
     progress.reset();
     ShowResult(result_);
@@ -148,7 +158,10 @@ void FindDesignsDialog::ShowResult(const SearchResult& result) {
     } else if (result.inputError) {
         summary_->setText("No pair can pass: the length, height or a load is not a usable number.");
     } else if (result.axialLoadError && code_->currentIndex() != 0) {
-        summary_->setText("No pair can pass: the column axial load is not a number.");
+        summary_->setText(
+            current::ReadAxialLoad(inputs_.ColumnAxialLoad).negative
+                ? QString("No pair can pass. ") + current::kNegativeAxialLoadReason.data()
+                : QString("No pair can pass: the column axial load is not a number."));
     } else {
         summary_->setText(QString("Searched %1 beam/column pairs: %2 designs pass.")
                               .arg(result.searched)
@@ -169,7 +182,9 @@ void FindDesignsDialog::ShowResult(const SearchResult& result) {
         table_->setItem(row, 8, Cell(!match.aisc358Pass ? "-" : pass ? "pass" : "fail"));
         table_->setItem(row, 9, Ratio(match.strongColumnRatio));
         table_->setItem(row, 10, Ratio(match.panelZoneRatio));
-        table_->setItem(row, 11, Cell(Text(Format(match.weight, "0.0")), Qt::AlignRight));
+        table_->setItem(row, 11, Ratio(match.hingeRatio));
+        table_->setItem(row, 12, Ratio(match.columnAxialRatio));
+        table_->setItem(row, 13, Cell(Text(Format(match.weight, "0.0")), Qt::AlignRight));
         ++row;
     }
     if (row > 0) table_->selectRow(0);

@@ -35,6 +35,8 @@ class FindDesignsDialog : public QDialog {
     QCheckBox* NoContinuity() const { return noContinuity_; }
     // The code a pair must meet: entries FEMA 350, AISC 358-16, both.
     QComboBox* Code() const { return code_; }
+    // Shown while FEMA 350 alone is chosen.
+    QLabel* Caveat() const { return caveat_; }
     QPushButton* UseButton() const { return useButton_; }
 
   private:
@@ -45,6 +47,7 @@ class FindDesignsDialog : public QDialog {
     SearchResult result_;
     std::optional<std::pair<QString, QString>> chosen_;
     QLabel* summary_ = nullptr;
+    QLabel* caveat_ = nullptr;
     QCheckBox* noDoublers_ = nullptr;
     QCheckBox* noContinuity_ = nullptr;
     QComboBox* code_ = nullptr;

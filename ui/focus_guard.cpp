@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -187,7 +188,9 @@ bool FocusGuard::FilterFieldEvent(QLineEdit* field, QEvent* event) {
         (key->modifiers() & commandKeys) == 0) {
         return !TryLeave(field);
     }
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+    // Enter is a dialog's, for its default button; in a window it is discarded.
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        return qobject_cast<QDialog*>(field->window()) == nullptr;
     if ((key->modifiers() & commandKeys) != 0) return false;
     const QString text = key->text();
     if (text.isEmpty()) return false;

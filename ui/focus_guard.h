@@ -7,6 +7,9 @@
 // keeps the focus in the field and selects its text; the input that would
 // have moved the focus has no other effect.
 //
+// Enter in a guarded field goes to a dialog's default button (whose command
+// checks the field first); in a main window it is discarded.
+//
 // The guarded fields also filter typed characters and select their whole
 // text whenever they gain the focus: by Tab, by an access key, by a click
 // (once the click has placed the cursor, unless it dragged a selection) and

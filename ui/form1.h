@@ -116,6 +116,11 @@ class Form1 : public QMainWindow {
     // no error. Leaves Modified as it was.
     bool CalculateForReport();
     void ShowResults();
+    // Marks the shown results stale while the inputs (but the description)
+    // differ from those they were calculated with.
+    void UpdateStaleMark();
+    // The "Fl. Width =" labels of the shapes chosen in the lists.
+    void ShowFlangeWidths();
     // The sketch and width labels of a window that has just started.
     void ResetSketchLabels();
     void ReportChainError(const ChainError& error);
@@ -134,6 +139,7 @@ class Form1 : public QMainWindow {
     DesignState state_;
     Aisc358Section aisc358_;
     bool resultsShown_ = false;    // the last calculation ran without an error
+    DesignInputs shownInputs_;     // what the shown results were calculated from
     std::string currentFilePath_;  // the file system's bytes; currentFileName_ shows them
     QString currentFileName_;
     QString documentName_;
@@ -162,6 +168,7 @@ class Form1 : public QMainWindow {
     QComboBox* gradeList_ = nullptr;
     QLineEdit* descriptionField_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
+    QLabel* staleLabel_ = nullptr;
     QTabWidget* resultPages_ = nullptr;
     ResultGridView* summaryGrid_ = nullptr;
     ResultGridView* checksGrid_ = nullptr;

@@ -6,10 +6,12 @@
 #include <QRadioButton>
 
 #include "aisc358_page.h"
+#include "checks/grid_presenters.h"
 #include "connection_sketch.h"
 #include "form1.h"
 #include "form_loads.h"
 #include "grid_view.h"
+#include "model/shape_table.h"
 #include "prompts.h"
 
 namespace vantrel {
@@ -74,6 +76,7 @@ bool Form1::RunCalculate() {
     Calculate(state_, inputs, sink);
     aisc358_ = EvaluateSection(inputs, state_.record, reported);
     resultsShown_ = !reported;
+    shownInputs_ = inputs;
     ShowResults();
     return !reported;
 }
@@ -103,10 +106,36 @@ void Form1::ResetSketchLabels() {
 
 void Form1::ShowResults() {
     for (ResultGridView* grid : {summaryGrid_, checksGrid_, parametersGrid_}) grid->Refresh();
-    beamWidthLabel_->setText(QString::fromStdString(state_.labels.LblBeamWidth));
-    columnWidthLabel_->setText(QString::fromStdString(state_.labels.LblColumnWidth));
+    ShowFlangeWidths();
     sketch_->SetLabels(state_.labels);
     aisc358Page_->Show(aisc358_);
+    UpdateStaleMark();
+}
+
+// A property of the chosen shape, not a result: it follows the list at once.
+void Form1::ShowFlangeWidths() {
+    for (const auto& [list, label] :
+         {std::pair{beamList_, beamWidthLabel_}, std::pair{columnList_, columnWidthLabel_}}) {
+        const std::string name = list->currentText().toStdString();
+        label->setText(name.empty()
+                           ? QStringLiteral("Fl. Width =")
+                           : QString::fromStdString(FlangeWidthLabel(ShapeFromDesignation(name))));
+    }
+}
+
+void Form1::UpdateStaleMark() {
+    bool stale = false;
+    if (resultsShown_) {
+        DesignInputs now = CurrentInputs();
+        now.Description = shownInputs_.Description;
+        stale = now != shownInputs_;
+    }
+    staleLabel_->setVisible(stale);
+    summaryGrid_->SetStale(stale, kSummaryValueColumns);
+    checksGrid_->SetStale(stale, kChecksValueColumns);
+    parametersGrid_->SetStale(stale, kParametersValueColumns);
+    aisc358Page_->SetStale(stale);
+    sketch_->SetStale(stale);
 }
 
 }  // namespace vantrel

@@ -142,6 +142,20 @@ void Form1::ConnectEditsToModified() {
     connect(smrfOption_, &QRadioButton::toggled, this, [this] {
         if (!showingInputs_) SetModified(true);
     });
+
+    // Whatever changes an input's text, the shown results are checked
+    // against it at once.
+    for (QLineEdit* field : {lengthField_, heightField_, aOverrideField_, bOverrideField_,
+                             cOverrideField_, axialLoadField_})
+        connect(field, &QLineEdit::textChanged, this, [this] { UpdateStaleMark(); });
+    for (QComboBox* list : {beamList_, columnList_, gradeList_, aCoefficientList_,
+                            bCoefficientList_, cCoefficientList_})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { UpdateStaleMark(); });
+    for (QComboBox* shapes : {beamList_, columnList_})
+        connect(shapes, &QComboBox::currentIndexChanged, this, [this] { ShowFlangeWidths(); });
+    for (QAbstractButton* choice : {static_cast<QAbstractButton*>(smrfOption_),
+                                    static_cast<QAbstractButton*>(columnAboveBox_)})
+        connect(choice, &QAbstractButton::toggled, this, [this] { UpdateStaleMark(); });
 }
 
 bool Form1::RequiredInputsPresent() {

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -76,6 +77,7 @@ void Form1::BuildControls() {
     QFont calcFont = calculateButton_->font();
     calcFont.setBold(true);
     calculateButton_->setFont(calcFont);
+    calculateButton_->setAutoDefault(true);  // Enter presses it when it has the focus
     connect(calculateButton_, &QPushButton::clicked, this, [this] { CalculateCommand(); });
     auto* description = new QHBoxLayout;
     description->addWidget(descriptionLabel);
@@ -83,9 +85,17 @@ void Form1::BuildControls() {
     description->addSpacing(12);
     description->addWidget(calculateButton_);
 
+    staleLabel_ =
+        Named<QLabel>("staleLabel", QStringLiteral("Inputs changed: press Calculate"), central);
+    QFont staleFont = staleLabel_->font();
+    staleFont.setBold(true);
+    staleLabel_->setFont(staleFont);
+    staleLabel_->hide();
+
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(inputs);
     layout->addLayout(description);
+    layout->addWidget(staleLabel_);
     layout->addWidget(BuildResultPages(), 1);
     setCentralWidget(central);
 
@@ -210,12 +220,26 @@ QTabWidget* Form1::BuildResultPages() {
     sketch_ = new ConnectionSketch(resultPages_);
     aisc358Page_ = new Aisc358Page(resultPages_);
 
-    resultPages_->addTab(summaryGrid_, QStringLiteral("&Calculation Summary"));
+    // Alt+C is Calculate's; the summary page takes Alt+S.
+    resultPages_->addTab(summaryGrid_, QStringLiteral("Calculation &Summary"));
     resultPages_->addTab(parametersGrid_, QStringLiteral("Beam and Column Parameters"));
     resultPages_->addTab(sketch_, QStringLiteral("Diagram"));
     resultPages_->addTab(checksGrid_, QStringLiteral("Design Checks"));
     resultPages_->addTab(aisc358Page_, QStringLiteral("AISC 358-16"));
     resultPages_->setCurrentIndex(0);
+
+    // Ctrl+Tab and Ctrl+Shift+Tab cycle the pages from anywhere in the window.
+    const auto cycle = [this](int step) {
+        const int count = resultPages_->count();
+        resultPages_->setCurrentIndex((resultPages_->currentIndex() + step + count) % count);
+    };
+    for (const auto& [keys, step] :
+         {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+          std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [cycle, step = step] { cycle(step); });
+    }
     return resultPages_;
 }
 
@@ -234,9 +258,9 @@ void Form1::BuildMenus() {
     add(file, "openAction", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
         [this] { OpenCommand(); });
     file->addSeparator();
-    add(file, "saveAction", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    add(file, "saveAction", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
         [this] { SaveCommand(); });
-    add(file, "saveAsAction", QStringLiteral("Save As..."), QKeySequence(),
+    add(file, "saveAsAction", QStringLiteral("Save &As..."), QKeySequence(),
         [this] { SaveAsCommand(); });
     file->addSeparator();
     add(file, "printAction", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
@@ -285,9 +309,9 @@ void Form1::BuildToolbar() {
                QStringLiteral("Save the current Reduced Beam Section Data"), &Form1::SaveCommand);
     auto* saveMenu = new QMenu(this);
     saveMenu->setObjectName(QStringLiteral("toolbarSaveMenu"));
-    saveMenu->addAction(button("toolbarSaveMenuSave", QIcon(), QStringLiteral("Save"),
+    saveMenu->addAction(button("toolbarSaveMenuSave", QIcon(), QStringLiteral("&Save"),
                                QStringLiteral("Save"), &Form1::SaveCommand));
-    saveMenu->addAction(button("toolbarSaveMenuSaveAs", QIcon(), QStringLiteral("Save As..."),
+    saveMenu->addAction(button("toolbarSaveMenuSaveAs", QIcon(), QStringLiteral("Save &As..."),
                                QStringLiteral("Save As..."), &Form1::SaveAsCommand));
     auto* saveButton = new QToolButton(toolbar);
     saveButton->setObjectName(QStringLiteral("toolbarSaveButton"));

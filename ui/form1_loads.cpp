@@ -14,7 +14,9 @@ FormLoads& Form1::EnsureLoads() {
         connect(loads_, &QDialog::finished, this, [this](int result) {
             if (result == QDialog::Accepted) SetModified(true);
             DiscardLoads();
+            UpdateStaleMark();  // the record's loads now
         });
+        connect(loads_, &FormLoads::Edited, this, [this] { UpdateStaleMark(); });
     }
     return *loads_;
 }

@@ -31,7 +31,7 @@ void Form1::PrintCommand() {
     if (!result.ok()) ShowReportFailure(result.number, QString::fromStdString(result.description));
 }
 
-// The same four pages as a PDF file, for engineers without a printer at hand.
+// The same pages as a PDF file, for engineers without a printer at hand.
 void Form1::ExportPdfCommand() {
     if (!CalculateForReport()) return;
     QString path = prompts_->SaveFileName(this, QString::fromLatin1(kExportDialogTitle),

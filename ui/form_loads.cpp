@@ -71,6 +71,7 @@ void FormLoads::BuildFields() {
             field->setMaximumWidth(110);
             // Every text a project file can hold, not Qt's default 32767.
             field->setMaxLength(static_cast<int>(kMaxValueBytes));
+            connect(field, &QLineEdit::textChanged, this, &FormLoads::Edited);
             fields[n] = field;
         }
     };
@@ -120,6 +121,8 @@ void FormLoads::BuildLayout() {
     auto* distBox = new QVBoxLayout(distributed);
     distBox->addLayout(distGrid);
     distBox->addWidget(note(QStringLiteral("Note: Loads are in kip/ft")));
+    distBox->addWidget(note(
+        QStringLiteral("Enter unfactored dead and live loads: the calculation uses 1.2D + 0.5L.")));
     auto* pointBox = new QVBoxLayout(points);
     pointBox->addLayout(pointGrid);
     pointBox->addWidget(note(QStringLiteral("Note: Loads are in kip")));
@@ -128,9 +131,8 @@ void FormLoads::BuildLayout() {
     ok->setObjectName(QStringLiteral("okButton"));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    // Enter does nothing in the fields; only Esc has a button of its own.
-    ok->setAutoDefault(false);
-    cancel->setAutoDefault(false);
+    // Enter presses OK (or the button that has the focus), Esc Cancel.
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &FormLoads::accept);
     connect(cancel, &QPushButton::clicked, this, &FormLoads::reject);
     auto* buttons = new QHBoxLayout;

@@ -37,6 +37,10 @@ class FormLoads final : public QDialog {
 
     void accept() override;
 
+  signals:
+    // A field's text changed.
+    void Edited();
+
   private:
     using Fields = std::array<QLineEdit*, kLoadCount>;
     // One kind of load: its fields, its texts in the inputs and its values

@@ -53,6 +53,9 @@ QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:  // the whole text of a cell too narrow for it
             return QString::fromStdString(cell.text);
         case Qt::BackgroundRole:
+            if (stale_ && index.row() > 0 && index.column() >= staleColumns_.first &&
+                index.column() <= staleColumns_.last)
+                return QColor::fromRgb(kStaleGrey);
             return QColor::fromRgb(static_cast<QRgb>(cell.color));
         case Qt::ForegroundRole:
             return QColor(Qt::black);
@@ -83,6 +86,15 @@ void ResultGridModel::Refresh() {
     }
     if (rows_ > 0 && grid_.ColumnCount() > 0)
         emit dataChanged(index(0, 0), index(rows_ - 1, grid_.ColumnCount() - 1));
+}
+
+void ResultGridModel::SetStale(bool stale, ValueColumns columns) {
+    if (stale == stale_) return;
+    stale_ = stale;
+    staleColumns_ = columns;
+    if (rows_ > 1)
+        emit dataChanged(index(1, columns.first), index(rows_ - 1, columns.last),
+                         {Qt::BackgroundRole});
 }
 
 ResultGridView::ResultGridView(ResultGrid& grid, int scrollLimit, QWidget* parent)

@@ -31,10 +31,14 @@ class ResultGridModel final : public QAbstractTableModel {
     ResultGrid& Grid() { return grid_; }
     // Follows the grid's rows and cells after the grid has changed.
     void Refresh();
+    // Shows the value and verdict cells grey (stale) or in their own colours.
+    void SetStale(bool stale, ValueColumns columns);
 
   private:
     ResultGrid& grid_;
     int rows_;
+    bool stale_ = false;
+    ValueColumns staleColumns_{0, -1};
 };
 
 class ResultGridView final : public QTableView {
@@ -45,6 +49,9 @@ class ResultGridView final : public QTableView {
     int ScrollLimit() const { return scrollLimit_; }
     // Shows the grid's current rows, cells and widths.
     void Refresh();
+    // Results of other inputs than those shown: the value and verdict cells
+    // (of those columns, from row 1) turn grey, without green or red.
+    void SetStale(bool stale, ValueColumns columns) { model_.SetStale(stale, columns); }
     // The scroll handler: appends a row when the last one is in view and
     // sets the vertical range back to 0..N.
     void KeepScrollRange();

@@ -33,8 +33,11 @@ ResultGrid ItemGrid(const current::Aisc358Result& result, bool colour) {
         }
         grid.AppendRow();
         const int row = grid.RowCount() - 1;
+        const std::string value = item.id == "column_bracing" && item.value
+                                      ? std::string(current::BracedFlangesText(*item.value))
+                                      : Cell(item.value);
         const std::string texts[kColumns] = {"  " + std::string(item.id),
-                                             Cell(item.value),
+                                             value,
                                              Cell(item.min),
                                              Cell(item.max),
                                              Cell(item.ratio),
@@ -69,13 +72,19 @@ std::string NotCheckedReason(const DesignInputs& inputs, bool femaErrored) {
     if (femaErrored) return "the calculation reported an error";
     if (ShapeIndex(inputs.Beam) < 0 || ShapeIndex(inputs.Column) < 0)
         return "the beam or the column is not in the shape table";
+    if (current::ReadAxialLoad(inputs.ColumnAxialLoad).negative)
+        return std::string(current::kNegativeAxialLoadReason);
     return "ColumnAxialLoad is not a number within the single-precision range";
 }
 
 std::string Aisc358Text(const std::optional<current::Aisc358Result>& result,
                         const DesignInputs& inputs, bool femaErrored, bool colour) {
     std::string out = std::string("Current code: ") + kAisc358Basis;
-    if (!result) return out + "\nNot checked: " + NotCheckedReason(inputs, femaErrored) + ".\n";
+    if (!result) {
+        std::string reason = NotCheckedReason(inputs, femaErrored);
+        if (!reason.ends_with('.')) reason += '.';
+        return out + "\nNot checked: " + reason + "\n";
+    }
     out += result->system == current::SeismicSystem::SMF ? ", SMF\n" : ", IMF\n";
     out += GridText(ItemGrid(*result, colour), colour);
     out += "\u03A3M*pc = " + Format(result->sumMpc, "0.000") +

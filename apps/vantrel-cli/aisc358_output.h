@@ -12,7 +12,8 @@ namespace vantrel::cli {
 inline constexpr const char* kAisc358Basis = "AISC 358-16, AISC 341-16, AISC 360-16 (LRFD)";
 
 // Why a run has no current-code section: "the calculation reported an
-// error", or which input keeps it from being formed.
+// error", or which input keeps it from being formed (a negative axial load
+// with its own sentence).
 std::string NotCheckedReason(const DesignInputs& inputs, bool femaErrored);
 
 // The fourth table: the items by group with value, limits, ratio, status and

@@ -27,7 +27,7 @@ namespace {
 
 constexpr const char* kHeader =
     "Line,Beam,Column,Fema350,Fema350Failing,Aisc358,Aisc358Failing,MfRatio,ShearRatio,"
-    "StrongColumnRatio,PanelZoneRatio,Errors\n";
+    "StrongColumnRatio,PanelZoneRatio,HingeRatio,ColumnAxialRatio,Errors\n";
 
 // The whole input file; nothing for a file that cannot be read or is not a
 // regular file (a FIFO is never opened, so nothing blocks).
@@ -116,6 +116,7 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
            CsvField(result ? FailingItems(*result, "; ") : "") + ',' +
            Ratio(result, "flexure_face") + ',' + Ratio(result, "beam_shear") + ',' +
            Ratio(result, "strong_column") + ',' + Ratio(result, "panel_zone_shear") + ',' +
+           Ratio(result, "hinge_location") + ',' + Ratio(result, "column_axial") + ',' +
            CsvField(errorText) + '\n';
     if (errored || !aisc358) return RowOutcome::Error;
     return femaPasses && aisc358->pass ? RowOutcome::Pass : RowOutcome::Fails;

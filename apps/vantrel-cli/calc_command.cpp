@@ -22,6 +22,7 @@ void PrintText(const DesignState& state, const DesignInputs& inputs,
     for (const ChainError& e : errors) {
         s.out << "Error " << e.number << " (" << e.description << ") in " << e.procedure << " of "
               << e.module << '\n';
+        if (!e.cause.empty()) s.out << e.cause << '\n';
     }
 }
 

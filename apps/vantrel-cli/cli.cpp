@@ -15,6 +15,7 @@ struct Command {
     const char* name;
     int (*run)(const Args&, Streams);
     const char* usage;
+    const char* note = "";  // printed after the usage by COMMAND --help
 };
 
 // Every command of the program; each lives in its own file.
@@ -23,7 +24,9 @@ const Command kCommands[] = {
     {"batch", BatchCommand, "batch IN.csv [-o OUT.csv]"},
     {"search", SearchCommand,
      "search [FILE.vtl] [--set NAME=TEXT]... [--code fema350|aisc358|both] [--no-doublers] "
-     "[--no-continuity] [--limit N] [--json|--csv]"},
+     "[--no-continuity] [--limit N] [--json|--csv]",
+     "--code is both unless given: a pair must pass FEMA 350 and AISC 358-16 (FEMA 350 alone\n"
+     "does not check the beam under gravity load).\n"},
 #ifdef VANTREL_HAVE_FILES
     {"save", SaveCommand, "save OUT.vtl [FILE.vtl] [--set NAME=TEXT]..."},
 #endif
@@ -47,7 +50,8 @@ void PrintUsage(std::ostream& out) {
 
 void PrintCommandUsage(const Command& command, std::ostream& out) {
     out << "Usage: vantrel-cli " << command.usage << '\n'
-        << kInputNames << "See vantrel-cli(1) for the options, exit statuses and examples.\n";
+        << command.note << kInputNames
+        << "See vantrel-cli(1) for the options, exit statuses and examples.\n";
 }
 
 bool IsHelp(const std::string& arg) {

@@ -20,8 +20,9 @@
 //       Exit status: 0 written, 2 usage error, 4 a file cannot be read or written.
 //
 //   vantrel-cli report [FILE.vtl] [--set NAME=TEXT]... -o OUT.pdf
-//       Writes the four-page printed report of a design as a PDF (Letter
-//       paper), after calculating it as opening the file does. The footers
+//       Writes the printed report of a design as a PDF (Letter paper: three
+//       FEMA 350 pages, then the current-code pages), after calculating it as
+//       opening the file does. The footers
 //       name the file without its folder ("New Untitled" without a file).
 //       An existing OUT is replaced only once the report is complete.
 //       Exit status: 0 written, 3 a calculation error was reported (the
@@ -35,20 +36,23 @@
 //       Calculates every beam on every column of the shape table with the
 //       design's other inputs and lists the pairs that pass, lightest frame
 //       first (beam weight x span + 2 x column weight x height, then beam
-//       weight). --code chooses what passing means: fema350 (the default)
-//       the FEMA 350 prequalification, Mf, slenderness and shear checks;
-//       aisc358 the current-code verdict (no AISC 358-16 / 341-16 / 360-16
-//       item fails); both, both of them.
+//       weight). --code chooses what passing means: fema350 the FEMA 350
+//       prequalification, Mf, slenderness and shear checks; aisc358 the
+//       current-code verdict (no AISC 358-16 / 341-16 / 360-16 item fails);
+//       both (the default: FEMA 350 alone does not check the beam under
+//       gravity load), both of them.
 //       --no-doublers / --no-continuity also require no doubler / continuity
 //       plates by the chosen code's plate items (for aisc358: panel-zone
-//       shear or thickness, continuity plates; for both, both codes').
-//       --limit N shortens the text table (JSON and CSV list all). JSON and
-//       CSV give each design's Aisc358Pass, StrongColumnRatio and
-//       PanelZoneRatio whatever the code (null, or an empty CSV field, when
-//       absent).
+//       shear or thickness; continuity_plate_thickness, that is continuity
+//       plates by 341 E3-8/E3-9 or by 360 J10.1-J10.3; for both, both
+//       codes'). --limit N shortens the text table (JSON and CSV list all).
+//       JSON and CSV give each design's Aisc358Pass, StrongColumnRatio,
+//       PanelZoneRatio, HingeRatio and ColumnAxialRatio whatever the code
+//       (null, or an empty CSV field, when absent).
 //       Exit status: 0 designs found, 1 none passes, 2 usage error, 3 the
 //       inputs make every pair fail with a calculation error (with aisc358
-//       or both also: the column axial load is not a number), 4 file error.
+//       or both also: the column axial load is not a number or is
+//       negative), 4 file error.
 //
 //   vantrel-cli batch IN.csv [-o OUT.csv]
 //       Calculates one design per row of a CSV file (RFC 4180) whose header
@@ -56,9 +60,10 @@
 //       the new-design default. Writes one CSV line per row to standard output
 //       or OUT: Line, Beam, Column, Fema350, Fema350Failing, Aisc358,
 //       Aisc358Failing, MfRatio, ShearRatio, StrongColumnRatio,
-//       PanelZoneRatio, Errors. A row with a calculation error is reported on
-//       its line and the others go on; a file that is not CSV, or whose header
-//       names an unknown or repeated input, is refused with its line number.
+//       PanelZoneRatio, HingeRatio, ColumnAxialRatio, Errors. A row with a
+//       calculation error is reported on its line and the others go on; a
+//       file that is not CSV, or whose header names an unknown or repeated
+//       input, is refused with its line number.
 //       Exit status: 0 every row passes both codes, 1 a row fails a check,
 //       3 a row reported an error, 2 usage error, 4 IN cannot be read or is
 //       refused, or OUT cannot be written.
@@ -72,9 +77,9 @@
 // ColumnAbove ("Yes": the column continues above the joint). A value must be
 // what the window's control could hold: an entry of its list (Beam, Column,
 // Grade, A, B, C, FRAMETYPE "SMRF"/"OMRF", ColumnAbove "Yes"/"No"), or for a
-// numeric field digits and "." only within the field's limits (a location not
-// beyond the length, an override within its share of the length or the beam's
-// flange); else exit status 2.
+// numeric field digits, "." and "-" only, not negative and within the field's
+// limits (a location not beyond the length, an override within its share of
+// the length or the beam's flange); else exit status 2.
 
 #include <iosfwd>
 #include <string>

@@ -88,11 +88,14 @@ Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors)
                        {"Labelr", l.Labelr},
                        {"LabelLength", l.LabelLength}};
     Json list = Json::array();
-    for (const ChainError& e : errors)
-        list.push_back(Json{{"module", e.module},
-                            {"procedure", e.procedure},
-                            {"number", e.number},
-                            {"description", e.description}});
+    for (const ChainError& e : errors) {
+        Json error{{"module", e.module},
+                   {"procedure", e.procedure},
+                   {"number", e.number},
+                   {"description", e.description}};
+        if (!e.cause.empty()) error["cause"] = e.cause;  // only where the chain names one
+        list.push_back(std::move(error));
+    }
     j["errors"] = std::move(list);
     j["modified"] = state.record.Modified;
     return j;

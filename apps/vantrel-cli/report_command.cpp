@@ -64,6 +64,7 @@ int ReportCommand(const Args& args, Streams s) {
         for (const ChainError& e : errors.errors) {
             s.err << "vantrel-cli: error " << e.number << " (" << e.description << ") in "
                   << e.procedure << " of " << e.module << '\n';
+            if (!e.cause.empty()) s.err << "vantrel-cli: " << e.cause << '\n';
         }
         s.err << "vantrel-cli: no report written: the calculation reported an error\n";
         return kExitCalculationError;

@@ -2,8 +2,8 @@
 //                    [--no-doublers] [--no-continuity] [--limit N] [--json|--csv]
 //
 // Calculates every beam/column pair of the shape table with the design's
-// other inputs and lists the pairs that pass the chosen code (FEMA 350 unless
-// --code says otherwise), lightest frame first. The text
+// other inputs and lists the pairs that pass the chosen code (both FEMA 350
+// and AISC 358-16 unless --code says otherwise), lightest frame first. The text
 // table shows the first N designs (20 unless --limit says otherwise); --json
 // and --csv list every passing design. Exit status: 0 designs found, 1 none
 // pass, 2 usage error, 3 the inputs give a calculation error for every pair,
@@ -18,6 +18,7 @@
 
 #include "checks/design.h"
 #include "commands.h"
+#include "current/aisc358.h"
 #include "design_options.h"
 #include "json_number.h"
 #include "model/number_text.h"
@@ -77,6 +78,8 @@ void PrintJson(const SearchResult& result, std::ostream& out) {
             << ", \"Aisc358Pass\": " << PassText(m.aisc358Pass)
             << ", \"StrongColumnRatio\": " << ShortestDoubleText(m.strongColumnRatio)
             << ", \"PanelZoneRatio\": " << ShortestDoubleText(m.panelZoneRatio)
+            << ", \"HingeRatio\": " << ShortestDoubleText(m.hingeRatio)
+            << ", \"ColumnAxialRatio\": " << ShortestDoubleText(m.columnAxialRatio)
             << ", \"Weight\": " << WeightText(m.weight) << '}';
         separator = ",\n ";
     }
@@ -85,14 +88,17 @@ void PrintJson(const SearchResult& result, std::ostream& out) {
 
 void PrintCsv(const SearchResult& result, std::ostream& out) {
     out << "Beam,Column,MfRatio,ShearUnity,FlangeRatio,WebRatio,DoublerPlatesRequired,"
-           "ContinuityPlatesRequired,Aisc358Pass,StrongColumnRatio,PanelZoneRatio,Weight\n";
+           "ContinuityPlatesRequired,Aisc358Pass,StrongColumnRatio,PanelZoneRatio,HingeRatio,"
+           "ColumnAxialRatio,Weight\n";
     for (const DesignMatch& m : result.designs) {
         out << ShapeName(m.beam) << ',' << ShapeName(m.column) << ',' << FloatText(m.mfRatio) << ','
             << FloatText(m.shearUnity) << ',' << FloatText(m.flangeRatio) << ','
             << FloatText(m.webRatio) << ',' << TrueFalse(m.doublerPlatesRequired) << ','
             << TrueFalse(m.continuityPlatesRequired) << ',' << CsvField(PassText(m.aisc358Pass))
             << ',' << CsvField(ShortestDoubleText(m.strongColumnRatio)) << ','
-            << CsvField(ShortestDoubleText(m.panelZoneRatio)) << ',' << WeightText(m.weight)
+            << CsvField(ShortestDoubleText(m.panelZoneRatio)) << ','
+            << CsvField(ShortestDoubleText(m.hingeRatio)) << ','
+            << CsvField(ShortestDoubleText(m.columnAxialRatio)) << ',' << WeightText(m.weight)
             << '\n';
     }
 }
@@ -103,7 +109,8 @@ std::string RatioCell(const std::optional<double>& ratio) {
 }
 
 // The ranked table, numbers as the result grids show them. With the current
-// code checked, its verdict and the strong-column and panel-zone ratios too.
+// code checked, its verdict and the strong-column, panel-zone, hinge and
+// column axial ratios too.
 void PrintTable(const SearchResult& result, size_t limit, bool currentCode, std::ostream& out) {
     out << "Searched " << result.searched << " beam/column pairs: " << result.designs.size()
         << (result.designs.size() == 1 ? " design passes" : " designs pass") << ".\n";
@@ -112,7 +119,8 @@ void PrintTable(const SearchResult& result, size_t limit, bool currentCode, std:
     std::vector<std::vector<std::string>> rows = {{"Rank", "Beam", "Column", "Mf ratio", "Shear",
                                                    "Flange", "Web", "Doublers", "Continuity",
                                                    "Weight (lb)"}};
-    if (currentCode) rows[0].insert(rows[0].end() - 1, {"AISC 358", "SC/WB", "PZ"});
+    if (currentCode)
+        rows[0].insert(rows[0].end() - 1, {"AISC 358", "SC/WB", "PZ", "Hinge", "Axial"});
     for (size_t i = 0; i < shown; ++i) {
         const DesignMatch& m = result.designs[i];
         rows.push_back({std::to_string(i + 1), std::string(ShapeName(m.beam)),
@@ -122,8 +130,10 @@ void PrintTable(const SearchResult& result, size_t limit, bool currentCode, std:
                         YesNo(m.continuityPlatesRequired), WeightText(m.weight)});
         if (currentCode) {
             const std::string verdict = !m.aisc358Pass ? "-" : *m.aisc358Pass ? "pass" : "fail";
-            rows.back().insert(rows.back().end() - 1, {verdict, RatioCell(m.strongColumnRatio),
-                                                       RatioCell(m.panelZoneRatio)});
+            rows.back().insert(
+                rows.back().end() - 1,
+                {verdict, RatioCell(m.strongColumnRatio), RatioCell(m.panelZoneRatio),
+                 RatioCell(m.hingeRatio), RatioCell(m.columnAxialRatio)});
         }
     }
     std::vector<size_t> widths(rows[0].size(), 0);
@@ -231,8 +241,10 @@ int SearchAndPrint(const DesignInputs& inputs, const SearchOptions& searchOption
         return kExitCalculationError;
     }
     if (result.axialLoadError && searchOptions.code != DesignCode::Fema350) {
-        s.err << "vantrel-cli: the column axial load '" << inputs.ColumnAxialLoad
-              << "' is not a number: no pair has current-code results\n";
+        s.err << "vantrel-cli: the column axial load '" << inputs.ColumnAxialLoad << "' is "
+              << (current::ReadAxialLoad(inputs.ColumnAxialLoad).negative ? "negative"
+                                                                           : "not a number")
+              << ": no pair has current-code results\n";
         return kExitCalculationError;
     }
     return result.designs.empty() ? kExitCheckFails : kExitPass;

@@ -107,7 +107,7 @@ std::optional<std::string> CheckSetValues(
         for (const char c : text) {
             if (!AcceptsTypedCharacter(static_cast<unsigned char>(c))) {
                 return "--set " + name + ": " + Quoted(text) +
-                       " has a character its field does not accept (digits and \".\" only)";
+                       " has a character its field does not accept (digits, \".\" and \"-\" only)";
             }
         }
         if (Refusal refusal = check(text, inputs)) return "--set " + name + ": " + *refusal;

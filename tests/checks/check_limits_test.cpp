@@ -222,20 +222,5 @@ INSTANTIATE_TEST_SUITE_P(
                  "Tab4.CheckBeamShearCapacity 11", Stability(0, 0, 0, 1, 1)}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(DiagramLabelsTest, CopyTheCutTextsAndTheLengthAsTyped) {
-    DesignInputs inputs = test::WorkedExample();
-    test::Calculated calc;
-    test::Run(calc, inputs);
-    const SketchLabels& l = calc.state.labels;
-    EXPECT_EQ(l.Labela + l.Labelb + l.Labelc + l.Labelr,
-              "4.00   in.15.50   in.1.25   in.24.65   in.");
-    EXPECT_EQ(l.LabelLength, "30.00 ft.");
-    EXPECT_EQ(l.Labelbeam + "|" + l.Labelcolumn1 + "|" + l.Labelcolumn2, "W 21x44|W 14x90|W 14x90");
-    EXPECT_EQ(l.LblBeamWidth + "|" + l.LblColumnWidth, "Fl. Width = 6.5\"|Fl. Width = 14.5\"");
-    inputs.Length = "abc";
-    test::Run(calc, inputs);
-    EXPECT_EQ(calc.state.labels.LabelLength, "abc ft.");
-}
-
 }  // namespace
 }  // namespace vantrel

@@ -68,13 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
         ErroredRun{"NegativeLiveLoad", {{"PointLL3", "-2"}}, {"Tab1.CalculateVP 5"}, 26.88f}),
     [](const ::testing::TestParamInfo<ErroredRun>& param) { return param.param.name; });
 
-// CalculateVP stores L' and the loads, then refuses what no beam can carry.
+// CalculateVP stores L' and the loads, then refuses what no beam can carry,
+// naming the first cause that holds.
 struct RefusedSpan {
     const char* length;
     const char* load;  // PointDL[0] at PointLoadLocation[0] = location
     const char* location;
     float lprime;
-    bool refused;
+    const char* cause;  // nullptr: not refused
 };
 
 class RefusedSpanTest : public ::testing::TestWithParam<RefusedSpan> {};
@@ -87,29 +88,30 @@ TEST_P(RefusedSpanTest, CalculateVPRefusesHingesThatMeetAndLoadsOffTheBeam) {
                                       {"Length", c.length},
                                       {"PointDL1", c.load},
                                       {"PointLoadLocation1", c.location}}));
-    const bool vpRefused = !calc.errors.errors.empty() &&
-                           calc.errors.errors[0].procedure == "CalculateVP" &&
-                           calc.errors.errors[0].number == 5;
-    EXPECT_EQ(vpRefused, c.refused);
+    const ChainError vp = calc.errors.errors.empty() ? ChainError{} : calc.errors.errors[0];
+    EXPECT_EQ(vp.procedure + " " + std::to_string(vp.number) + " " + vp.cause,
+              c.cause ? std::string("CalculateVP 5 ") + c.cause : " 0 ");
     EXPECT_EQ(calc.record().Lprime, c.lprime);
     EXPECT_EQ(calc.record().PointLoadLocation[0], std::stof(c.location));
-    if (c.refused) {
+    if (c.cause) {
         EXPECT_EQ(calc.record().Vp, 1.0f);
         EXPECT_EQ(calc.record().VpSide, "1");
+        EXPECT_TRUE(ErrorPrompt(vp).ends_with(" ). \r\n" + vp.cause + "\r\n\r\n"));
     }
 }
 
 // L' = L - (2 (a + b/2) + dc) / 12 = L - 3.125 ft for W 21x44 on W 14x90.
-INSTANTIATE_TEST_SUITE_P(Spans, RefusedSpanTest,
-                         ::testing::Values(RefusedSpan{"3.125", "0", "0", 0.0f, true},
-                                           RefusedSpan{"3.12", "0", "0", -0.01f, true},
-                                           RefusedSpan{"3.13", "0", "0", 0.01f, false},
-                                           RefusedSpan{"15", "10", "15", 11.88f, false},
-                                           RefusedSpan{"15", "10", "15.01", 11.88f, true},
-                                           RefusedSpan{"15", "0", "15.01", 11.88f, true},
-                                           RefusedSpan{"15", "10", "-0.01", 11.88f, true},
-                                           RefusedSpan{"15", "-0.001", "5", 11.88f, true},
-                                           RefusedSpan{"15", "-0", "5", 11.88f, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Spans, RefusedSpanTest,
+    ::testing::Values(RefusedSpan{"3.125", "0", "0", 0.0f, kCauseHingesMeet},
+                      RefusedSpan{"3.12", "-1", "9", -0.01f, kCauseHingesMeet},
+                      RefusedSpan{"3.13", "0", "0", 0.01f, nullptr},
+                      RefusedSpan{"15", "10", "15", 11.88f, nullptr},
+                      RefusedSpan{"15", "10", "15.01", 11.88f, kCauseLoadOffTheBeam},
+                      RefusedSpan{"15", "0", "15.01", 11.88f, kCauseLoadOffTheBeam},
+                      RefusedSpan{"15", "10", "-0.01", 11.88f, kCauseLoadOffTheBeam},
+                      RefusedSpan{"15", "-0.001", "15.01", 11.88f, kCauseNegativeLoad},
+                      RefusedSpan{"15", "-0", "5", 11.88f, nullptr}));
 
 TEST(ErrorTrapTest, LoadTextThatIsNotANumberKeepsTheLoadsBeforeIt) {
     DesignInputs inputs = test::WorkedExample();

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "model/field_rules.h"
@@ -12,7 +11,7 @@ namespace {
 // over it is refused, and an empty field takes its default text.
 struct RuleCase {
     const char* name;
-    std::function<Refusal(std::string&)> check;
+    Refusal (*check)(std::string&);
     const char* text;
     bool refused;
     const char* textAfter = nullptr;  // the rewritten text, where it changes
@@ -31,33 +30,17 @@ TEST_P(FieldRuleTest, LimitIsAllowedAndTheNextStepRefused) {
     EXPECT_EQ(text, c.textAfter ? c.textAfter : c.text);
 }
 
-Refusal Length(std::string& t) {
-    return CheckLengthText(t);
-}
-Refusal Height(std::string& t) {
-    return CheckHeightText(t);
-}
-Refusal OverrideA(std::string& t) {
-    return CheckOverrideAText(t, "20");
-}  // 36 in
-Refusal OverrideB(std::string& t) {
-    return CheckOverrideBText(t, "20");
-}  // 48 in
-Refusal OverrideBNoLength(std::string& t) {
-    return CheckOverrideBText(t, "abc");
-}
-Refusal OverrideC(std::string& t) {
-    return CheckOverrideCText(t, "W 21x44");
-}  // bf 6.5
-Refusal Axial(std::string& t) {
-    return CheckAxialLoadText(t);
-}
-Refusal Load(std::string& t) {
-    return CheckLoadText(t);
-}
-Refusal Location(std::string& t) {
-    return CheckLocationText(t, "15.00");
-}
+// The rules, those that read another input with it fixed (W 21x44: bf 6.5).
+using Rule = Refusal (*)(std::string&);
+constexpr Rule Length = CheckLengthText;
+constexpr Rule Height = CheckHeightText;
+constexpr Rule Axial = CheckAxialLoadText;
+constexpr Rule Load = CheckLoadText;
+constexpr Rule OverrideA = [](std::string& t) { return CheckOverrideAText(t, "20"); };  // 36 in
+constexpr Rule OverrideB = [](std::string& t) { return CheckOverrideBText(t, "20"); };  // 48 in
+constexpr Rule OverrideBNoLength = [](std::string& t) { return CheckOverrideBText(t, "abc"); };
+constexpr Rule OverrideC = [](std::string& t) { return CheckOverrideCText(t, "W 21x44"); };
+constexpr Rule Location = [](std::string& t) { return CheckLocationText(t, "15.00"); };
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, FieldRuleTest,
@@ -78,13 +61,33 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"AxialOver10000", Axial, "10000.001", true},
         RuleCase{"AxialNegative", Axial, "-0.001", true}, RuleCase{"Load100", Load, "100", false},
         RuleCase{"LoadOver100", Load, "100.001", true},
+        RuleCase{"LoadNegative", Load, "-0.001", true},
+        RuleCase{"LoadMinusZero", Load, "-0", false},
         RuleCase{"LocationAtTheLength", Location, "15", false},
-        RuleCase{"LocationPastTheLength", Location, "15.01", true}),
+        RuleCase{"LocationPastTheLength", Location, "15.01", true},
+        RuleCase{"LocationNegative", Location, "-0.01", true},
+        RuleCase{"LengthMinusZero", Length, "-0.00", false},
+        RuleCase{"HeightNegative", Height, "-35", true}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// A negative value is refused in the words of the field's limit: the same
+// caption, then " cannot be negative.".
+TEST(FieldRuleTest, NegativeValueNamedAsTheLimitNamesTheField) {
+    for (auto check : {Length, Height, OverrideA, OverrideB, OverrideC, Axial, Load}) {
+        std::string over = "99999";
+        std::string negative = "-1";
+        const std::string limit = check(over).value_or("");
+        const std::string caption = limit.substr(0, limit.find(" cannot be greater than "));
+        EXPECT_EQ(check(negative).value_or(""), caption + " cannot be negative.") << limit;
+    }
+    std::string location = "-1";
+    EXPECT_EQ(Location(location).value_or(""), "Point load location cannot be negative.");
+}
+
 TEST(FieldRuleTest, TypedCharactersAndFormatting) {
-    for (char32_t c : {U'0', U'9', U'.', U'\b'}) EXPECT_TRUE(AcceptsTypedCharacter(c));
-    for (char32_t c : {U'/', U':', U'-', U'e', U' '}) EXPECT_FALSE(AcceptsTypedCharacter(c));
+    for (char32_t c : {U'0', U'9', U'.', U'-', U'\b'}) EXPECT_TRUE(AcceptsTypedCharacter(c));
+    for (char32_t c : {U'/', U':', U'+', U'e', U' '}) EXPECT_FALSE(AcceptsTypedCharacter(c));
+    EXPECT_EQ(FormatFieldText("-0", "0.000"), "0.000");
     EXPECT_EQ(FormatFieldText("1.0005", "0.000"), "1.001");
     EXPECT_EQ(FormatFieldText("7", "0.00"), "7.00");
     EXPECT_EQ(FormatFieldText("x7", "0.00"), "x7");

@@ -1,10 +1,11 @@
 // The calculating steps' own rules beyond the worked designs the calc
 // fixtures pin: how a cut dimension is rounded or typed, doRound's modes, and
-// a grade the table does not know.
+// a grade or a cut that a project file holds but no field would take.
 
 #include <gtest/gtest.h>
 
 #include "model/calculations.h"
+#include "model/number_text.h"
 #include "support/design_fixture.h"
 
 namespace vantrel {
@@ -13,12 +14,20 @@ namespace {
 using test::Calculated;
 using test::InputsWith;
 
+// "procedure number cause" of the first error, or "" for a run without one.
+std::string FirstError(const Calculated& calc) {
+    if (calc.errors.errors.empty()) return "";
+    const ChainError& e = calc.errors.errors.front();
+    return e.procedure + " " + std::to_string(e.number) + " " + e.cause;
+}
+
 struct CutCase {
     const char* name;
     DesignInputs inputs;
     float a;
     const char* valueText;
     const char* noteText;
+    const char* error = "";  // FirstError
 };
 
 class CutoutTest : public ::testing::TestWithParam<CutCase> {};
@@ -30,6 +39,7 @@ TEST_P(CutoutTest, FixesTheDimensionAndItsTexts) {
     EXPECT_EQ(calc.record().a, c.a);
     EXPECT_EQ(calc.summary(1, 1), c.valueText);
     EXPECT_EQ(calc.summary(1, 2), c.noteText);
+    EXPECT_EQ(FirstError(calc), c.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,9 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
                       CutCase{"ZeroOverrideIsAbsent",
                               InputsWith({{"Beam", "W 21x44"}, {"ORA", "0"}}), 4.0f, "4.00   in.",
                               "From 3.900   in."},
-                      CutCase{"NegativeOverrideTakenAsTyped",
-                              InputsWith({{"Beam", "W 21x44"}, {"ORA", "-2"}}), -2.0f, "-2   in.",
-                              "User input"}),
+                      CutCase{"MinusZeroIsAbsent", InputsWith({{"Beam", "W 21x44"}, {"ORA", "-0"}}),
+                              4.0f, "4.00   in.", "From 3.900   in."},
+                      // Refused before it is stored; an errored run shows no grid.
+                      CutCase{"NegativeOverrideRefused",
+                              InputsWith({{"Beam", "W 21x44"}, {"ORA", "-0.001"}}), 1.0f, "", "",
+                              "CalculateCutout 5 A cut dimension is negative."}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(CutoutTest, EmptyOverrideStopsTheCutAfterWhatItStored) {
@@ -142,24 +155,37 @@ TEST_P(PointLoadOriginTest, ShearsAndMomentsFollowTheCentreLine) {
 }
 
 // ML = 221.31 and MR = 101.25 at 10 ft; ML = 41.32 and MR = 281.24 at 25 ft.
-INSTANTIATE_TEST_SUITE_P(
-    Locations, PointLoadOriginTest,
-    ::testing::Values(PointLoadCase{"LoadedExample", "10", 56.2f, 437.8f, 470.6f, 59.36f, true},
-                      PointLoadCase{"NearRightColumn", "25", 58.43f, 440.0f, 474.1f, 61.59f, false}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locations, PointLoadOriginTest,
+                         ::testing::Values(PointLoadCase{"LoadedExample", "10", 56.2f, 437.8f,
+                                                         470.6f, 59.36f, true},
+                                           PointLoadCase{"NearRightColumn", "25", 58.43f, 440.0f,
+                                                         474.1f, 61.59f, false}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
-// A grade the table does not know (the names are exact) is no error: Fy, Fu
-// and Cpr stay 1.
-TEST(SteelGradeTest, UnknownGradeLeavesTheMaterialAtOne) {
-    for (const char* grade : {"S355", "a992   Fy=50 ksi   Fu=65 ksi"}) {
-        Calculated calc;
-        test::Run(calc, InputsWith({{"Grade", grade}}));
-        EXPECT_EQ(calc.record().Fy + calc.record().Fu, 2) << grade;
-        EXPECT_EQ(calc.record().Cpr, 1.0f) << grade;
-        for (const ChainError& e : calc.errors.errors)
-            EXPECT_NE(e.procedure, "CalculateSteelGrade");
-    }
+// Only an exact entry of the list has a material; any other grade is refused
+// before anything is stored: Fy, Fu, Ry and Cpr keep the 1 of ClearValues.
+class SteelGradeTest : public ::testing::TestWithParam<std::array<const char*, 3>> {};
+
+TEST_P(SteelGradeTest, OnlyAnEntryOfTheListHasAMaterial) {
+    const auto [grade, material, error] = GetParam();  // material: "Fy Fu Ry Cpr"
+    Calculated calc;
+    test::Run(calc, InputsWith({{"Grade", grade}}));
+    const DesignRecord& r = calc.record();
+    EXPECT_EQ(std::to_string(r.Fy) + " " + std::to_string(r.Fu) + " " + ValueText(r.Ry) + " " +
+                  ValueText(r.Cpr),
+              material);
+    EXPECT_EQ(FirstError(calc), error);
 }
+
+constexpr const char* kRefused =
+    "CalculateSteelGrade 5 The steel grade is not one of the list's entries.";
+INSTANTIATE_TEST_SUITE_P(
+    Grades, SteelGradeTest,
+    ::testing::Values(std::array{"A992   Fy=50 ksi   Fu=65 ksi", "50 65 1.1 1.15", ""},
+                      std::array{"A572   Fy=50 ksi   Fu=60 ksi", "50 60 1.1 1.1", ""},
+                      std::array{"a992   Fy=50 ksi   Fu=65 ksi", "1 1 1 1", kRefused},
+                      std::array{"S355", "1 1 1 1", kRefused},
+                      std::array{"", "1 1 1 1", kRefused}));
 
 }  // namespace
 }  // namespace vantrel

@@ -47,7 +47,16 @@ std::vector<DumpCase> Cases() {
           {"PointLoadLocation2", "7.5"}}},
         {"omrf-column-above", worked, {{"FRAMETYPE", "OMRF"}, {"ColumnAbove", "Yes"}}},
         {"description", worked, {{"Description", "Bay 3, level 2"}}},
+        // At most two lines: broken at blanks (in a word only if it is wider
+        // than a line), the second cut with an ellipsis.
         {"description-wider-than-the-page", worked, {{"Description", std::string(200, 'W')}}},
+        {"description-of-three-lines",
+         worked,
+         {{"Description",
+           "Bay 1 Ø-frame,  Bay 2 Ø-frame,  Bay 3 Ø-frame,  Bay 4 Ø-frame,  Bay 5 Ø-frame,  Bay "
+           "6 Ø-frame,  Bay 7 Ø-frame,  Bay 8 Ø-frame,  Bay 9 Ø-frame,  Bay 10 Ø-frame,  Bay 11 "
+           "Ø-frame,  Bay 12 Ø-frame,  Bay 13 Ø-frame,  Bay 14 Ø-frame,  Bay 15 Ø-frame,  Bay "
+           "16"}}},
         // An override that is no number aborts the job with its error.
         {"override-b-empty", worked, {{"ORB", ""}}},
         {"override-c-two-points", worked, {{"ORC", "1.2.3"}}},
@@ -59,6 +68,22 @@ std::vector<DumpCase> Cases() {
 
 class ReportDump : public testing::TestWithParam<DumpCase> {};
 
+// Every footer reads "Page n of N" with the real N, and no other text of its
+// page reaches below the footer's top.
+void ExpectFootersBelowEveryText(const RecordingCanvas& canvas) {
+    const int pages = static_cast<int>(canvas.OpsOf(CanvasOpKind::NewPage, 0).size()) + 1;
+    for (int page = 1; page <= pages; ++page) {
+        const auto texts = canvas.Texts(page);
+        ASSERT_GE(texts.size(), 3u) << "page " << page;
+        const CanvasOp& footer = *texts[texts.size() - 3];
+        EXPECT_EQ(footer.text, "Page " + std::to_string(page) + " of " + std::to_string(pages));
+        for (size_t i = 0; i + 3 < texts.size(); ++i)
+            EXPECT_LE(texts[i]->y1 + texts[i]->font.size * RecordingCanvas::kLineHeightPerPoint,
+                      footer.y1)
+                << "page " << page << ": " << texts[i]->text;
+    }
+}
+
 TEST_P(ReportDump, DrawingIsUnchanged) {
     ProjectReadResult read = ReadProjectFile(GetParam().file.string());
     ASSERT_TRUE(read.ok()) << read.error;
@@ -69,6 +94,7 @@ TEST_P(ReportDump, DrawingIsUnchanged) {
         "result " + std::to_string(printed.result.number) + " " + printed.result.description + "\n";
     test::ExpectFixture(test::kFixtures / "report" / (GetParam().name + ".txt"),
                         outcome + printed.canvas.Dump());
+    if (printed.result.ok()) ExpectFootersBelowEveryText(printed.canvas);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ReportDump, testing::ValuesIn(Cases()),

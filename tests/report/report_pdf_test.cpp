@@ -21,7 +21,10 @@ namespace {
 
 struct Design {
     explicit Design(const DesignInputs& in) : inputs(in) { test::Run(calc, inputs); }
-    ReportSource Source() const { return {inputs, calc.state, "frame.vtl", "2026-12-06 16:45"}; }
+    ReportSource Source() const {
+        return {inputs, calc.state, "frame.vtl", "2026-12-06 16:45",
+                EvaluateSection(inputs, calc.record(), !calc.errors.errors.empty())};
+    }
     DesignInputs inputs;
     test::Calculated calc;
 };
@@ -31,7 +34,8 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(ReportPdfTest, WritesFourLetterPages) {
+// The worked example's current-code items and notes take two pages.
+TEST(ReportPdfTest, WritesFiveLetterPages) {
     QTemporaryDir dir;
     const QString path = dir.filePath("report.pdf");
     const Design design(test::WorkedExample());
@@ -40,8 +44,8 @@ TEST(ReportPdfTest, WritesFourLetterPages) {
     const QByteArray pdf = ReadAll(path);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     const QString text = QString::fromLatin1(pdf);
-    EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page[^s]")), 4);
-    EXPECT_EQ(text.count(QRegularExpression("/MediaBox \\[0 0 612(\\.0+)? 792(\\.0+)?\\]")), 4);
+    EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page[^s]")), 5);
+    EXPECT_EQ(text.count(QRegularExpression("/MediaBox \\[0 0 612(\\.0+)? 792(\\.0+)?\\]")), 5);
 }
 
 TEST(ReportPdfTest, FailedReportLeavesTheExistingFileAlone) {

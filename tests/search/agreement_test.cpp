@@ -111,8 +111,8 @@ constexpr DesignCode kCodes[] = {DesignCode::Fema350, DesignCode::Aisc358, Desig
 struct CoreCurrent {
     std::optional<bool> pass;
     bool doublers = false;    // panel_zone_shear or panel_zone_thickness required
-    bool continuity = false;  // continuity_plates required
-    std::optional<double> strongColumn, panelZone;
+    bool continuity = false;  // continuity_plate_thickness required
+    std::optional<double> strongColumn, panelZone, hinge, axial;
 };
 
 std::optional<double> Finite(const std::optional<double>& x) {
@@ -127,9 +127,11 @@ CoreCurrent CurrentOf(const std::optional<current::Aisc358Result>& result) {
         const bool required = item.status == current::ItemStatus::Required;
         if (item.id == "panel_zone_shear" || item.id == "panel_zone_thickness")
             c.doublers = c.doublers || required;
-        if (item.id == "continuity_plates") c.continuity = required;
+        if (item.id == "continuity_plate_thickness") c.continuity = required;
         if (item.id == "strong_column") c.strongColumn = Finite(item.value);
         if (item.id == "panel_zone_shear") c.panelZone = Finite(item.ratio);
+        if (item.id == "hinge_location") c.hinge = Finite(item.ratio);
+        if (item.id == "column_axial") c.axial = Finite(item.ratio);
     }
     return c;
 }
@@ -226,6 +228,8 @@ TEST_P(Agreement, EveryPairMatchesTheChainAndTheSearchKeepsThePassingOnes) {
                 EXPECT_EQ(m.aisc358Pass, core.pass);
                 EXPECT_EQ(m.strongColumnRatio, core.strongColumn);
                 EXPECT_EQ(m.panelZoneRatio, core.panelZone);
+                EXPECT_EQ(m.hingeRatio, core.hinge);
+                EXPECT_EQ(m.columnAxialRatio, core.axial);
                 if (code != 0) continue;  // the FEMA 350 values need not pass then
                 ASSERT_TRUE(PassesSearch(o, s == 1, s == 2));
                 EXPECT_GT(o.Lprime, 0.0f) << "hinges that meet or pass each other";
@@ -261,9 +265,12 @@ const InputSet kInputSets[] = {
       {"PointLoadLocation3", "20"}},  // at the far end: allowed
      false,
      true},
-    // Typed dimensions govern; the coefficient texts are then never read.
+    // Typed dimensions govern; the coefficient texts are then never read. The
+    // gravity load makes light beams hinge in the span.
     {"UserOverrides",
      {{"Length", "25"},
+      {"DistDL1", "1"},
+      {"DistLL1", "1.28"},
       {"Grade", "A572   Fy=50 ksi   Fu=60 ksi"},
       {"ORA", "5.5"},
       {"ORB", "18"},
@@ -282,10 +289,7 @@ const InputSet kInputSets[] = {
     // An error of every beam's own values (c = 0 leaves R undefined).
     {"CoefficientCZeroEveryPairInError", {{"Length", "30"}, {"C", "0"}}, true, false},
     // A column axial load that is not a number leaves no current-code items.
-    {"UnknownGradeFyOfOneAxialLoadNotANumber",
-     {{"Grade", "A36"}, {"Length", "30"}, {"ColumnAxialLoad", "1.2.3"}},
-     false,
-     true},
+    {"AxialLoadNotANumber", {{"Length", "30"}, {"ColumnAxialLoad", "1.2.3"}}, false, true},
 };
 
 // A random design; now and then one input holds a text no step can read.
@@ -320,10 +324,10 @@ DesignInputs RandomInputs(uint32_t seed) {
     in.ColumnAxialLoad = Format(uniform(0, 1500), "0.000");
     in.ColumnAbove = chance(0.5) ? "Yes" : "No";
     if (chance(0.15)) {
-        std::string* targets[] = {&in.Length, &in.Height, &in.DistLL[1],
-                                  &in.ORC,    &in.A,      &in.PointLoadLocation[2]};
+        std::string* targets[] = {&in.Length, &in.Height, &in.DistLL[1],           &in.ORC,
+                                  &in.A,      &in.Grade,  &in.PointLoadLocation[2]};
         const char* texts[] = {"", "abc", "1e999", "-0.5", "0"};
-        *targets[std::uniform_int_distribution<size_t>(0, 5)(rng)] =
+        *targets[std::uniform_int_distribution<size_t>(0, 6)(rng)] =
             texts[std::uniform_int_distribution<size_t>(0, 4)(rng)];
     }
     return in;

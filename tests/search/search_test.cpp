@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <numeric>
@@ -108,6 +109,25 @@ TEST(SearchDesigns, StopsWhenCancelled) {
     EXPECT_TRUE(none.cancelled);
     EXPECT_EQ(none.searched, 0);
     EXPECT_TRUE(none.designs.empty());
+}
+
+// 1.84 k/ft over 30 ft: FEMA 350 alone lists beams that would hinge in the
+// span (W 6x25 on W 12x45 among them); the default, both codes, lists none.
+TEST(SearchDesigns, BothCodesListNoPairWhoseHingeFormsInTheSpan) {
+    DesignInputs inputs = Inputs();
+    inputs.DistDL[0] = "1";
+    inputs.DistLL[0] = "1.28";
+    SearchOptions fema;
+    fema.code = DesignCode::Fema350;
+    const auto inSpan = [](const DesignMatch& m) { return m.hingeRatio.value_or(0) > 1; };
+    const SearchResult trap = SearchDesigns(inputs, fema);
+    EXPECT_TRUE(std::any_of(trap.designs.begin(), trap.designs.end(), [](const DesignMatch& m) {
+        return ShapeName(m.beam) == "W 6x25" && ShapeName(m.column) == "W 12x45";
+    }));
+    const SearchResult both = SearchDesigns(inputs);
+    ASSERT_FALSE(both.designs.empty());
+    EXPECT_TRUE(std::any_of(trap.designs.begin(), trap.designs.end(), inSpan));
+    EXPECT_TRUE(std::none_of(both.designs.begin(), both.designs.end(), inSpan));
 }
 
 TEST(SearchDesigns, FindsNothingWhenEveryPairReportsAnError) {

@@ -1,5 +1,7 @@
 // Print, Export PDF and Find Designs from the window.
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -57,7 +59,8 @@ class CommandsTest : public QObject, WindowFixture {
         if (command == "exportPdfAction") prompts_.ExpectSaveFile(path);
         if (command != "exportPdfAction") prompts_.ExpectPrinter(path);
         Child<QAction>(*window_, command)->trigger();
-        if (!written.isEmpty()) QCOMPARE(PdfPages(dir_->filePath(written)), 4);
+        // Three FEMA 350 pages; the worked example's current-code items take two.
+        if (!written.isEmpty()) QCOMPARE(PdfPages(dir_->filePath(written)), 5);
         if (written.isEmpty()) QCOMPARE(Files(), before);
         QCOMPARE(window_->State().grids.summary.Text(10, 1), std::string("16.88   ft"));
         QVERIFY(!window_->Modified());
@@ -97,18 +100,33 @@ class CommandsTest : public QObject, WindowFixture {
         QCOMPARE(Calculated(*window_), runs);
     }
 
-    // A chosen pair goes into the lists and is calculated; it passes every
-    // check but the plates, which the search does not require unless asked.
+    // Escape closes the dialog; a chosen pair (Enter uses it) goes into the
+    // lists and is calculated; it passes every check but the plates, which
+    // the search does not require unless asked.
     void findDesignsPutsTheChosenPairIntoTheLists() {
         Find("lengthField")->setText(QStringLiteral("30.00"));
-        prompts_.ExpectDialog();
-        window_->FindDesignsCommand();
-        auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
-        QVERIFY(dialog != nullptr && dialog->Table()->rowCount() > 2);
+        const auto open = [this] {
+            prompts_.ExpectDialog();
+            window_->FindDesignsCommand();
+            auto* dialog = qobject_cast<FindDesignsDialog*>(prompts_.lastDialog.data());
+            if (dialog == nullptr || !ShowActive(*dialog)) qFatal("no Find Designs dialog");
+            return dialog;
+        };
+        QTest::keyClick(open()->Table(), Qt::Key_Escape);
+        QTRY_VERIFY(prompts_.lastDialog.isNull() || !prompts_.lastDialog->isVisible());
+        QCOMPARE(List("beamList")->currentIndex(), 0);
+        FindDesignsDialog* dialog = open();
+        QVERIFY(dialog->Table()->rowCount() > 2);
+        // Both codes by default; the caveat shows while FEMA 350 alone is chosen.
+        QCOMPARE(dialog->Code()->currentIndex(), 2);
+        for (int code : {0, 1, 2}) {
+            dialog->Code()->setCurrentIndex(code);
+            QCOMPARE(dialog->Caveat()->isVisibleTo(dialog), code == 0);
+        }
         dialog->Table()->selectRow(2);
         const QString beam = dialog->Table()->item(2, 0)->text();
         const QString column = dialog->Table()->item(2, 1)->text();
-        QTest::mouseClick(dialog->UseButton(), Qt::LeftButton);
+        QTest::keyClick(dialog->Table(), Qt::Key_Return);
         QCOMPARE(List("beamList")->currentText(), beam);
         QCOMPARE(List("columnList")->currentText(), column);
         for (const VerdictResult& verdict : ReadVerdicts(window_->State().results))

@@ -16,12 +16,15 @@
 #include "files/project_file.h"
 #include "ui/aisc358_page.h"
 #include "ui/grid_view.h"
+#include "ui/window_texts.h"
 #include "ui_test_support.h"
 
 namespace vantrel::test {
 
 enum class Command { New, Open, Close };
 enum class Answer { Yes, YesThenCancel, YesThenFailure, No, Cancel };
+enum class Edit { Length, ShortLength, BeamList, FrameType, Load, Description };
+enum class Then { SetBack, ColumnAbove, Calculate };
 
 class Form1Test : public QObject, WindowFixture {
     Q_OBJECT
@@ -239,6 +242,95 @@ class Form1Test : public QObject, WindowFixture {
         QVERIFY(window_->Modified() && !Calculated(*window_));
         prompts_.ExpectMessage(QMessageBox::Cancel);  // closing now asks first
         QVERIFY(!window_->close());
+    }
+
+    // Results of other inputs than the shown ones are marked, grey and with a
+    // line above the tabs, until the texts are set back or calculated again
+    // (an errored run shows no results to mark). The description does not
+    // count; the flange widths follow the lists at once.
+    void staleResultsAreMarked_data() {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<Then>("then");
+        QTest::newRow("typed length, set back") << Edit::Length << Then::SetBack;
+        QTest::newRow("typed length, column above") << Edit::Length << Then::ColumnAbove;
+        QTest::newRow("typed short length, Calculate") << Edit::ShortLength << Then::Calculate;
+        QTest::newRow("beam list, set back") << Edit::BeamList << Then::SetBack;
+        QTest::newRow("beam list, Calculate") << Edit::BeamList << Then::Calculate;
+        QTest::newRow("frame type, set back") << Edit::FrameType << Then::SetBack;
+        QTest::newRow("load typed, Cancel") << Edit::Load << Then::SetBack;
+        QTest::newRow("description") << Edit::Description << Then::SetBack;
+    }
+    void staleResultsAreMarked() {
+        QFETCH(Edit, edit);
+        QFETCH(Then, then);
+        CalculateWorkedExample();
+        const auto colours = [this] {  // a verdict cell's and a current-code status's
+            const QModelIndex verdict = Find<ResultGridView>("checksGrid")->model()->index(3, 3);
+            return std::pair(verdict.data(Qt::BackgroundRole).value<QColor>(),
+                             StatusOf("flexure_face")->background().color());
+        };
+        const auto shownColours = colours();
+        auto* width = Find<QLabel>("beamWidthLabel");
+        const QString widthShown = width->text();
+        QLineEdit* length = Find("lengthField");
+        if (edit == Edit::Length || edit == Edit::ShortLength)
+            Retype(length, edit == Edit::Length ? "20" : "1");
+        if (edit == Edit::BeamList) QTest::keyClick(List("beamList"), Qt::Key_Down);
+        if (edit == Edit::FrameType)
+            QTest::mouseClick(Find<QRadioButton>("omrfOption"), Qt::LeftButton);
+        if (edit == Edit::Load) {
+            prompts_.ExpectDialog();
+            Find<QPushButton>("gravityLoadsButton")->click();
+            QTest::keyClicks(Child(*prompts_.lastDialog, "distributedDead1"), QStringLiteral("2"));
+        }
+        if (edit == Edit::Description) QTest::keyClicks(Find("descriptionField"), "Bay 4");
+        const bool marked = edit != Edit::Description;
+        QCOMPARE(Find<QLabel>("staleLabel")->isVisible(), marked);
+        QCOMPARE(colours() == std::pair(QColor(kStaleGrey), QColor(kStaleGrey)), marked);
+        QCOMPARE(width->text() != widthShown, edit == Edit::BeamList);
+
+        if (then == Then::SetBack && edit == Edit::Length) Retype(length, "30.00");
+        if (then == Then::SetBack && edit == Edit::BeamList)
+            QTest::keyClick(List("beamList"), Qt::Key_Up);
+        if (then == Then::SetBack && edit == Edit::FrameType)
+            QTest::mouseClick(Find<QRadioButton>("smrfOption"), Qt::LeftButton);
+        if (then == Then::SetBack && edit == Edit::Load)
+            QTest::keyClick(prompts_.lastDialog, Qt::Key_Escape);
+        if (then == Then::ColumnAbove)
+            QTest::mouseClick(Find<QCheckBox>("columnAboveBox"), Qt::LeftButton);
+        if (edit == Edit::ShortLength) prompts_.ExpectMessage();  // the hinges meet
+        if (then == Then::Calculate) {  // Enter on the button that has the focus
+            Find<QPushButton>("calculateButton")->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(Find<QPushButton>("calculateButton"), Qt::Key_Return);
+        }
+        QTRY_VERIFY(!Find<QLabel>("staleLabel")->isVisible());
+        QCOMPARE(Calculated(*window_), edit != Edit::ShortLength);
+        if (then == Then::SetBack)
+            QVERIFY(colours() == shownColours && width->text() == widthShown);
+        if (then == Then::ColumnAbove) QCOMPARE(SummaryCell(10), QStringLiteral("16.88   ft"));
+    }
+
+    // Ctrl+Tab and Ctrl+Shift+Tab cycle the result pages from a field, which
+    // keeps the focus; Alt+F then S or A saves, as Save or Save As.
+    void keyboard() {
+        auto* pages = Find<QTabWidget>("resultPages");
+        QLineEdit* length = Find("lengthField");
+        length->setFocus(Qt::OtherFocusReason);
+        for (int i = 1; i <= pages->count(); ++i) {
+            QTest::keyClick(length, Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(pages->currentIndex(), i % pages->count());
+        }
+        QTest::keyClick(length, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(pages->currentIndex(), pages->count() - 1);
+        QVERIFY(length->hasFocus());
+        for (const auto& [key, prefix] :
+             {std::pair{Qt::Key_A, kTitleOneBlank}, std::pair{Qt::Key_S, kTitleNoBlank}}) {
+            if (key == Qt::Key_A) prompts_.ExpectSaveFile(PathOf("keys.vtl"));
+            QTest::keyClick(window_.get(), Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+            QTest::keyClick(QApplication::activePopupWidget(), key);
+            QTRY_COMPARE(window_->windowTitle(), QLatin1String(prefix) + "keys.vtl");
+        }
     }
 
     // Statuses in their colours; the column above changes the items at once.

@@ -44,9 +44,7 @@ class InputFieldsTest : public QObject, WindowFixture {
 
     // Every way the focus may leave a field: a refused text keeps it there,
     // selected, with one message and nothing else; an accepted one is
-    // formatted and the way goes on. No Alt+C for an accepted text: the
-    // "&Calculation Summary" page shares it, and Qt only moves the focus for a
-    // shared access key.
+    // formatted and the way goes on (Alt+C calculates).
     void leavingAField_data() {
         QTest::addColumn<Leave>("how");
         QTest::addColumn<bool>("refused");
@@ -59,9 +57,8 @@ class InputFieldsTest : public QObject, WindowFixture {
                                     "access key of Beam Gravity Loads"};
         for (const bool refused : {true, false})
             for (int how = 0; how < int(std::size(ways)); ++how)
-                if (refused || Leave(how) != Leave::AltC)
-                    QTest::addRow("%s, %s", refused ? "refused" : "accepted", ways[how])
-                        << Leave(how) << refused;
+                QTest::addRow("%s, %s", refused ? "refused" : "accepted", ways[how])
+                    << Leave(how) << refused;
     }
     void leavingAField() {
         QFETCH(Leave, how);
@@ -77,7 +74,8 @@ class InputFieldsTest : public QObject, WindowFixture {
         if (refused) QCOMPARE(length->selectedText(), QStringLiteral("1.2.3"));
         if (refused) QVERIFY(prompts_.Messages().first().text.contains("(1.2.3)"));
         const bool calculates =
-            !refused && (how == Leave::ClickButton || how == Leave::ClickThroughWindow);
+            !refused &&
+            (how == Leave::ClickButton || how == Leave::ClickThroughWindow || how == Leave::AltC);
         QTRY_COMPARE(Calculated(*window_), calculates);
         if (calculates) QCOMPARE(window_->State().labels.LabelLength, std::string("20.00 ft."));
         if (!refused && how == Leave::AltB) QTRY_VERIFY(prompts_.lastDialog != nullptr);
@@ -108,7 +106,10 @@ class InputFieldsTest : public QObject, WindowFixture {
                                        {"point live load 100.01", "pointLive3", "100.01", ""},
                                        {"point dead load emptied", "pointDead1", "", "0.000"},
                                        {"location 15", "pointLocation1", "15", "15.00"},
-                                       {"location 15.01", "pointLocation2", "15.01", ""}};
+                                       {"location 15.01", "pointLocation2", "15.01", ""},
+                                       {"dead load -1.5", "distributedDead3", "-1.5", ""},
+                                       {"location -0", "pointLocation3", "-0", "0.00"},
+                                       {"a -2", "aOverrideField", "-2", ""}};
         for (const auto& r : rows) QTest::newRow(r[0]) << r[1] << r[2] << r[3] << "W 4x13";
         for (const char* beam : {"W 21x44", "W 14x90"}) {
             const double half = ShapeFromDesignation(beam).bf * 0.5;
@@ -127,8 +128,8 @@ class InputFieldsTest : public QObject, WindowFixture {
         Choose(List("beamList"), beam);
         const bool load = field.startsWith("distributed") || field.startsWith("point");
         QLineEdit* edit = load ? Child(*OpenLoads(), field) : Find(field);
-        Retype(edit, typed + QStringLiteral("x -,e"));  // the filter drops all but the typed
-        QTest::keyClick(edit, Qt::Key_Return);          // discarded: no check, no command
+        Retype(edit, typed + QStringLiteral("x +,e"));     // the filter drops all but the typed
+        if (!load) QTest::keyClick(edit, Qt::Key_Return);  // discarded: no check, no command
         QCOMPARE(edit->text(), typed);
         const bool refused = shown.isEmpty();
         if (refused) prompts_.ExpectMessage();
@@ -161,11 +162,13 @@ class InputFieldsTest : public QObject, WindowFixture {
         QCOMPARE(override->text(), QStringLiteral("0.000"));
     }
 
-    // OK and Cancel wait for a refused field; then OK stores it, Cancel drops it.
+    // OK and Cancel (Enter presses OK) wait for a refused field; then OK
+    // stores it, Cancel drops it.
     void loadButtonsWaitForTheField_data() {
         QTest::addColumn<QString>("button");
         QTest::newRow("OK") << "okButton";
         QTest::newRow("Cancel") << "cancelButton";
+        QTest::newRow("Enter") << "";
     }
     void loadButtonsWaitForTheField() {
         QFETCH(QString, button);
@@ -173,12 +176,16 @@ class InputFieldsTest : public QObject, WindowFixture {
         QLineEdit* edit = Child(*loads, "distributedDead2");
         Retype(edit, QStringLiteral("250"));
         prompts_.ExpectMessage();
-        ClickThroughWindow(loads, Child<QPushButton>(*loads, button));
+        const auto press = [&] {
+            if (button.isEmpty()) QTest::keyClick(edit, Qt::Key_Return);
+            if (!button.isEmpty()) ClickThroughWindow(loads, Child<QPushButton>(*loads, button));
+        };
+        press();
         QVERIFY(loads->isVisible() && edit->hasFocus());
         Retype(edit, QStringLiteral("2"));
-        ClickThroughWindow(loads, Child<QPushButton>(*loads, button));
+        press();
         QTRY_VERIFY(prompts_.lastDialog.isNull());
-        const bool ok = button == "okButton";
+        const bool ok = button != "cancelButton";
         QCOMPARE(window_->State().record.DistDL[1], ok ? 2.0f : 0.0f);
         QCOMPARE(window_->Modified(), ok);
         QCOMPARE(Child(*OpenLoads(), "distributedDead2")->text(), ok ? "2.000" : "0.000");

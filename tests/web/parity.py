@@ -129,7 +129,7 @@ class Parity:
             fmt = "json" if "--json" in flags else "text"
             self.expect_outcome(name, self.module.call("calculate", inputs, fmt), native)
         else:
-            options = {"code": valued.get("--code", "fema350"),
+            options = {"code": valued.get("--code", ""),
                        "noDoublers": "--no-doublers" in flags,
                        "noContinuity": "--no-continuity" in flags,
                        "format": "json" if "--json" in flags else "csv" if "--csv" in flags
