@@ -131,22 +131,13 @@
     const control = event.target;
     const name = control.dataset && control.dataset.input;
     if (!name) return;
-    const text = controlText(control);
-    if (control.type === "radio" || control.type === "checkbox") {
-      inputs[name] = text;
-    } else if (control.tagName === "SELECT") {
-      inputs[name] = text;
-      // Choosing another coefficient gives that dimension back to the list.
-      const override = { A: "ORA", B: "ORB", C: "ORC" }[name];
-      if (override) {
-        inputs[override] = startup[override];
-        showText(override, startup[override]);
-        setRefusal(override, null);
-      }
-    } else if (name === "Description") {
-      inputs[name] = text;
-    } else {
-      check(name, text);
+    check(name, controlText(control));
+    // Choosing another coefficient gives that dimension back to the list.
+    const override = { A: "ORA", B: "ORB", C: "ORC" }[name];
+    if (override) {
+      inputs[override] = startup[override];
+      showText(override, startup[override]);
+      setRefusal(override, null);
     }
     recalculate();
   }
