@@ -71,7 +71,7 @@ void SvgCanvas::OpenPage() {
     page_ = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"report-page\" viewBox=\"0 0 " +
             Number(PageWidth()) + " " + Number(PageHeight()) + "\" width=\"" +
             Number(kWidthInches) + "in\" height=\"" + Number(kHeightInches) +
-            "in\" xml:space=\"preserve\" font-family=\"" + kFontFamily +
+            "in\" xml:space=\"preserve\" style=\"white-space: pre\" font-family=\"" + kFontFamily +
             "\" stroke=\"black\" stroke-width=\"2\" fill=\"none\">";
 }
 
