@@ -19,10 +19,12 @@
 //   formatField(text, pattern)    a field's text once the focus has left it ("0.000")
 //   acceptsTyped(text)            whether a numeric field takes every character typed
 //   fieldPatterns()               { name: pattern } of every numeric input ("0.00", "0.000")
-//   present(inputs)               one calculation as the window shows it: { status,
-//                                 output (calc --json), errors, messages ([{ title, prompt }] of
-//                                 the reported errors), aisc358 ({ verdict, sums, rows, assumptions
-//                                 }, the "AISC 358-16" tab) }
+//   present(inputs)               one calculation as the window shows it: { status (calc's),
+//                                 grids (a JSON text: the cells of calc --json's grids as
+//                                 [text, colour, bold]), labels (the sketch's), messages
+//                                 ([{ title, prompt }] of the reported errors), aisc358
+//                                 ({ verdict, sums, rows, assumptions }, the "AISC 358-16"
+//                                 tab) }
 //   report(inputs, documentName, dateTime)
 //                                 the printed report of the inputs, calculated afresh:
 //                                 { pages } (SVG documents), { messages } when the
@@ -261,16 +263,84 @@ val SectionOf(const Aisc358Section& section) {
     return shown;
 }
 
+// A string as JSON: quoted, with quotes, backslashes and control characters
+// escaped; the rest of the UTF-8 passes as it is.
+void AppendJsonString(std::string& out, std::string_view text) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += kDigits[byte >> 4];
+            out += kDigits[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// The three grids as the page draws them, the cells of calc --json's
+// "grids" (row by row, each cell [text, "#RRGGBB", bold]), written in one
+// pass: the page asks for them at every keystroke.
+std::string GridsJson(const ResultGrids& grids) {
+    std::string out = "{";
+    const std::pair<const char*, const ResultGrid*> named[] = {
+        {"summary", &grids.summary}, {"checks", &grids.checks}, {"parameters", &grids.parameters}};
+    for (const auto& [name, grid] : named) {
+        if (out.size() > 1) out += ',';
+        AppendJsonString(out, name);
+        out += ":[";
+        for (int r = 0; r < grid->RowCount(); ++r) {
+            out += r > 0 ? ",[" : "[";
+            for (int c = 0; c < grid->ColumnCount(); ++c) {
+                const GridCell& cell = grid->Cell(r, c);
+                out += c > 0 ? ",[" : "[";
+                AppendJsonString(out, cell.text);
+                out += ',';
+                AppendJsonString(out, ColourText(cell.color));
+                out += cell.bold ? ",true]" : ",false]";
+            }
+            out += ']';
+        }
+        out += ']';
+    }
+    return out + "}";
+}
+
+val LabelsOf(const SketchLabels& labels) {
+    val shown = val::object();
+    const std::pair<const char*, const std::string*> named[] = {
+        {"LblBeamWidth", &labels.LblBeamWidth},
+        {"LblColumnWidth", &labels.LblColumnWidth},
+        {"Labelbeam", &labels.Labelbeam},
+        {"Labelcolumn1", &labels.Labelcolumn1},
+        {"Labelcolumn2", &labels.Labelcolumn2},
+        {"Labela", &labels.Labela},
+        {"Labelb", &labels.Labelb},
+        {"Labelc", &labels.Labelc},
+        {"Labelr", &labels.Labelr},
+        {"LabelLength", &labels.LabelLength}};
+    for (const auto& [name, text] : named) shown.set(name, *text);
+    return shown;
+}
+
 val Present(const val& inputs) {
     const DesignInputs design = InputsOf(inputs);
     DesignState state;
     CollectingErrorSink errors;
     Calculate(state, design, errors);
-    std::ostringstream out, err;
-    const int status = cli::PrintCalculation(design, state, errors, true, {out, err});
-    val shown = Outcome(status, out, err);
+    const Aisc358Section section = EvaluateSection(design, state.record, !errors.errors.empty());
+    val shown = val::object();
+    shown.set("status", cli::CalculationStatus(state, errors.errors, section.result));
+    shown.set("grids", GridsJson(state.grids));
+    shown.set("labels", LabelsOf(state.labels));
     shown.set("messages", MessagesOf(errors.errors));
-    shown.set("aisc358", SectionOf(EvaluateSection(design, state.record, !errors.errors.empty())));
+    shown.set("aisc358", SectionOf(section));
     return shown;
 }
 

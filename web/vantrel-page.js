@@ -179,15 +179,15 @@
     return element;
   }
 
-  // A grid as calc --json writes it: row 0 the headings, then the rows down
-  // to the last that holds a text.
+  // A grid's cells ([text, colour, bold]): row 0 the headings, then the rows
+  // down to the last that holds a text.
   function renderGrid(table, rows) {
     let last = 0;
-    rows.forEach((row, r) => { if (row.some((c) => c.text !== "")) last = r; });
+    rows.forEach((row, r) => { if (row.some((c) => c[0] !== "")) last = r; });
     const head = document.createElement("thead");
     const headRow = document.createElement("tr");
-    for (const c of rows[0]) {
-      const th = cell("th", c.text);
+    for (const [text] of rows[0]) {
+      const th = cell("th", text);
       th.scope = "col";
       headRow.appendChild(th);
     }
@@ -195,7 +195,7 @@
     const body = document.createElement("tbody");
     for (let r = 1; r <= last; ++r) {
       const tr = document.createElement("tr");
-      for (const c of rows[r]) tr.appendChild(cell("td", c.text, c.color, c.bold));
+      for (const [text, colour, bold] of rows[r]) tr.appendChild(cell("td", text, colour, bold));
       body.appendChild(tr);
     }
     table.replaceChildren(head, body);
@@ -256,13 +256,13 @@
     const start = performance.now();
     const shown = vantrel.present(inputs);
     const calculated = performance.now();
-    const result = JSON.parse(shown.output);
-    renderGrid($("grid-summary"), result.grids.summary);
-    renderGrid($("grid-parameters"), result.grids.parameters);
-    renderGrid($("grid-checks"), result.grids.checks);
-    renderDiagram(result.labels);
-    $("LblBeamWidth").textContent = result.labels.LblBeamWidth;
-    $("LblColumnWidth").textContent = result.labels.LblColumnWidth;
+    const grids = JSON.parse(shown.grids);
+    renderGrid($("grid-summary"), grids.summary);
+    renderGrid($("grid-parameters"), grids.parameters);
+    renderGrid($("grid-checks"), grids.checks);
+    renderDiagram(shown.labels);
+    $("LblBeamWidth").textContent = shown.labels.LblBeamWidth;
+    $("LblColumnWidth").textContent = shown.labels.LblColumnWidth;
     renderCurrentCode(shown.aisc358);
     renderMessages(shown.messages);
     $("results").dataset.state = shown.messages.length > 0 ? "errored" : "calculated";
@@ -495,31 +495,44 @@
     searchWorker.postMessage({ id: searchId, inputs: Object.assign({}, inputs), options });
   }
 
+  // The designs are listed a hundred at a time, lightest first: a table of
+  // thousands of rows would hold the page up for seconds.
+  const DESIGNS_SHOWN = 100;
+  let designs = [];
+
   function showDesigns(found) {
     if (found.id !== searchId) return;  // a newer search is running
     const table = $("search-designs");
     table.dataset.ms = String(found.ms);
+    designs = [];
+    table.tHead.replaceChildren();
+    table.tBodies[0].replaceChildren();
     if (found.status !== 0 && found.status !== 1) {
       $("search-status").textContent = found.errors.trim();
-      table.tHead.replaceChildren();
-      table.tBodies[0].replaceChildren();
-      table.dataset.state = "done";
-      return;
+    } else {
+      const result = JSON.parse(found.output);
+      designs = result.designs;
+      $("search-status").textContent = found.errors.trim() ||
+        "Searched " + result.searched + " beam/column pairs: " + designs.length + " designs pass.";
+      const head = document.createElement("tr");
+      for (const key of designs.length ? Object.keys(designs[0]).concat([""]) : []) {
+        const th = cell("th", key);
+        th.scope = "col";
+        head.appendChild(th);
+      }
+      table.tHead.replaceChildren(head);
+      showMoreDesigns();
     }
-    const result = JSON.parse(found.output);
-    $("search-status").textContent = found.errors.trim() ||
-      "Searched " + result.searched + " beam/column pairs: " + result.designs.length + " designs pass.";
-    const keys = result.designs.length ? Object.keys(result.designs[0]) : [];
-    const head = document.createElement("tr");
-    for (const key of keys.concat([""])) {
-      const th = cell("th", key);
-      th.scope = "col";
-      head.appendChild(th);
-    }
-    table.tHead.replaceChildren(head);
-    const rows = result.designs.map((design) => {
+    table.dataset.state = "done";
+  }
+
+  function showMoreDesigns() {
+    const body = $("search-designs").tBodies[0];
+    const from = body.rows.length;
+    for (const design of designs.slice(from, from + DESIGNS_SHOWN)) {
       const tr = document.createElement("tr");
-      for (const key of keys) tr.appendChild(cell("td", design[key] === null ? "" : String(design[key])));
+      for (const key of Object.keys(design))
+        tr.appendChild(cell("td", design[key] === null ? "" : String(design[key])));
       const use = document.createElement("button");
       use.type = "button";
       use.textContent = "Use";
@@ -528,10 +541,12 @@
       const td = document.createElement("td");
       td.appendChild(use);
       tr.appendChild(td);
-      return tr;
-    });
-    table.tBodies[0].replaceChildren(...rows);
-    table.dataset.state = "done";
+      body.appendChild(tr);
+    }
+    const more = $("search-more");
+    more.hidden = body.rows.length >= designs.length;
+    more.textContent = "Show " + Math.min(DESIGNS_SHOWN, designs.length - body.rows.length) +
+      " more of " + designs.length;
   }
 
   function usePair(beam, column) {
@@ -583,6 +598,7 @@
     $("print-report").addEventListener("click", printReport);
     window.addEventListener("beforeprint", () => { if (reportStale) renderReport(); });
     $("search-start").addEventListener("click", startSearch);
+    $("search-more").addEventListener("click", showMoreDesigns);
     $("batch-file").addEventListener("change", (event) => {
       if (event.target.files.length) runBatch(event.target.files[0]);
       event.target.value = "";
@@ -618,5 +634,6 @@
   });
 
   // For the tests and the benchmark script.
-  window.vantrelPage = { timings, renderReport, get inputs() { return inputs; } };
+  window.vantrelPage = { timings, renderReport, get inputs() { return inputs; },
+    get module() { return vantrel; } };
 })();
