@@ -193,9 +193,39 @@ def type_into(driver, name, text, leave=True):
         field.send_keys(Keys.TAB)
 
 
+CONTROLS_SCRIPT = """
+const labelled = (el) => {
+  if (el.tagName === 'BUTTON' || el.tagName === 'A') return el.textContent.trim() !== '';
+  const ids = (el.getAttribute('aria-labelledby') || '').split(' ').filter(Boolean);
+  return [...el.labels].map((l) => l.textContent)
+      .concat(ids.map((id) => document.getElementById(id).textContent))
+      .some((text) => text.trim() !== '');
+};
+return [...document.querySelectorAll('input, select, button, a[href]')]
+    .filter((el) => !el.disabled && !el.hidden && el.closest('[hidden]') === null)
+    .map((el) => [el.id || el.textContent, labelled(el)]);
+"""
+
+
+def check_keyboard(driver):
+    """Every control has a visible label and Tab reaches it."""
+    controls = driver.execute_script(CONTROLS_SCRIPT)
+    unlabelled = [name for name, labelled in controls if not labelled]
+    expect(not unlabelled, "controls without a label: %s" % unlabelled)
+    driver.execute_script("document.activeElement.blur()")
+    reached = set()
+    for _ in range(len(controls) + 5):
+        webdriver.ActionChains(driver).send_keys(Keys.TAB).perform()
+        reached.add(driver.execute_script(
+            "const el = document.activeElement; return el.id || el.textContent"))
+    missed = [name for name, _ in controls if name not in reached]
+    expect(not missed, "Tab does not reach %s" % missed)
+
+
 def test_calculate(args, driver, base, downloads):
     """Typing the worked example, a change, a refused text, erroring designs."""
     open_page(driver, base + "index.html")
+    check_keyboard(driver)
     for name, text in WORKED_EXAMPLE.items():
         type_into(driver, name, text)
     expect(driver.find_element(By.ID, "Length").get_attribute("value") == "30.00",
