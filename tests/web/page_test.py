@@ -294,6 +294,21 @@ def test_files(args, driver, base, downloads):
         expect(downloaded(downloads, "worked-example-loaded.vtl") == f.read(),
                "the saved file differs from the opened one")
 
+    # A file dropped on the page opens as well.
+    dropped = os.path.join(args.source, "examples", "omrf-frame.vtl")
+    with open(dropped, "rb") as f:
+        content = base64.b64encode(f.read()).decode()
+    driver.execute_script("""
+      const bytes = Uint8Array.from(atob(arguments[0]), (c) => c.charCodeAt(0));
+      const transfer = new DataTransfer();
+      transfer.items.add(new File([bytes], 'omrf-frame.vtl'));
+      document.body.dispatchEvent(new DragEvent('drop', {dataTransfer: transfer, bubbles: true}));
+    """, content)
+    wait_for(driver, "document.getElementById('title').textContent.endsWith('omrf-frame.vtl')",
+             "the dropped file")
+    check_grids(driver, json.loads(subprocess.run([args.cli, "calc", dropped, "--json"],
+                                                  capture_output=True).stdout))
+
     open_page(driver, base + "index.html?Beam=W%2021x44&Column=W%2014x90&Length=30")
     check_design(driver, args, {"Beam": "W 21x44", "Column": "W 14x90", "Length": "30"})
     # An address whose texts the fields refuse shows why, and no result.
