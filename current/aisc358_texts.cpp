@@ -89,7 +89,7 @@ const std::vector<std::string_view>& DifferencesFromFema350() {
         "Beam shear is taken at the column face, 2\u00B7Mpr/Lh + Vgravity (FEMA 350's Vp is at "
         "the hinge).",
         "The hinges must form at the cuts: no moment inside the span under the mechanism and the "
-        "gravity loads may exceed Mpr (FEMA 350 leaves the gravity moment to the frame "
+        "gravity loads may exceed Mpe (FEMA 350 leaves the gravity moment to the frame "
         "analysis).",
         "Strong-column/weak-beam, column axial strength, the column's local strength under the "
         "beam flange force, continuity-plate thickness, panel-zone thickness, column bracing, "

@@ -21,6 +21,7 @@
 #include "files/project_file.h"
 #include "files/safe_file.h"
 #include "json_number.h"
+#include "set_rules.h"
 
 namespace vantrel::cli {
 namespace {
@@ -81,6 +82,15 @@ std::string Ratio(const current::Aisc358Result* result, std::string_view id) {
 }
 
 enum class RowOutcome { Pass, Fails, Error };
+
+// A row whose cell the input's field would refuse: both verdicts are errors
+// and the refusal stands in the Errors column.
+RowOutcome ReportRefusedRow(const DesignInputs& inputs, int line, const std::string& refusal,
+                            std::string& out) {
+    out += std::to_string(line) + ',' + CsvField(inputs.Beam) + ',' + CsvField(inputs.Column) +
+           ",error,,error,,,,,,,," + CsvField(refusal) + '\n';
+    return RowOutcome::Error;
+}
 
 // Calculates one row and writes its line.
 RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
@@ -190,8 +200,15 @@ int BatchOfText(const std::string& text, const std::string& path, std::string& o
     for (size_t r = 1; r < table.records.size(); ++r) {
         const CsvRecord& record = table.records[r];
         DesignInputs inputs = NewDesignInputs();
-        for (size_t c = 0; c < columns->size(); ++c) (*columns)[c]->Of(inputs) = record.fields[c];
-        const RowOutcome outcome = ReportRow(inputs, record.line, out);
+        std::vector<std::pair<std::string, std::string>> cells;
+        for (size_t c = 0; c < columns->size(); ++c) {
+            (*columns)[c]->Of(inputs) = record.fields[c];
+            cells.emplace_back((*columns)[c]->name, record.fields[c]);
+        }
+        // The cells follow the rules of --set: what the window's fields would hold.
+        const std::optional<std::string> refusal = CheckSetValues(inputs, cells, "");
+        const RowOutcome outcome = refusal ? ReportRefusedRow(inputs, record.line, *refusal, out)
+                                           : ReportRow(inputs, record.line, out);
         anyFails = anyFails || outcome == RowOutcome::Fails;
         anyError = anyError || outcome == RowOutcome::Error;
     }

@@ -95,22 +95,24 @@ const InputField* FieldNamed(std::string_view name) {
 }  // namespace
 
 std::optional<std::string> CheckSetValues(
-    DesignInputs& inputs, const std::vector<std::pair<std::string, std::string>>& replacements) {
+    DesignInputs& inputs, const std::vector<std::pair<std::string, std::string>>& replacements,
+    std::string_view prefix) {
     for (const auto& [name, given] : replacements) {
         const InputField* field = FieldNamed(name);
         if (field == nullptr) continue;
         std::string& text = field->Of(inputs);
         if (text != given) continue;  // a later --set of the same input replaced it
-        if (auto refusal = CheckList(name, text)) return "--set " + name + ": " + *refusal;
+        const std::string source = std::string(prefix) + name + ": ";
+        if (auto refusal = CheckList(name, text)) return source + *refusal;
         const FieldCheck check = NumericCheck(name, field->kind);
         if (check == nullptr) continue;
         for (const char c : text) {
             if (!AcceptsTypedCharacter(static_cast<unsigned char>(c))) {
-                return "--set " + name + ": " + Quoted(text) +
+                return source + Quoted(text) +
                        " has a character its field does not accept (digits, \".\" and \"-\" only)";
             }
         }
-        if (Refusal refusal = check(text, inputs)) return "--set " + name + ": " + *refusal;
+        if (Refusal refusal = check(text, inputs)) return source + *refusal;
     }
     return std::nullopt;
 }

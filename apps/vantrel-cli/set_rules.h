@@ -13,12 +13,15 @@
 
 namespace vantrel::cli {
 
-// Checks the --set values as they stand in inputs, after every replacement
+// Checks the given values as they stand in inputs, after every replacement
 // has been made (an override's or a location's limit depends on the length
-// and the beam). Returns the message of the first refused value. An empty
-// numeric text becomes the text the window's field puts in.
+// and the beam). Returns the message of the first refused value, its input's
+// name after the prefix ("--set DistDL1: ..." for the command line's options,
+// "DistDL1: ..." for a batch row). An empty numeric text becomes the text the
+// window's field puts in.
 std::optional<std::string> CheckSetValues(
-    DesignInputs& inputs, const std::vector<std::pair<std::string, std::string>>& replacements);
+    DesignInputs& inputs, const std::vector<std::pair<std::string, std::string>>& replacements,
+    std::string_view prefix = "--set ");
 
 // The window's check of one numeric field's text before the focus may leave
 // it (an override's or a location's limit taken from inputs' length and
