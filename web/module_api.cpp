@@ -17,6 +17,19 @@
 //                                 the field's check before the focus may leave it:
 //                                 { text (an empty one filled in), refusal (message or null) }
 //   formatField(text, pattern)    a field's text once the focus has left it ("0.000")
+//   acceptsTyped(text)            whether a numeric field takes every character typed
+//   fieldPatterns()               { name: pattern } of every numeric input ("0.00", "0.000")
+//   present(inputs)               one calculation as the window shows it: { status (calc's),
+//                                 grids (a JSON text: the cells of calc --json's grids as
+//                                 [text, colour, bold]), labels (the sketch's), messages
+//                                 ([{ title, prompt }] of the reported errors), aisc358
+//                                 ({ verdict, sums, rows, assumptions }, the "AISC 358-16"
+//                                 tab) }
+//   report(inputs, documentName, dateTime)
+//                                 the printed report of the inputs, calculated afresh:
+//                                 { pages } (SVG documents), { messages } when the
+//                                 calculation reports errors, or { failure: { title,
+//                                 prompt } }; an empty dateTime takes the time now
 //
 // Inputs are objects of texts by project-file name; a name not given keeps
 // the new design's text, an unknown name or a value that is not a string
@@ -29,12 +42,16 @@
 #include <string>
 #include <vector>
 
+#include "checks/design.h"
 #include "commands.h"
 #include "files/project_file.h"
 #include "model/design_inputs.h"
 #include "model/field_rules.h"
 #include "model/input_lists.h"
 #include "model/shape_table.h"
+#include "report/aisc358_section.h"
+#include "report/print_report.h"
+#include "report/svg_canvas.h"
 #include "search/search.h"
 #include "set_rules.h"
 
@@ -185,6 +202,175 @@ std::string FormatField(const std::string& text, const std::string& pattern) {
     return FormatFieldText(text, pattern);
 }
 
+bool AcceptsTyped(const std::string& text) {
+    for (const char c : text)
+        if (!AcceptsTypedCharacter(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+val FieldPatterns() {
+    val patterns = val::object();
+    for (const InputField& field : kInputFields) {
+        const std::string_view pattern = FieldPattern(field.name);
+        if (!pattern.empty()) patterns.set(std::string(field.name), std::string(pattern));
+    }
+    return patterns;
+}
+
+std::string ColourText(Rgb colour) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string text = "#";
+    for (int shift = 20; shift >= 0; shift -= 4) text += kDigits[(colour >> shift) & 0xF];
+    return text;
+}
+
+// The message boxes the window shows for the reported errors, in order.
+val MessagesOf(const std::vector<ChainError>& errors) {
+    val messages = val::array();
+    for (const ChainError& error : errors) {
+        val message = val::object();
+        message.set("title", ErrorTitle(error));
+        message.set("prompt", ErrorPrompt(error));
+        messages.call<void>("push", message);
+    }
+    return messages;
+}
+
+val SectionOf(const Aisc358Section& section) {
+    val shown = val::object();
+    shown.set("verdict", Aisc358VerdictText(section));
+    shown.set("sums", Aisc358MomentSumsText(section));
+    val rows = val::array();
+    if (section.result) {
+        for (const Aisc358Row& row : Aisc358Rows(*section.result)) {
+            val cells = val::object();
+            cells.set("groupTitle", row.groupTitle);
+            cells.set("id", row.id);
+            cells.set("label", row.label);
+            cells.set("value", row.value);
+            cells.set("limit", row.limit);
+            cells.set("ratio", row.ratio);
+            cells.set("status", row.status);
+            cells.set("reference", row.reference);
+            cells.set("colour", ColourText(row.colour));
+            rows.call<void>("push", cells);
+        }
+    }
+    shown.set("rows", rows);
+    std::vector<std::string> assumptions;
+    for (const std::string_view line : current::Assumptions()) assumptions.emplace_back(line);
+    shown.set("assumptions", ArrayOf(assumptions));
+    return shown;
+}
+
+// A string as JSON: quoted, with quotes, backslashes and control characters
+// escaped; the rest of the UTF-8 passes as it is.
+void AppendJsonString(std::string& out, std::string_view text) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += kDigits[byte >> 4];
+            out += kDigits[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// The three grids as the page draws them, the cells of calc --json's
+// "grids" (row by row, each cell [text, "#RRGGBB", bold]), written in one
+// pass: the page asks for them at every keystroke.
+std::string GridsJson(const ResultGrids& grids) {
+    std::string out = "{";
+    const std::pair<const char*, const ResultGrid*> named[] = {
+        {"summary", &grids.summary}, {"checks", &grids.checks}, {"parameters", &grids.parameters}};
+    for (const auto& [name, grid] : named) {
+        if (out.size() > 1) out += ',';
+        AppendJsonString(out, name);
+        out += ":[";
+        for (int r = 0; r < grid->RowCount(); ++r) {
+            out += r > 0 ? ",[" : "[";
+            for (int c = 0; c < grid->ColumnCount(); ++c) {
+                const GridCell& cell = grid->Cell(r, c);
+                out += c > 0 ? ",[" : "[";
+                AppendJsonString(out, cell.text);
+                out += ',';
+                AppendJsonString(out, ColourText(cell.color));
+                out += cell.bold ? ",true]" : ",false]";
+            }
+            out += ']';
+        }
+        out += ']';
+    }
+    return out + "}";
+}
+
+val LabelsOf(const SketchLabels& labels) {
+    val shown = val::object();
+    const std::pair<const char*, const std::string*> named[] = {
+        {"LblBeamWidth", &labels.LblBeamWidth},
+        {"LblColumnWidth", &labels.LblColumnWidth},
+        {"Labelbeam", &labels.Labelbeam},
+        {"Labelcolumn1", &labels.Labelcolumn1},
+        {"Labelcolumn2", &labels.Labelcolumn2},
+        {"Labela", &labels.Labela},
+        {"Labelb", &labels.Labelb},
+        {"Labelc", &labels.Labelc},
+        {"Labelr", &labels.Labelr},
+        {"LabelLength", &labels.LabelLength}};
+    for (const auto& [name, text] : named) shown.set(name, *text);
+    return shown;
+}
+
+val Present(const val& inputs) {
+    const DesignInputs design = InputsOf(inputs);
+    DesignState state;
+    CollectingErrorSink errors;
+    Calculate(state, design, errors);
+    const Aisc358Section section = EvaluateSection(design, state.record, !errors.errors.empty());
+    val shown = val::object();
+    shown.set("status", cli::CalculationStatus(state, errors.errors, section.result));
+    shown.set("grids", GridsJson(state.grids));
+    shown.set("labels", LabelsOf(state.labels));
+    shown.set("messages", MessagesOf(errors.errors));
+    shown.set("aisc358", SectionOf(section));
+    return shown;
+}
+
+// As the window prints: the inputs calculated first, and no report of a
+// design whose calculation reports an error.
+val Report(const val& inputs, const std::string& documentName, const std::string& dateTime) {
+    const DesignInputs design = InputsOf(inputs);
+    DesignState state;
+    CollectingErrorSink errors;
+    Calculate(state, design, errors);
+    val report = val::object();
+    if (!errors.errors.empty()) {
+        report.set("messages", MessagesOf(errors.errors));
+        return report;
+    }
+    const ReportSource source{design, state, documentName, dateTime,
+                              EvaluateSection(design, state.record, false)};
+    SvgCanvas canvas;
+    const ReportResult result = WriteReport(canvas, source);
+    if (!result.ok()) {
+        val failure = val::object();
+        failure.set("title", ReportFailureTitle(result));
+        failure.set("prompt", ReportFailurePrompt(result));
+        report.set("failure", failure);
+        return report;
+    }
+    report.set("pages", ArrayOf(canvas.Pages()));
+    return report;
+}
+
 }  // namespace
 }  // namespace vantrel::web
 
@@ -199,4 +385,8 @@ EMSCRIPTEN_BINDINGS(vantrel) {
     emscripten::function("open", &Open);
     emscripten::function("checkField", &CheckField);
     emscripten::function("formatField", &FormatField);
+    emscripten::function("acceptsTyped", &AcceptsTyped);
+    emscripten::function("fieldPatterns", &FieldPatterns);
+    emscripten::function("present", &Present);
+    emscripten::function("report", &Report);
 }

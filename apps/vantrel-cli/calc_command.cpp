@@ -68,7 +68,6 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     CollectingErrorSink errors;
     Calculate(state, inputs, errors);
 
-    const auto verdicts = ReadVerdicts(state.results);
     const Aisc358Section aisc358 =
         current::EvaluateAisc358(inputs, state.record, !errors.errors.empty());
     if (json) {
@@ -79,10 +78,15 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
         s.out << text << '\n';
     } else {
         PrintText(state, inputs, errors.errors, aisc358, s);
-        PrintSummary(verdicts, errors.errors.size(), aisc358, s);
+        PrintSummary(ReadVerdicts(state.results), errors.errors.size(), aisc358, s);
     }
-    if (!errors.errors.empty()) return kExitCalculationError;
-    for (const VerdictResult& v : verdicts)
+    return CalculationStatus(state, errors.errors, aisc358);
+}
+
+int CalculationStatus(const DesignState& state, const std::vector<ChainError>& errors,
+                      const std::optional<current::Aisc358Result>& aisc358) {
+    if (!errors.empty()) return kExitCalculationError;
+    for (const VerdictResult& v : ReadVerdicts(state.results))
         if (v.state != VerdictState::Pass) return kExitCheckFails;
     // A current-code verdict that fails or could not be reached is no pass.
     if (!aisc358 || !aisc358->pass) return kExitCheckFails;

@@ -1,6 +1,7 @@
 #pragma once
 // The commands of vantrel-cli, one file each.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,8 +9,13 @@
 #include "model/design_inputs.h"
 
 namespace vantrel {
+struct ChainError;
 enum class DesignCode;
+struct DesignState;
 struct SearchOptions;
+namespace current {
+struct Aisc358Result;
+}
 }  // namespace vantrel
 
 namespace vantrel::cli {
@@ -27,6 +33,9 @@ int SearchCommand(const Args& args, Streams streams);
 
 // calc: the text tables, or the JSON with json.
 int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams streams);
+// calc's exit status of a design already calculated.
+int CalculationStatus(const DesignState& state, const std::vector<ChainError>& errors,
+                      const std::optional<current::Aisc358Result>& aisc358);
 
 // search's --code: "fema350", "aisc358" or "both"; false for another text.
 bool ReadCode(const std::string& text, DesignCode& code);

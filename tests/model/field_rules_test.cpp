@@ -91,6 +91,14 @@ TEST(FieldRuleTest, TypedCharactersAndFormatting) {
     EXPECT_EQ(FormatFieldText("1.0005", "0.000"), "1.001");
     EXPECT_EQ(FormatFieldText("7", "0.00"), "7.00");
     EXPECT_EQ(FormatFieldText("x7", "0.00"), "x7");
+    // The patterns the fields take when left: two decimals for the length and
+    // the load locations, three for the rest; none for lists and text.
+    for (const char* name : {"Length", "PointLoadLocation1", "PointLoadLocation3"})
+        EXPECT_EQ(FieldPattern(name), "0.00") << name;
+    for (const char* name : {"Height", "ORA", "ORC", "DistDL1", "PointLL3", "ColumnAxialLoad"})
+        EXPECT_EQ(FieldPattern(name), "0.000") << name;
+    for (const char* name : {"Beam", "A", "Description", "FRAMETYPE", "ColumnAbove", "Lenght"})
+        EXPECT_EQ(FieldPattern(name), "") << name;
 }
 
 }  // namespace
