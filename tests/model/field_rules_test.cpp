@@ -39,6 +39,7 @@ constexpr Rule Load = CheckLoadText;
 constexpr Rule OverrideA = [](std::string& t) { return CheckOverrideAText(t, "20"); };  // 36 in
 constexpr Rule OverrideB = [](std::string& t) { return CheckOverrideBText(t, "20"); };  // 48 in
 constexpr Rule OverrideBNoLength = [](std::string& t) { return CheckOverrideBText(t, "abc"); };
+constexpr Rule OverrideBHugeLength = [](std::string& t) { return CheckOverrideBText(t, "1e39"); };
 constexpr Rule OverrideC = [](std::string& t) { return CheckOverrideCText(t, "W 21x44"); };
 constexpr Rule Location = [](std::string& t) { return CheckLocationText(t, "15.00"); };
 
@@ -55,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"BOver20Percent", OverrideB, "48.001", true},
         RuleCase{"BEmpty", OverrideB, "", false, "0.000"},
         RuleCase{"BWithoutALength", OverrideBNoLength, "0.001", true},
+        RuleCase{"BBeyondAFloatLength", OverrideBHugeLength, "0.001", true},
         RuleCase{"CHalfFlange", OverrideC, "3.25", false},
         RuleCase{"COverHalfFlange", OverrideC, "3.251", true},
         RuleCase{"Axial10000", Axial, "10000", false},
