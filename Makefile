@@ -4,6 +4,7 @@
 # Other targets: build, package (the Debian package vantrel_VERSION_ARCH.deb),
 # web (the browser edition in build-web/site), web-serve (it, on localhost),
 # web-deps (its toolchain: with it installed, make test tests the module too),
+# web-test-deps (the toolchain and a browser: make test tests the page too),
 # sanitize-test (address + undefined-behaviour build of the core and CLI),
 # fuzz (the project-file decoder, FUZZ_SECONDS), bench, clean.
 
@@ -28,7 +29,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # ccache, where installed, makes rebuilds of other checkouts cheap; it is optional.
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test build package deps configure sanitize-test fuzz bench clean web web-deps web-serve
+.PHONY: run test build package deps configure sanitize-test fuzz bench clean web web-deps web-test-deps web-serve
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -86,10 +87,16 @@ bench: build
 # index.html at the top of $(WEB_DIR)/site (any static web host serves it).
 WEB_DIR      ?= build-web
 WEB_PORT     ?= 8000
-WEB_PACKAGES := cmake make python3 nodejs emscripten nlohmann-json3-dev libfast-float-dev libfmt-dev
+WEB_PACKAGES := cmake make python3 nodejs emscripten nlohmann-json3-dev libfast-float-dev libfmt-dev \
+                python3-fonttools fonts-liberation
+# The page's tests drive a real browser.
+WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium poppler-utils
 
 web-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_PACKAGES)"
+
+web-test-deps: web-deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_TEST_PACKAGES)"
 
 web: web-deps
 	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release \

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/design_inputs.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
 
@@ -121,6 +122,24 @@ Refusal CheckLoadText(std::string& text) {
 Refusal CheckLocationText(std::string& text, std::string_view lengthText) {
     return CheckValue(text, "0.000", "Point load location", SingleAbove, LengthValue(lengthText),
                       "Point load can not occur outside of the the beam!");
+}
+
+std::string_view FieldPattern(std::string_view name) {
+    if (name == "Length") return "0.00";
+    if (name == "Height" || name == "ORA" || name == "ORB" || name == "ORC") return "0.000";
+    for (const InputField& field : kInputFields) {
+        if (field.name != name) continue;
+        switch (field.kind) {
+            case InputKind::Load:
+            case InputKind::AxialLoad:
+                return "0.000";
+            case InputKind::Location:
+                return "0.00";
+            case InputKind::Text:
+                break;
+        }
+    }
+    return {};
 }
 
 std::string FormatFieldText(std::string_view text, std::string_view pattern) {

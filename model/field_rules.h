@@ -31,6 +31,12 @@ Refusal CheckAxialLoadText(std::string& text);
 Refusal CheckLoadText(std::string& text);
 Refusal CheckLocationText(std::string& text, std::string_view lengthText);
 
+// The pattern of a numeric input's text once the focus has left its field,
+// by project-file name: "0.00" for the length and the load locations, "0.000"
+// for the height, the overrides, the loads and the column axial load; empty
+// for an input without a numeric field.
+std::string_view FieldPattern(std::string_view name);
+
 // The text formatted with the pattern ("0.00", "0.000"); a text that is not
 // a number stays as it is.
 std::string FormatFieldText(std::string_view text, std::string_view pattern);

@@ -119,6 +119,7 @@ std::optional<std::string> CheckSetValues(
 
 std::optional<std::string> CheckFieldText(std::string_view name, std::string& text,
                                           const DesignInputs& inputs) {
+    if (auto refusal = CheckList(name, text)) return refusal;
     const InputField* field = FieldNamed(name);
     const FieldCheck check = field ? NumericCheck(name, field->kind) : nullptr;
     if (check == nullptr) return std::nullopt;

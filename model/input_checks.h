@@ -26,7 +26,8 @@ std::optional<std::string> CheckSetValues(
 // The window's check of one numeric field's text before the focus may leave
 // it (an override's or a location's limit taken from inputs' length and
 // beam): the refusal, or nothing. An empty text becomes the text the field
-// puts in. Inputs without such a check (lists, the description) pass.
+// puts in. A list input's text must be one of its entries; the description
+// passes.
 std::optional<std::string> CheckFieldText(std::string_view name, std::string& text,
                                           const DesignInputs& inputs);
 

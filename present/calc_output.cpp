@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "aisc358_section.h"
 #include "calc_text.h"
 #include "design_json.h"
 #include "design_state.h"
@@ -17,17 +16,20 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
     CollectingErrorSink errors;
     CalculateAndPresent(state, inputs, errors);
 
-    const auto verdicts = ReadVerdicts(state.results);
-    const Aisc358Section& aisc358 = state.aisc358;
     if (json) {
         s.out << CalcJson(state, errors.errors, modified);
     } else {
         s.out << CalcText(state, errors.errors, s.colour);
     }
-    if (!errors.errors.empty()) return kExitCalculationError;
-    for (const VerdictResult& v : verdicts)
+    return CalculationStatus(state);
+}
+
+int CalculationStatus(const DesignState& state) {
+    if (state.results.errored) return kExitCalculationError;
+    for (const VerdictResult& v : ReadVerdicts(state.results))
         if (v.state != VerdictState::Pass) return kExitCheckFails;
     // A current-code verdict that fails or could not be reached is no pass.
+    const Aisc358Section& aisc358 = state.aisc358;
     if (!aisc358.result || !aisc358.result->pass) return kExitCheckFails;
     return kExitPass;
 }

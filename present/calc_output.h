@@ -3,7 +3,7 @@
 // and the exit status.
 
 #include "command_output.h"
-#include "model/design_inputs.h"
+#include "design_state.h"
 
 namespace vantrel {
 
@@ -11,5 +11,8 @@ namespace vantrel {
 // when every FEMA 350 verdict passes and the design meets the current code,
 // 1 when a check of either code fails, 3 after a calculation error.
 int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams streams);
+
+// calc's exit status of a design already calculated and presented.
+int CalculationStatus(const DesignState& state);
 
 }  // namespace vantrel

@@ -1,7 +1,5 @@
 #include "design_json.h"
 
-#include <cstdio>
-
 namespace vantrel {
 namespace {
 
@@ -18,12 +16,6 @@ Json ShapeJson(const WShape& s) {
                 {"Sy", Exact(s.Sy)}, {"ry", Exact(s.ry)}, {"Weight", Exact(s.Weight)}};
 }
 
-std::string HexColour(Rgb colour) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(colour & 0xFFFFFF));
-    return text;
-}
-
 // Built member by member: a grid has hundreds of cells, and an initializer
 // list would copy each of them.
 Json GridJson(const ResultGrid& grid) {
@@ -37,7 +29,7 @@ Json GridJson(const ResultGrid& grid) {
             Json::object_t object;
             object.reserve(2);
             object.emplace_back("text", cell.text);
-            object.emplace_back("color", HexColour(cell.color));
+            object.emplace_back("color", ColourText(cell.color));
             row.emplace_back(std::move(object));
         }
         rows.emplace_back(std::move(row));
@@ -108,17 +100,8 @@ Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors,
     grids["summary"] = GridJson(state.grids.summary);
     grids["checks"] = GridJson(state.grids.checks);
     grids["parameters"] = GridJson(state.grids.parameters);
-    const SketchLabels& l = state.labels;
-    j["labels"] = Json{{"LblBeamWidth", l.beamWidth},
-                       {"LblColumnWidth", l.columnWidth},
-                       {"Labelbeam", l.beam},
-                       {"Labelcolumn1", l.leftColumn},
-                       {"Labelcolumn2", l.rightColumn},
-                       {"Labela", l.cutA},
-                       {"Labelb", l.cutB},
-                       {"Labelc", l.cutC},
-                       {"Labelr", l.cutRadius},
-                       {"LabelLength", l.length}};
+    Json& labels = j["labels"] = JsonObject(10);
+    for (const auto& [name, text] : NamedLabels(state.labels)) labels[std::string(name)] = *text;
     Json list = Json::array();
     for (const ChainError& e : errors) {
         Json error{{"module", e.module},
@@ -137,6 +120,27 @@ Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors,
 std::string CalcJson(const DesignState& state, const std::vector<ChainError>& errors,
                      bool modified) {
     return JsonText(DesignJson(state, errors, modified), JsonLayout::Indented) + '\n';
+}
+
+std::string GridCellsJson(const ResultGrids& grids) {
+    Json json = JsonObject(3);
+    const std::pair<const char*, const ResultGrid*> named[] = {
+        {"summary", &grids.summary}, {"checks", &grids.checks}, {"parameters", &grids.parameters}};
+    for (const auto& [name, grid] : named) {
+        Json::array_t rows;
+        rows.reserve(static_cast<size_t>(grid->RowCount()));
+        for (int r = 0; r < grid->RowCount(); ++r) {
+            Json::array_t row;
+            row.reserve(static_cast<size_t>(grid->ColumnCount()));
+            for (int c = 0; c < grid->ColumnCount(); ++c) {
+                const GridCell& cell = grid->Cell(r, c);
+                row.emplace_back(Json::array_t{cell.text, ColourText(cell.color), cell.bold});
+            }
+            rows.emplace_back(std::move(row));
+        }
+        json[name] = std::move(rows);
+    }
+    return JsonText(json, JsonLayout::OneLine);
 }
 
 }  // namespace vantrel

@@ -14,6 +14,10 @@ namespace vantrel {
 // calculation.
 Json DesignJson(const DesignState& state, const std::vector<ChainError>& errors, bool modified);
 
+// The three grids for a page that draws them: each cell [text, "#RRGGBB",
+// bold], row by row, on one line.
+std::string GridCellsJson(const ResultGrids& grids);
+
 // calc --json: DesignJson's document, indented, ending in a line feed.
 std::string CalcJson(const DesignState& state, const std::vector<ChainError>& errors,
                      bool modified);

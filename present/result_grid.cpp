@@ -4,6 +4,13 @@
 
 namespace vantrel {
 
+std::string ColourText(Rgb colour) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string text = "#";
+    for (int shift = 20; shift >= 0; shift -= 4) text += kDigits[(colour >> shift) & 0xF];
+    return text;
+}
+
 ResultGrid::ResultGrid(int rows, int columns)
     : rows_(rows), columns_(columns), cells_(static_cast<size_t>(rows * columns)) {}
 

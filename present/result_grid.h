@@ -17,6 +17,9 @@ inline constexpr Rgb kFailRed = 0xFF0000;
 inline constexpr Rgb kHeadingGreen = 0x99CCAA;
 inline constexpr Rgb kValueYellow = 0xFFFF00;
 
+// "#RRGGBB", as calc's JSON and the browser edition name a colour.
+std::string ColourText(Rgb colour);
+
 enum class CellAlign { General, LeftTop, LeftCenter, CenterCenter, RightCenter };
 
 struct GridCell {

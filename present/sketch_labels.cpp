@@ -5,6 +5,20 @@
 
 namespace vantrel {
 
+std::array<std::pair<std::string_view, const std::string*>, 10> NamedLabels(
+    const SketchLabels& labels) {
+    return {{{"LblBeamWidth", &labels.beamWidth},
+             {"LblColumnWidth", &labels.columnWidth},
+             {"Labelbeam", &labels.beam},
+             {"Labelcolumn1", &labels.leftColumn},
+             {"Labelcolumn2", &labels.rightColumn},
+             {"Labela", &labels.cutA},
+             {"Labelb", &labels.cutB},
+             {"Labelc", &labels.cutC},
+             {"Labelr", &labels.cutRadius},
+             {"LabelLength", &labels.length}}};
+}
+
 SketchLabels FreshSketchLabels() {
     SketchLabels labels;
     labels.beamWidth = labels.columnWidth = "Fl. Width =";

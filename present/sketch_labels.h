@@ -2,7 +2,10 @@
 // The captions of the connection sketch on the "Diagram" page, and the
 // flange widths shown beside the shape lists.
 
+#include <array>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "model/design_inputs.h"
 #include "model/design_record.h"
@@ -21,6 +24,11 @@ struct SketchLabels {
 
     bool operator==(const SketchLabels&) const = default;
 };
+
+// The labels by the names calc's JSON and the browser edition give them
+// ("LblBeamWidth", "Labela", ...), in that order.
+std::array<std::pair<std::string_view, const std::string*>, 10> NamedLabels(
+    const SketchLabels& labels);
 
 // The labels of a window that has just started: "Fl. Width =", "W",
 // "0.0 in." and "0.0 ft.".

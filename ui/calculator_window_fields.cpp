@@ -77,7 +77,8 @@ void CalculatorWindow::ShowRefusal(const QString& message) {
 
 void CalculatorWindow::GuardNumericFields() {
     guard_ = new FocusGuard([this](const QString& message) { ShowRefusal(message); }, this);
-    const auto guard = [this](QLineEdit* field, RuleOfText rule, const char* pattern) {
+    const auto guard = [this](QLineEdit* field, RuleOfText rule, std::string_view name) {
+        const std::string_view pattern = FieldPattern(name);
         guard_->Guard(
             field,
             [rule = std::move(rule)](QLineEdit& edit) -> std::optional<QString> {
@@ -95,23 +96,24 @@ void CalculatorWindow::GuardNumericFields() {
     };
     const auto length = [this] { return lengthField_->text().toStdString(); };
     guard(
-        lengthField_, [](std::string& text) { return CheckLengthText(text); }, "0.00");
+        lengthField_, [](std::string& text) { return CheckLengthText(text); }, "Length");
     guard(
-        heightField_, [](std::string& text) { return CheckHeightText(text); }, "0.000");
+        heightField_, [](std::string& text) { return CheckHeightText(text); }, "Height");
     guard(
         aOverrideField_, [length](std::string& text) { return CheckOverrideAText(text, length()); },
-        "0.000");
+        "ORA");
     guard(
         bOverrideField_, [length](std::string& text) { return CheckOverrideBText(text, length()); },
-        "0.000");
+        "ORB");
     guard(
         cOverrideField_,
         [this](std::string& text) {
             return CheckOverrideCText(text, beamList_->currentText().toStdString());
         },
-        "0.000");
+        "ORC");
     guard(
-        axialLoadField_, [](std::string& text) { return CheckAxialLoadText(text); }, "0.000");
+        axialLoadField_, [](std::string& text) { return CheckAxialLoadText(text); },
+        "ColumnAxialLoad");
     guard_->SelectOnEntry(descriptionField_);  // checks nothing
 }
 

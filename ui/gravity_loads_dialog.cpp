@@ -20,8 +20,9 @@ const char* const kCaption = "Gravity Loads at Beam";
 
 constexpr auto kLoads = static_cast<size_t>(kLoadCount);
 
-const char* PatternOf(bool location) {
-    return location ? "0.00" : "0.000";
+// Every load field shows the pattern of the first of its kind.
+std::string_view PatternOf(bool location) {
+    return FieldPattern(location ? "PointLoadLocation1" : "DistDL1");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The browser edition's module: the calculating commands' code behind a few
 // JavaScript functions (embind). Nothing is calculated, checked or written
 // here: each function converts its arguments and calls what the command line
-// calls (present/'s command outputs, the input checks, the .vtl codec), so
-// the page shows what vantrel-cli prints.
+// and the window call (present/'s command outputs and presented design, the
+// input checks, the .vtl codec, the report's pages), so the page shows what
+// vantrel-cli prints and the window shows.
 //
 //   newDesign()                   the 30 input texts of a new design
 //   inputLists()                  { Beam, Column, Grade, A, B, C }: the entries of the lists
@@ -18,6 +19,19 @@
 //                                 the field's check before the focus may leave it:
 //                                 { text (an empty one filled in), refusal (message or null) }
 //   formatField(text, pattern)    a field's text once the focus has left it ("0.000")
+//   acceptsTyped(text)            whether a numeric field takes every character typed
+//   fieldPatterns()               { name: pattern } of every numeric input ("0.00", "0.000")
+//   present(inputs)               one calculation as the window shows it: { status (calc's),
+//                                 grids (a JSON text: the cells of calc --json's grids as
+//                                 [text, colour, bold]), labels (the sketch's), messages
+//                                 ([{ title, prompt }] of the reported errors), aisc358
+//                                 ({ verdict, sums, rows, assumptions }, the "AISC 358-16"
+//                                 tab) }
+//   report(inputs, documentName, dateTime)
+//                                 the printed report of the inputs, calculated afresh:
+//                                 { pages } (SVG documents), { messages } when the
+//                                 calculation reports errors, or { failure: { title,
+//                                 prompt } }; an empty dateTime takes the time now
 //
 // Inputs are objects of texts by project-file name; a name not given keeps
 // the new design's text, an unknown name or a value that is not a string
@@ -36,9 +50,15 @@
 #include "model/input_checks.h"
 #include "model/input_lists.h"
 #include "model/shape_table.h"
+#include "present/aisc358_section.h"
 #include "present/batch_output.h"
 #include "present/calc_output.h"
+#include "present/design_json.h"
+#include "present/design_state.h"
+#include "present/error_texts.h"
 #include "present/search_output.h"
+#include "report/print_report.h"
+#include "report/svg_canvas.h"
 #include "search/search.h"
 
 namespace vantrel::web {
@@ -188,6 +208,106 @@ std::string FormatField(const std::string& text, const std::string& pattern) {
     return FormatFieldText(text, pattern);
 }
 
+bool AcceptsTyped(const std::string& text) {
+    for (const char c : text)
+        if (!AcceptsTypedCharacter(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+val FieldPatterns() {
+    val patterns = val::object();
+    for (const InputField& field : kInputFields) {
+        const std::string_view pattern = FieldPattern(field.name);
+        if (!pattern.empty()) patterns.set(std::string(field.name), std::string(pattern));
+    }
+    return patterns;
+}
+
+// The message boxes the window shows for the reported errors, in order.
+val MessagesOf(const std::vector<ChainError>& errors) {
+    val messages = val::array();
+    for (const ChainError& error : errors) {
+        val message = val::object();
+        message.set("title", ErrorTitle(error));
+        message.set("prompt", ErrorPrompt(error));
+        messages.call<void>("push", message);
+    }
+    return messages;
+}
+
+val SectionOf(const Aisc358Section& section) {
+    val shown = val::object();
+    shown.set("verdict", Aisc358VerdictText(section));
+    shown.set("sums", Aisc358MomentSumsText(section));
+    val rows = val::array();
+    if (section.result) {
+        for (const Aisc358Row& row : Aisc358Rows(*section.result)) {
+            val cells = val::object();
+            cells.set("groupTitle", row.groupTitle);
+            cells.set("id", row.id);
+            cells.set("label", row.label);
+            cells.set("value", row.value);
+            cells.set("limit", row.limit);
+            cells.set("ratio", row.ratio);
+            cells.set("status", row.status);
+            cells.set("reference", row.reference);
+            cells.set("colour", ColourText(row.colour));
+            rows.call<void>("push", cells);
+        }
+    }
+    shown.set("rows", rows);
+    std::vector<std::string> assumptions;
+    for (const std::string_view line : current::Assumptions()) assumptions.emplace_back(line);
+    shown.set("assumptions", ArrayOf(assumptions));
+    return shown;
+}
+
+val LabelsOf(const SketchLabels& labels) {
+    val shown = val::object();
+    for (const auto& [name, text] : NamedLabels(labels)) shown.set(std::string(name), *text);
+    return shown;
+}
+
+val Present(const val& inputs) {
+    const DesignInputs design = InputsOf(inputs);
+    DesignState state;
+    CollectingErrorSink errors;
+    CalculateAndPresent(state, design, errors);
+    val shown = val::object();
+    shown.set("status", CalculationStatus(state));
+    shown.set("grids", GridCellsJson(state.grids));
+    shown.set("labels", LabelsOf(state.labels));
+    shown.set("messages", MessagesOf(errors.errors));
+    shown.set("aisc358", SectionOf(state.aisc358));
+    return shown;
+}
+
+// As the window prints: the inputs calculated first, and no report of a
+// design whose calculation reports an error.
+val Report(const val& inputs, const std::string& documentName, const std::string& dateTime) {
+    const DesignInputs design = InputsOf(inputs);
+    DesignState state;
+    CollectingErrorSink errors;
+    CalculateAndPresent(state, design, errors);
+    val report = val::object();
+    if (!errors.errors.empty()) {
+        report.set("messages", MessagesOf(errors.errors));
+        return report;
+    }
+    const ReportSource source{design, state, documentName, dateTime};
+    SvgCanvas canvas;
+    const ReportResult result = WriteReport(canvas, source);
+    if (!result.ok()) {
+        val failure = val::object();
+        failure.set("title", ReportFailureTitle(result));
+        failure.set("prompt", ReportFailurePrompt(result));
+        report.set("failure", failure);
+        return report;
+    }
+    report.set("pages", ArrayOf(canvas.Pages()));
+    return report;
+}
+
 }  // namespace
 }  // namespace vantrel::web
 
@@ -202,4 +322,8 @@ EMSCRIPTEN_BINDINGS(vantrel) {
     emscripten::function("open", &Open);
     emscripten::function("checkField", &CheckField);
     emscripten::function("formatField", &FormatField);
+    emscripten::function("acceptsTyped", &AcceptsTyped);
+    emscripten::function("fieldPatterns", &FieldPatterns);
+    emscripten::function("present", &Present);
+    emscripten::function("report", &Report);
 }

@@ -86,6 +86,12 @@ TEST_F(SaveTest, LinksAndUnusualNamesLeadToTheFileTheyName) {
     }
     EXPECT_TRUE(fs::is_symlink(folder_.File("link.vtl")));
     EXPECT_EQ(Entries(folder_.path()).size(), 6u);
+    // A new file gets what the umask leaves of 0666, as any program's file.
+    const mode_t mask = umask(022);
+    umask(mask);
+    struct stat status {};
+    ASSERT_EQ(stat(folder_.File("new.vtl").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0666u & ~mask);
 }
 
 // Makes what the steps name in the folder: "dir:NAME", "fifo:NAME",

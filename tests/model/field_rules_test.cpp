@@ -39,6 +39,7 @@ constexpr Rule Load = CheckLoadText;
 constexpr Rule OverrideA = [](std::string& t) { return CheckOverrideAText(t, "20"); };  // 36 in
 constexpr Rule OverrideB = [](std::string& t) { return CheckOverrideBText(t, "20"); };  // 48 in
 constexpr Rule OverrideBNoLength = [](std::string& t) { return CheckOverrideBText(t, "abc"); };
+constexpr Rule OverrideBHugeLength = [](std::string& t) { return CheckOverrideBText(t, "1e39"); };
 constexpr Rule OverrideC = [](std::string& t) { return CheckOverrideCText(t, "W 21x44"); };
 constexpr Rule Location = [](std::string& t) { return CheckLocationText(t, "15.00"); };
 
@@ -55,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"BOver20Percent", OverrideB, "48.001", true},
         RuleCase{"BEmpty", OverrideB, "", false, "0.000"},
         RuleCase{"BWithoutALength", OverrideBNoLength, "0.001", true},
+        RuleCase{"BBeyondAFloatLength", OverrideBHugeLength, "0.001", true},
         RuleCase{"CHalfFlange", OverrideC, "3.25", false},
         RuleCase{"COverHalfFlange", OverrideC, "3.251", true},
         RuleCase{"Axial10000", Axial, "10000", false},
@@ -91,6 +93,14 @@ TEST(FieldRuleTest, TypedCharactersAndFormatting) {
     EXPECT_EQ(FormatFieldText("1.0005", "0.000"), "1.001");
     EXPECT_EQ(FormatFieldText("7", "0.00"), "7.00");
     EXPECT_EQ(FormatFieldText("x7", "0.00"), "x7");
+    // The patterns the fields take when left: two decimals for the length and
+    // the load locations, three for the rest; none for lists and text.
+    for (const char* name : {"Length", "PointLoadLocation1", "PointLoadLocation3"})
+        EXPECT_EQ(FieldPattern(name), "0.00") << name;
+    for (const char* name : {"Height", "ORA", "ORC", "DistDL1", "PointLL3", "ColumnAxialLoad"})
+        EXPECT_EQ(FieldPattern(name), "0.000") << name;
+    for (const char* name : {"Beam", "A", "Description", "FRAMETYPE", "ColumnAbove", "Lenght"})
+        EXPECT_EQ(FieldPattern(name), "") << name;
 }
 
 }  // namespace
