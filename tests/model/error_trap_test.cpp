@@ -98,6 +98,7 @@ TEST_P(RefusedSpanTest, CalculateVPRefusesHingesThatMeetAndLoadsOffTheBeam) {
         EXPECT_EQ(calc.record().Vp, 1.0f);
         EXPECT_EQ(calc.record().VpSide, "1");
         EXPECT_TRUE(ErrorPrompt(vp).ends_with(" ). \r\n" + vp.cause + "\r\n\r\n"));
+        EXPECT_EQ(ErrorTitle(vp), "5 : Vantrel");
     }
 }
 
