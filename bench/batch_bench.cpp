@@ -9,10 +9,10 @@
 #include <sstream>
 #include <string>
 
-#include "checks/design.h"
 #include "cli.h"
 #include "current/aisc358.h"
 #include "model/shape_table.h"
+#include "present/design_state.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ void BM_Aisc358Items(benchmark::State& state) {
     inputs.Length = "30.00";
     DesignState design;
     CollectingErrorSink errors;
-    Calculate(design, inputs, errors);
+    CalculateAndPresent(design, inputs, errors);
     const auto basis = current::BasisFrom(inputs, design.record);
     for (auto _ : state) {
         const current::Aisc358Result result = current::EvaluateAisc358(*basis);

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "checks/design.h"
 #include "model/shape_table.h"
+#include "present/design_state.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ void BM_CalculateOneDesign(benchmark::State& state) {
     DesignState design;
     CollectingErrorSink errors;
     for (auto _ : state) {
-        Calculate(design, inputs, errors);
+        CalculateAndPresent(design, inputs, errors);
         benchmark::DoNotOptimize(design.record.Vf);
     }
 }
@@ -40,7 +40,7 @@ void BM_CalculateAllPairs(benchmark::State& state) {
             inputs.Beam = ShapeName(beam);
             for (int column = 0; column < kShapeCount; ++column) {
                 inputs.Column = ShapeName(column);
-                Calculate(design, inputs, errors);
+                CalculateAndPresent(design, inputs, errors);
                 benchmark::DoNotOptimize(design.record.Vf);
             }
         }

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "checks/design.h"
 #include "model/shape_table.h"
+#include "present/design_state.h"
 #include "search/pair_evaluation.h"
 #include "search/search.h"
 
@@ -86,7 +86,7 @@ void BM_CalculateOnePair(benchmark::State& state) {
     for (auto _ : state) {
         DesignState design;
         CollectingErrorSink errors;
-        Calculate(design, inputs, errors);
+        CalculateAndPresent(design, inputs, errors);
         benchmark::DoNotOptimize(design.record.Vf);
     }
 }

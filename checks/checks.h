@@ -23,7 +23,8 @@ void CheckBeamMomentCapacity(CalcContext& ctx);
 void CheckRBSMomentCapacity(CalcContext& ctx);
 
 // The whole chain: the calculations, then the checks in their fixed order.
-// Values only; results starts afresh.
+// Values only; results starts afresh and records whether a step reported an
+// error. Every error goes to ctx.errors as it is trapped.
 void Calculate(CalcContext& ctx);
 
 }  // namespace vantrel

@@ -32,7 +32,7 @@ void CalculateMc(CalcContext& ctx);     // 3.5.5.1 step 3
 void CalculateVf(CalcContext& ctx);     // Vg, Vf (3.5.5.1 Step 4)
 void CalculateDrift(CalcContext& ctx);  // ds
 
-// Steps 1 to 12 of the chain: Modified, ClearValues, the lookup and the calculations.
+// The calculating steps of the chain: ClearValues, the lookup and the calculations.
 void RunCalculations(CalcContext& ctx);
 
 // Why the span between the hinges and the stored loads cannot be calculated,

@@ -48,9 +48,4 @@ class CollectingErrorSink final : public ErrorSink {
     std::vector<ChainError> errors;
 };
 
-// The message box texts of a reported error; the prompt carries the cause,
-// if any, on a line of its own after the error's description.
-std::string ErrorPrompt(const ChainError& error);
-std::string ErrorTitle(const ChainError& error);
-
 }  // namespace vantrel

@@ -36,6 +36,11 @@ struct DesignInputs {
     bool operator==(const DesignInputs&) const = default;
 };
 
+// The fifteen load texts by kind, in project-file order.
+inline constexpr LoadTexts DesignInputs::*kLoadKinds[] = {
+    &DesignInputs::DistDL, &DesignInputs::DistLL, &DesignInputs::PointDL, &DesignInputs::PointLL,
+    &DesignInputs::PointLoadLocation};
+
 enum class InputKind { Text, Load, Location, AxialLoad };
 
 struct InputField {

@@ -45,12 +45,11 @@ struct DesignRecord {
     LoadValues PointDL{}, PointLL{}, PointLoadLocation{};
     std::string VpSide;
     std::string VgSide;
-    bool Modified = false;
 };
 
 // Sets every derived value to 1 (shape numbers, moduli, geometry, moments,
 // shears, coefficients), Fy and Fu to 1 and the side texts to "1"; keeps the
-// loads, h, the shape names and Modified.
+// loads, h and the shape names.
 void ClearValues(DesignRecord& record);
 
 }  // namespace vantrel

@@ -91,7 +91,6 @@ void CalculateDrift(CalcContext& ctx) {
 }
 
 void RunCalculations(CalcContext& ctx) {
-    ctx.record.Modified = true;
     ClearValues(ctx.record);
     LookupShapes(ctx);
     CalculateCutout(ctx);

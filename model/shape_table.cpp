@@ -13,20 +13,30 @@ constexpr std::string_view kRows[] = {
 };
 static_assert(std::size(kRows) == kShapeCount);
 
-float FieldNumber(std::string_view row, int index) {
-    // A row field is always a plain decimal; anything else counts as 0, as
-    // a conversion of "0" would.
-    const ParsedNumber parsed = ParseNumber(GetField(row, index));
-    return parsed.ok() ? static_cast<float>(parsed.value) : 0.0f;
-}
-
+// The fields of a row, read in one pass: the name, then fourteen numbers.
+// A missing field reads as GetField gives it, "0"; a row field is always a
+// plain decimal, anything else counts as 0, as a conversion of "0" would.
 WShape ParseRow(std::string_view row) {
     WShape shape;
-    shape.Name = GetField(row, 1);
-    float* numbers[] = {&shape.A,  &shape.d,  &shape.Ix, &shape.Zx, &shape.Sx,
-                        &shape.rx, &shape.bf, &shape.tw, &shape.tf, &shape.Iy,
+    shape.Name = "0";
+    if (row.empty()) return shape;
+    float* numbers[] = {&shape.A,  &shape.d,  &shape.Ix, &shape.Zx,    &shape.Sx,
+                        &shape.rx, &shape.bf, &shape.tw, &shape.tf,    &shape.Iy,
                         &shape.Zy, &shape.Sy, &shape.ry, &shape.Weight};
-    for (int k = 2; k <= 15; ++k) *numbers[k - 2] = FieldNumber(row, k);
+    size_t start = 0;
+    for (size_t field = 0; field <= std::size(numbers) && start != std::string_view::npos;
+         ++field) {
+        const size_t comma = row.find(',', start);
+        const std::string_view text =
+            row.substr(start, comma == std::string_view::npos ? comma : comma - start);
+        start = comma == std::string_view::npos ? comma : comma + 1;
+        if (field == 0) {
+            shape.Name = text;
+            continue;
+        }
+        const ParsedNumber parsed = ParseNumber(text);
+        *numbers[field - 1] = parsed.ok() ? static_cast<float>(parsed.value) : 0.0f;
+    }
     return shape;
 }
 
@@ -42,7 +52,9 @@ const std::vector<WShape>& ParsedTable() {
 
 }  // namespace
 
-std::span<const std::string_view> ShapeRows() { return kRows; }
+std::span<const std::string_view> ShapeRows() {
+    return kRows;
+}
 
 std::string_view ShapeName(int index) {
     const std::string_view row = kRows[index];
@@ -80,7 +92,9 @@ std::string GetField(std::string_view row, int index) {
     return std::string(row.substr(start, end == std::string_view::npos ? row.npos : end - start));
 }
 
-const WShape& ShapeAt(int index) { return ParsedTable()[static_cast<size_t>(index)]; }
+const WShape& ShapeAt(int index) {
+    return ParsedTable()[static_cast<size_t>(index)];
+}
 
 WShape ShapeFromDesignation(std::string_view designation) {
     const int index = ShapeIndex(designation);

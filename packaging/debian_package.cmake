@@ -37,5 +37,6 @@ FEMA 350 pages and the current-code pages.
 .
 The package holds the window program (vantrel) and the command-line
 calculator (vantrel-cli) for scripts, which calculates, saves, reports,
-runs batches of designs and searches every beam/column pair of the table.")
+runs batches of designs and searches every beam/column pair of the table;
+its reports are painted by vantrel-report in /usr/libexec/vantrel.")
 include(CPack)

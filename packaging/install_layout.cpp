@@ -8,6 +8,9 @@
 #ifndef VANTREL_BIN_TO_DATA
 #error "VANTREL_BIN_TO_DATA must come from the build"
 #endif
+#ifndef VANTREL_BIN_TO_LIBEXEC
+#error "VANTREL_BIN_TO_LIBEXEC must come from the build"
+#endif
 
 namespace vantrel::install {
 namespace {
@@ -23,9 +26,11 @@ bool Holds(const fs::path& path, Kind kind) {
     return kind == Kind::File ? fs::is_regular_file(status) : fs::is_directory(status);
 }
 
-fs::path Find(const fs::path& programDir, const std::string& name, Kind kind) {
+// name beside the program, else in its installed folder.
+fs::path Find(const fs::path& programDir, const fs::path& installed, const std::string& name,
+              Kind kind) {
     if (programDir.empty()) return {};  // never the working folder by accident
-    for (const fs::path& folder : {programDir, InstalledDocFolder(programDir)}) {
+    for (const fs::path& folder : {programDir, installed}) {
         const fs::path candidate = folder / name;
         if (Holds(candidate, kind)) return candidate;
     }
@@ -39,11 +44,22 @@ fs::path InstalledDocFolder(const fs::path& programDir) {
 }
 
 fs::path FindSampleReport(const fs::path& programDir) {
-    return Find(programDir, kSampleReportName, Kind::File);
+    return Find(programDir, InstalledDocFolder(programDir), kSampleReportName, Kind::File);
 }
 
 fs::path FindExamples(const fs::path& programDir) {
-    return Find(programDir, kExamplesFolderName, Kind::Folder);
+    return Find(programDir, InstalledDocFolder(programDir), kExamplesFolderName, Kind::Folder);
+}
+
+fs::path FindReportProgram(const fs::path& programDir) {
+    const fs::path libexec = (programDir / VANTREL_BIN_TO_LIBEXEC).lexically_normal();
+    return Find(programDir, libexec, kReportProgramName, Kind::File);
+}
+
+fs::path RunningProgramDir() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : program.parent_path();
 }
 
 bool RunsFromInstalledLocation(const fs::path& programDir) {

@@ -1,9 +1,10 @@
 #pragma once
-// Where the program finds its companion files: the sample report and the
-// example designs. A program run from its build folder has them beside it; an
-// installed program (cmake --install, the Debian package) has them in its
-// documentation folder, found relative to the program's own folder so that
-// any installation prefix works.
+// Where the programs find their companion files: the sample report, the
+// example designs and the report program. A program run from its build
+// folder has them beside it; an installed program (cmake --install, the
+// Debian package) has the documents in its documentation folder and the
+// report program in its libexec folder, found relative to the program's own
+// folder so that any installation prefix works.
 
 #include <filesystem>
 #include <string>
@@ -12,6 +13,7 @@ namespace vantrel::install {
 
 inline constexpr char kSampleReportName[] = "Vantrel_Sample.pdf";
 inline constexpr char kExamplesFolderName[] = "examples";
+inline constexpr char kReportProgramName[] = "vantrel-report";
 
 // The documentation folder of a program installed in `programDir`.
 std::filesystem::path InstalledDocFolder(const std::filesystem::path& programDir);
@@ -22,6 +24,15 @@ std::filesystem::path FindSampleReport(const std::filesystem::path& programDir);
 
 // The folder of example designs, looked for the same way.
 std::filesystem::path FindExamples(const std::filesystem::path& programDir);
+
+// The program that writes vantrel-cli's reports: beside the program, else in
+// the installation's libexec folder (<prefix>/libexec/vantrel); the empty
+// path when neither holds it as a regular file.
+std::filesystem::path FindReportProgram(const std::filesystem::path& programDir);
+
+// The folder of the program that runs, as the system names it; the empty
+// path when it cannot tell.
+std::filesystem::path RunningProgramDir();
 
 // True when the program runs from an installed location, whose installation
 // ships the desktop entry (and so the file-type association) itself.

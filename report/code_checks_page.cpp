@@ -1,33 +1,35 @@
-#include "checks/grid_presenters.h"
 #include "report_pages.h"
 
 namespace vantrel {
 namespace {
 
+using Row = ChecksRow;
+using Column = ChecksColumn;
+
 struct CheckGroup {
     const char* heading;
-    int firstRow;
-    int statusRow;  // the last row, which also carries the status
+    Row firstRow;
+    Row statusRow;  // the last row, which also carries the status
 };
 
 constexpr CheckGroup kGroups[] = {
-    {"Mf", 1, 3},
-    {"Doubler Plates", 5, 8},
-    {"Continuity Plates", 10, 12},
-    {"Beam Flange", 14, 16},
-    {"Beam Web", 18, 20},
-    {"Shear capacity of the beam", 22, 24},
+    {"Mf", Row::kMf, Row::kMfRatio},
+    {"Doubler Plates", Row::kSrbs, Row::kWebThickness},
+    {"Continuity Plates", Row::kTcf1, Row::kTcf},
+    {"Beam Flange", Row::kFlangeSlenderness, Row::kFlangeRatio},
+    {"Beam Web", Row::kWebSlenderness, Row::kWebRatio},
+    {"Shear capacity of the beam", Row::kShear, Row::kShearUnity},
 };
 
 struct CapacityGroup {
     const char* heading;
-    int valueRow;
-    int statusRow;
+    Row valueRow;
+    Row noteRow;
 };
 
 constexpr CapacityGroup kCapacityGroups[] = {
-    {"Moment capacity of the beam", 27, 28},
-    {"Moment capacity of the beam at RBS", 31, 32},
+    {"Moment capacity of the beam", Row::kBeamMoment, Row::kBeamMomentNote},
+    {"Moment capacity of the beam at RBS", Row::kRbsMoment, Row::kRbsMomentNote},
 };
 
 void Heading(ReportLines& out, const char* heading) {
@@ -38,29 +40,30 @@ void Heading(ReportLines& out, const char* heading) {
 }  // namespace
 
 void PrintCodeChecksPage(ReportLines& out, const ReportSource& source) {
-    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
-    const ResultGrid& g3 = grids.checks;
+    const ChecksGrid& checks = source.state.grids.checks;
     for (const CheckGroup& group : kGroups) {
         Heading(out, group.heading);
-        for (int row = group.firstRow; row <= group.statusRow; ++row) {
-            out.At(10, g3.Text(row, 1), kItalic);
-            if (row < group.statusRow) {
-                out.At(23, g3.Text(row, 2), kPlain, LineEnd::End);
+        for (int row = ChecksGrid::At(group.firstRow); row <= ChecksGrid::At(group.statusRow);
+             ++row) {
+            out.At(10, checks.Text(row, ChecksGrid::At(Column::kQuantity)), kItalic);
+            if (row < ChecksGrid::At(group.statusRow)) {
+                out.At(23, checks.Text(row, ChecksGrid::At(Column::kValue)), kPlain, LineEnd::End);
                 continue;
             }
-            out.At(23, g3.Text(row, 2), kPlain);
+            out.At(23, checks.Text(row, ChecksGrid::At(Column::kValue)), kPlain);
             // An OMRF design leaves the doubler-plate status line open, so the
             // next group's empty line only ends it.
-            const bool openLine = group.statusRow == 8 && !source.inputs.IsSMRF();
-            out.At(35, g3.Text(row, 3), kBold, openLine ? LineEnd::Same : LineEnd::End);
+            const bool openLine = group.statusRow == Row::kWebThickness && !source.inputs.IsSMRF();
+            out.At(35, checks.Text(row, ChecksGrid::At(Column::kDescription)), kBold,
+                   openLine ? LineEnd::Same : LineEnd::End);
         }
     }
     for (const CapacityGroup& group : kCapacityGroups) {
         Heading(out, group.heading);
-        out.At(10, g3.Text(group.valueRow, 1), kItalic);
-        out.At(23, g3.Text(group.valueRow, 2), kPlain);
-        out.At(35, g3.Text(group.valueRow, 3), kItalic, LineEnd::End);
-        out.At(35, g3.Text(group.statusRow, 3), kBold, LineEnd::End);
+        out.At(10, checks.Text(group.valueRow, Column::kQuantity), kItalic);
+        out.At(23, checks.Text(group.valueRow, Column::kValue), kPlain);
+        out.At(35, checks.Text(group.valueRow, Column::kDescription), kItalic, LineEnd::End);
+        out.At(35, checks.Text(group.noteRow, Column::kDescription), kBold, LineEnd::End);
     }
     out.EmptyLines();
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "aisc358_section.h"
 #include "page_frame.h"
+#include "present/aisc358_section.h"
 #include "report_pages.h"
 
 namespace vantrel {
@@ -155,11 +155,8 @@ void Notes(Flow& flow, const std::vector<std::string_view>& notes, bool numbered
 void PrintCurrentCodePages(ReportLines& out, const ReportSource& source,
                            const std::function<void()>& nextPage) {
     Flow flow(out, nextPage);
-    const Aisc358Section& section = source.aisc358;
-    const std::string basis = section.result
-                                  ? Aisc358BasisText(section.result->system)
-                                  : std::string("AISC 358-16, AISC 341-16, AISC 360-16 (LRFD)");
-    Heading(flow, "Current-code checks: " + basis);
+    const Aisc358Section& section = source.state.aisc358;
+    Heading(flow, "Current-code checks: " + Aisc358BasisText(section));
     flow.Row(10, {{kLabelX, kRightEdge, Aisc358VerdictText(section), kBold}});
     if (section.result) {
         flow.Row(10, {{kLabelX, kRightEdge, Aisc358MomentSumsText(section), kPlain}});

@@ -1,5 +1,9 @@
 #include "page_frame.h"
 
+#ifndef VANTREL_VERSION_TEXT
+#error "VANTREL_VERSION_TEXT must come from the build"
+#endif
+
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -73,11 +77,20 @@ std::string ReportTitle(bool smrf) {
     return std::string(kReportTitle) + (smrf ? " (SMRF)" : " (OMRF)");
 }
 
-void PrintHeadBlock(PageModel& page, bool smrf, std::string_view description) {
+std::string_view ProgramVersion() {
+    return VANTREL_VERSION_TEXT;
+}
+
+std::string VersionLine(std::string_view version) {
+    return "Vantrel V." + std::string(version);
+}
+
+void PrintHeadBlock(PageModel& page, std::string_view versionLine, bool smrf,
+                    std::string_view description) {
     page.SetY(0);
     page.SetFontSize(7);
     page.SetStyle(false, false, false);
-    page.PrintAt(page.W() - kRightInset - page.TextWidth(kVersionLine), kVersionLine, false, false,
+    page.PrintAt(page.W() - kRightInset - page.TextWidth(versionLine), versionLine, false, false,
                  false, false);
 
     page.SetFontSize(16);

@@ -10,15 +10,21 @@
 
 namespace vantrel {
 
-inline constexpr std::string_view kVersionLine = "Vantrel V.1.1.2";
 inline constexpr std::string_view kReportTitle = "Reduced Beam Section Connection";
+
+// This program's version, "1.1.2", from the build.
+std::string_view ProgramVersion();
+
+// The head block's first line: "Vantrel V." and the version.
+std::string VersionLine(std::string_view version);
 
 // The page title: kReportTitle and " (SMRF)" or " (OMRF)".
 std::string ReportTitle(bool smrf);
 
 // Version line, title, FEMA line, the rule under them and the description;
 // starts at y = 0 and leaves the font at size 10.
-void PrintHeadBlock(PageModel& page, bool smrf, std::string_view description);
+void PrintHeadBlock(PageModel& page, std::string_view versionLine, bool smrf,
+                    std::string_view description);
 
 // "Page n of N" (N = pageCount), the document name and the date-time text
 // on the last line of the page; the font size is the same afterwards.

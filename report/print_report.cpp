@@ -41,12 +41,17 @@ class MeasuringCanvas final : public ReportCanvas {
     ReportCanvas& canvas_;
 };
 
+std::string_view ReportVersion(const ReportSource& source) {
+    return source.version.empty() ? ProgramVersion() : std::string_view(source.version);
+}
+
 // The current-code pages from the head block of a new page on; endPage
 // closes each of them but the last.
 void FlowCurrentCodePages(PageModel& page, const ReportSource& source,
                           const std::function<void()>& endPage) {
     const auto startPage = [&] {
-        PrintHeadBlock(page, source.inputs.IsSMRF(), source.inputs.Description);
+        PrintHeadBlock(page, VersionLine(ReportVersion(source)), source.inputs.IsSMRF(),
+                       source.inputs.Description);
     };
     ReportLines out(page);
     startPage();
@@ -72,7 +77,8 @@ void WritePages(ReportCanvas& canvas, const ReportSource& source) {
     ReportLines out(page);
     const auto endPage = [&] { PrintPageFooter(page, source.documentName, dateTime, pageCount); };
     for (PageBody body : kFixedPages) {
-        PrintHeadBlock(page, source.inputs.IsSMRF(), source.inputs.Description);
+        PrintHeadBlock(page, VersionLine(ReportVersion(source)), source.inputs.IsSMRF(),
+                       source.inputs.Description);
         body(out, source);
         endPage();
         page.NewPage();

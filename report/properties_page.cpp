@@ -1,6 +1,5 @@
 #include <string>
 
-#include "checks/grid_presenters.h"
 #include "model/chain_math.h"
 #include "model/number_text.h"
 #include "report_pages.h"
@@ -68,16 +67,16 @@ void SteelAndFrame(ReportLines& out, const ReportSource& source) {
 // The line of a, b or c: the coefficient form, or the typed dimension when
 // the override is not 0.
 void CutLine(ReportLines& out, const ReportSource& source, const char* name, const char* formula,
-             const std::string& overrideText, const std::string& coefficient, int row) {
-    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
-    const ResultGrid& grid = grids.summary;
+             const std::string& overrideText, const std::string& coefficient, SummaryRow row) {
+    const SummaryGrid& summary = source.state.grids.summary;
+    const std::string& note = summary.Text(row, SummaryColumn::kNotes);
     if (SingleFromText(overrideText) == 0.0f) {
         out.At(5, formula, kPlain);
         out.After(coefficient + " =", kPlain);
-        out.After(grid.Text(row, 1), kBold);
-        out.After(grid.Text(row, 2), kPlain, LineEnd::End);
+        out.After(summary.Text(row, SummaryColumn::kValue), kBold);
+        out.After(note, kPlain, LineEnd::End);
     } else {
-        out.At(5, name + overrideText + " in.  " + grid.Text(row, 2), kPlain, LineEnd::End);
+        out.At(5, name + overrideText + " in.  " + note, kPlain, LineEnd::End);
     }
 }
 
@@ -85,9 +84,9 @@ void RbsGeometry(ReportLines& out, const ReportSource& source) {
     const DesignInputs& in = source.inputs;
     const DesignRecord& r = source.state.record;
     out.At(2, "RBS Geometry of the Beam:", kBold | kUnderline, LineEnd::End);
-    CutLine(out, source, "a=", "a=Beam Flange x", in.ORA, in.A, 1);
-    CutLine(out, source, "b=", "b=Beam Depth x", in.ORB, in.B, 2);
-    CutLine(out, source, "c=", "c=Beam Flange x", in.ORC, in.C, 3);
+    CutLine(out, source, "a=", "a=Beam Flange x", in.ORA, in.A, SummaryRow::kA);
+    CutLine(out, source, "b=", "b=Beam Depth x", in.ORB, in.B, SummaryRow::kB);
+    CutLine(out, source, "c=", "c=Beam Flange x", in.ORC, in.C, SummaryRow::kC);
     out.At(5, "Cutout Radius  =", kItalic);
     out.After(Inches(r.R), kBold, LineEnd::End);
     out.At(5, "X (Col. Face to RBS Dimension) =", kItalic);
@@ -101,56 +100,63 @@ void RbsGeometry(ReportLines& out, const ReportSource& source) {
 }
 
 void Parameters(ReportLines& out, const ReportSource& source) {
-    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
-    const ResultGrid& g4 = grids.parameters;
+    using P = ParametersRow;
+    const ParametersGrid& parameters = source.state.grids.parameters;
     const WShape& beam = source.state.record.Beam;
+    const auto value = [&](ParametersRow row) {
+        return parameters.Text(row, ParametersColumn::kValue);
+    };
     struct Line {
         const char* label;
         std::string value;
-        int verdictRow;
+        ParametersRow verdictRow;
     };
     const Line lines[] = {
-        {"Beam depth less than 36 inches ?", Inches(beam.d), 2},
-        {"Beam weight less than 300 pounds ?", ValueText(beam.Weight) + " pounds", 3},
-        {"Beam's span to depth ratio greater than 7 ?", g4.Text(4, 1), 4},
-        {"Beam's flange less than 1-3/4 inches thick ?", g4.Text(5, 1), 5},
-        {"Mom. capacity of BM's flange at least 0.7xMplastic ?", g4.Text(6, 1), 6},
-        {"Flange reduction less than 50% of flange width ?", g4.Text(7, 1), 7},
-        {"Column's size W12x or W14x ?", source.inputs.Column, 9},
-        {"Column width at least beam width ?", g4.Text(10, 1), 10},
+        {"Beam depth less than 36 inches ?", Inches(beam.d), P::kBeamDepth},
+        {"Beam weight less than 300 pounds ?", ValueText(beam.Weight) + " pounds", P::kBeamWeight},
+        {"Beam's span to depth ratio greater than 7 ?", value(P::kSpanToDepth), P::kSpanToDepth},
+        {"Beam's flange less than 1-3/4 inches thick ?", value(P::kFlangeThickness),
+         P::kFlangeThickness},
+        {"Mom. capacity of BM's flange at least 0.7xMplastic ?", value(P::kFlangeMomentShare),
+         P::kFlangeMomentShare},
+        {"Flange reduction less than 50% of flange width ?", value(P::kFlangeReduction),
+         P::kFlangeReduction},
+        {"Column's size W12x or W14x ?", source.inputs.Column, P::kColumnSize},
+        {"Column width at least beam width ?", value(P::kColumnWidth), P::kColumnWidth},
     };
     out.At(2, "Beam and column parameters", kBold | kUnderline, LineEnd::End);
     for (const Line& line : lines) {
         out.At(5, line.label, kItalic);
         out.At(50, line.value, kItalic);
-        out.At(65, g4.Text(line.verdictRow, 2), kBold, LineEnd::End);
+        out.At(65, parameters.Text(line.verdictRow, ParametersColumn::kNotes), kBold, LineEnd::End);
     }
 }
 
 void CalculatedValues(ReportLines& out, const ReportSource& source) {
-    const ResultGrids grids = PresentedGrids(source.state.record, source.state.results);
-    const ResultGrid& g2 = grids.summary;
+    using S = SummaryRow;
+    const SummaryGrid& summary = source.state.grids.summary;
     const DesignRecord& r = source.state.record;
     struct Line {
         const char* label;
         std::string value;
-        int row;
+        SummaryRow row;
         const std::string* side;
     };
     const Line lines[] = {
-        {"Vg", ValueText(r.Vg) + " kip", 14, &r.VgSide},
-        {"Vf", ValueText(r.Vf) + " kip", 15, nullptr},
-        {"Vp", ValueText(r.Vp) + " kip", 11, &r.VpSide},
-        {"Mf", ValueText(r.Mf) + " ft-kip", 12, nullptr},
-        {"Mc", ValueText(r.Mc) + " ft-kip", 13, nullptr},
-        {"Mpr", ValueText(r.Mpr) + " ft-kip", 8, nullptr},
-        {"ds", Format(r.ds, "0.00%"), 16, nullptr},
+        {"Vg", ValueText(r.Vg) + " kip", S::kVg, &r.VgSide},
+        {"Vf", ValueText(r.Vf) + " kip", S::kVf, nullptr},
+        {"Vp", ValueText(r.Vp) + " kip", S::kVp, &r.VpSide},
+        {"Mf", ValueText(r.Mf) + " ft-kip", S::kMf, nullptr},
+        {"Mc", ValueText(r.Mc) + " ft-kip", S::kMc, nullptr},
+        {"Mpr", ValueText(r.Mpr) + " ft-kip", S::kMpr, nullptr},
+        {"ds", Format(r.ds, "0.00%"), S::kDs, nullptr},
     };
     out.At(2, "Calculated Values", kItalic | kUnderline, LineEnd::End);
     for (const Line& line : lines) {
         out.At(5, line.label, kItalic);
         out.At(10, line.value, kItalic);
-        out.At(25, g2.Text(line.row, 3), kPlain, line.side ? LineEnd::Same : LineEnd::End);
+        out.At(25, summary.Text(line.row, SummaryColumn::kDescription), kPlain,
+               line.side ? LineEnd::Same : LineEnd::End);
         if (line.side) out.At(68, *line.side, kPlain, LineEnd::End);
     }
 }

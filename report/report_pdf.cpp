@@ -49,8 +49,7 @@ ReportResult WriteReportPdf(const std::string& path, const ReportSource& source)
             QMarginsF(kPdfMarginInches, kPdfMarginInches, kPdfMarginInches, kPdfMarginInches),
             QPageLayout::Inch));
         writer.setTitle(QString::fromStdString(ReportTitle(source.inputs.IsSMRF())));
-        writer.setCreator(
-            QString::fromUtf8(kVersionLine.data(), static_cast<qsizetype>(kVersionLine.size())));
+        writer.setCreator(QString::fromStdString(VersionLine(ProgramVersion())));
         ReportResult result = PaintReport(writer, source);
         if (!result.ok()) return result;
     }

@@ -1,4 +1,5 @@
 #include "aisc358_page.h"
+#include "stale_colour.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "report/aisc358_section.h"
+#include "present/aisc358_section.h"
 
 class QLabel;
 class QTableWidget;

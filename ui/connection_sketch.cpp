@@ -6,7 +6,8 @@
 #include <QtMath>
 #include <cmath>
 
-#include "model/result_grids.h"
+#include "present/result_grids.h"
+#include "stale_colour.h"
 
 namespace vantrel {
 namespace {
@@ -153,14 +154,14 @@ void ConnectionSketch::SetLabels(const SketchLabels& labels) {
     const auto set = [](QLabel* label, const std::string& text) {
         label->setText(QString::fromStdString(text));
     };
-    set(cutStartLabel_, labels.Labela);
-    set(cutLengthLabel_, labels.Labelb);
-    set(cutDepthLabel_, labels.Labelc);
-    set(cutRadiusLabel_, labels.Labelr);
-    set(spanLabel_, labels.LabelLength);
-    set(beamLabel_, labels.Labelbeam);
-    set(leftColumnLabel_, labels.Labelcolumn1);
-    set(rightColumnLabel_, labels.Labelcolumn2);
+    set(cutStartLabel_, labels.cutA);
+    set(cutLengthLabel_, labels.cutB);
+    set(cutDepthLabel_, labels.cutC);
+    set(cutRadiusLabel_, labels.cutRadius);
+    set(spanLabel_, labels.length);
+    set(beamLabel_, labels.beam);
+    set(leftColumnLabel_, labels.leftColumn);
+    set(rightColumnLabel_, labels.rightColumn);
     PlaceLabels();
 }
 

@@ -9,7 +9,7 @@
 #include <QPointF>
 #include <QWidget>
 
-#include "model/sketch_labels.h"
+#include "present/sketch_labels.h"
 
 class QLabel;
 

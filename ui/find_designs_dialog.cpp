@@ -16,8 +16,8 @@
 #include <optional>
 
 #include "current/aisc358.h"
-#include "model/number_text.h"
 #include "model/shape_table.h"
+#include "present/search_rows.h"
 
 namespace vantrel {
 namespace {
@@ -31,14 +31,6 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
     item->setTextAlignment(alignment | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     return item;
-}
-
-QTableWidgetItem* Number(double value, const char* pattern) {
-    return Cell(Text(Format(value, pattern)), Qt::AlignRight);
-}
-
-QTableWidgetItem* Ratio(const std::optional<double>& value) {
-    return value ? Number(*value, "0.00") : Cell("-", Qt::AlignRight);
 }
 
 constexpr DesignCode kCodes[] = {DesignCode::Fema350, DesignCode::Aisc358, DesignCode::Both};
@@ -170,21 +162,18 @@ void FindDesignsDialog::ShowResult(const SearchResult& result) {
     table_->setRowCount(static_cast<int>(result.designs.size()));
     int row = 0;
     for (const DesignMatch& match : result.designs) {
-        table_->setItem(row, 0, Cell(Text(std::string(ShapeName(match.beam)))));
-        table_->setItem(row, 1, Cell(Text(std::string(ShapeName(match.column)))));
-        table_->setItem(row, 2, Number(match.mfRatio, "0.000"));
-        table_->setItem(row, 3, Number(match.shearUnity, "0.00"));
-        table_->setItem(row, 4, Number(match.flangeRatio, "0.00"));
-        table_->setItem(row, 5, Number(match.webRatio, "0.00"));
-        table_->setItem(row, 6, Cell(match.doublerPlatesRequired ? "required" : "no"));
-        table_->setItem(row, 7, Cell(match.continuityPlatesRequired ? "required" : "no"));
-        const bool pass = match.aisc358Pass.value_or(false);
-        table_->setItem(row, 8, Cell(!match.aisc358Pass ? "-" : pass ? "pass" : "fail"));
-        table_->setItem(row, 9, Ratio(match.strongColumnRatio));
-        table_->setItem(row, 10, Ratio(match.panelZoneRatio));
-        table_->setItem(row, 11, Ratio(match.hingeRatio));
-        table_->setItem(row, 12, Ratio(match.columnAxialRatio));
-        table_->setItem(row, 13, Cell(Text(Format(match.weight, "0.0")), Qt::AlignRight));
+        const SearchRow texts = PresentSearchRow(match);
+        int column = 0;
+        for (const std::string& text : {texts.beam, texts.column})
+            table_->setItem(row, column++, Cell(Text(text)));
+        for (const std::string& number : {texts.mfRatio, texts.shear, texts.flange, texts.web})
+            table_->setItem(row, column++, Cell(Text(number), Qt::AlignRight));
+        for (const bool plates : {texts.doublers, texts.continuity})
+            table_->setItem(row, column++, Cell(plates ? "required" : "no"));
+        table_->setItem(row, column++, Cell(Text(texts.aisc358)));
+        for (const std::string& ratio :
+             {texts.strongColumn, texts.panelZone, texts.hinge, texts.axial, texts.weight})
+            table_->setItem(row, column++, Cell(Text(ratio), Qt::AlignRight));
         ++row;
     }
     if (row > 0) table_->selectRow(0);

@@ -1,4 +1,5 @@
 #include "grid_view.h"
+#include "stale_colour.h"
 
 #include <QColor>
 #include <QFont>
@@ -97,8 +98,8 @@ void ResultGridModel::SetStale(bool stale, ValueColumns columns) {
                          {Qt::BackgroundRole});
 }
 
-ResultGridView::ResultGridView(ResultGrid& grid, int scrollLimit, QWidget* parent)
-    : QTableView(parent), model_(grid), scrollLimit_(scrollLimit) {
+ResultGridView::ResultGridView(ResultGrid& grid, const GridViewLayout& layout, QWidget* parent)
+    : QTableView(parent), model_(grid), scrollLimit_(layout.scrollLimit) {
     setModel(&model_);
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -125,7 +126,7 @@ ResultGridView::ResultGridView(ResultGrid& grid, int scrollLimit, QWidget* paren
     verticalHeader()->setMinimumSectionSize(rowHeight);
     horizontalHeader()->setDefaultSectionSize(TwipsToPixels(kDefaultColumnTwips, *this));
     setMinimumSize(TwipsToPixels(kGridWidthTwips, *this), TwipsToPixels(kGridHeightTwips, *this));
-    ApplyColumnWidths();
+    ApplyColumnWidths(layout.columnTwips);
 
     // Wheel input over the scroll bars follows the same rule as over the cells.
     verticalScrollBar()->installEventFilter(this);
@@ -143,16 +144,11 @@ int ResultGridView::TwipsToPixels(int twips, const QWidget& widget) {
     return (twips * widget.logicalDpiX() + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
-void ResultGridView::ApplyColumnWidths() {
-    const ResultGrid& grid = model_.Grid();
-    std::vector<int> widths;
-    for (int column = 0; column < grid.ColumnCount(); ++column)
-        widths.push_back(grid.ColumnWidth(column));
-    if (widths == appliedWidths_) return;  // keeps what the user dragged
-    appliedWidths_ = widths;
-    for (int column = 0; column < grid.ColumnCount(); ++column) {
-        const int twips = widths[static_cast<size_t>(column)];
-        setColumnWidth(column, TwipsToPixels(twips > 0 ? twips : kDefaultColumnTwips, *this));
+void ResultGridView::ApplyColumnWidths(const std::vector<int>& twips) {
+    const int columns = std::min(model_.Grid().ColumnCount(), static_cast<int>(twips.size()));
+    for (int column = 0; column < columns; ++column) {
+        const int width = twips[static_cast<size_t>(column)];
+        setColumnWidth(column, TwipsToPixels(width > 0 ? width : kDefaultColumnTwips, *this));
     }
 }
 
@@ -206,7 +202,6 @@ void ResultGridView::mouseReleaseEvent(QMouseEvent* event) {
 
 void ResultGridView::Refresh() {
     model_.Refresh();
-    ApplyColumnWidths();
     HoldScrollRange();
 }
 

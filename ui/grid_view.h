@@ -9,15 +9,28 @@
 // scrolls with its last row in view, one empty row is appended to the model.
 //
 // A column is widened or narrowed by dragging the right edge of its heading
-// cell (row 0); the grid keeps that width while its layout stays the same.
+// cell (row 0); the view keeps that width.
 
 #include <QAbstractTableModel>
 #include <QTableView>
 #include <vector>
 
-#include "model/result_grids.h"
+#include "present/result_grids.h"
 
 namespace vantrel {
+
+// How a view shows its grid: the column widths in twips (0: the view's
+// default width) and the scroll limit N. Every view is 9600 twips wide and
+// 4000 high, about sixteen rows.
+struct GridViewLayout {
+    std::vector<int> columnTwips;
+    int scrollLimit;
+};
+inline const GridViewLayout kSummaryView{{500, 1250, 1250, 4000, 2400}, 3};
+inline const GridViewLayout kChecksView{{1400, 1200, 1200, 3900, 1700, 0}, 20};
+inline const GridViewLayout kParametersView{{4400, 1500, 3500}, 1};
+inline constexpr int kGridWidthTwips = 9600;
+inline constexpr int kGridHeightTwips = 4000;
 
 class ResultGridModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -44,10 +57,10 @@ class ResultGridModel final : public QAbstractTableModel {
 class ResultGridView final : public QTableView {
     Q_OBJECT
   public:
-    ResultGridView(ResultGrid& grid, int scrollLimit, QWidget* parent = nullptr);
+    ResultGridView(ResultGrid& grid, const GridViewLayout& layout, QWidget* parent = nullptr);
 
     int ScrollLimit() const { return scrollLimit_; }
-    // Shows the grid's current rows, cells and widths.
+    // Shows the grid's current rows and cells.
     void Refresh();
     // Results of other inputs than those shown: the value and verdict cells
     // (of those columns, from row 1) turn grey, without green or red.
@@ -72,15 +85,14 @@ class ResultGridView final : public QTableView {
     void HoldScrollRange();
     void KeepTopRow();
     bool LastRowVisible() const;
-    void ApplyColumnWidths();
+    void ApplyColumnWidths(const std::vector<int>& twips);
     // The column whose heading's right edge is under the point, or -1.
     int HeadingEdgeAt(QPoint point) const;
 
     ResultGridModel model_;
     int scrollLimit_;
     bool appending_ = false;
-    std::vector<int> appliedWidths_;  // the grid's widths in twips, as last applied
-    int resizing_ = -1;               // the column being dragged
+    int resizing_ = -1;  // the column being dragged
     int dragStartX_ = 0;
     int dragStartWidth_ = 0;
 };

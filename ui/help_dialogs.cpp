@@ -83,7 +83,7 @@ void CentreOnScreen(QWidget& window) {
                 area.y() + (area.height() - size.height()) / 2);
 }
 
-FrmHelp::FrmHelp(Prompts& prompts, QString programDir, QWidget* parent)
+HelpDialog::HelpDialog(Prompts& prompts, QString programDir, QWidget* parent)
     : QDialog(parent), prompts_(prompts), programDir_(std::move(programDir)) {
     setObjectName(QStringLiteral("helpDialog"));
     setWindowTitle(QStringLiteral("Vantrel Help"));
@@ -102,11 +102,11 @@ FrmHelp::FrmHelp(Prompts& prompts, QString programDir, QWidget* parent)
     auto* sample = new QPushButton(QStringLiteral("&Sample Report"), this);
     sample->setObjectName(QStringLiteral("sampleReportButton"));
     sample->setAutoDefault(false);
-    connect(sample, &QPushButton::clicked, this, &FrmHelp::OpenSampleReport);
+    connect(sample, &QPushButton::clicked, this, &HelpDialog::OpenSampleReport);
     auto* examples = new QPushButton(QStringLiteral("&Examples"), this);
     examples->setObjectName(QStringLiteral("examplesButton"));
     examples->setAutoDefault(false);
-    connect(examples, &QPushButton::clicked, this, &FrmHelp::OpenExamples);
+    connect(examples, &QPushButton::clicked, this, &HelpDialog::OpenExamples);
 
     auto* ok = new QPushButton(QStringLiteral("&Ok"), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -123,12 +123,12 @@ FrmHelp::FrmHelp(Prompts& prompts, QString programDir, QWidget* parent)
     layout->addLayout(buttons);
 }
 
-void FrmHelp::showEvent(QShowEvent* event) {
+void HelpDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnScreen(*this);
 }
 
-void FrmHelp::OpenSampleReport() {
+void HelpDialog::OpenSampleReport() {
     const fs::path programDir = LocalPath(programDir_);
     Open(Shown(install::FindSampleReport(programDir)),
          QStringLiteral("The sample report %1 was not found, neither beside the program (%2) "
@@ -137,7 +137,7 @@ void FrmHelp::OpenSampleReport() {
                   Shown(install::InstalledDocFolder(programDir))));
 }
 
-void FrmHelp::OpenExamples() {
+void HelpDialog::OpenExamples() {
     const fs::path programDir = LocalPath(programDir_);
     Open(Shown(install::FindExamples(programDir)),
          QStringLiteral("The folder of example designs, %1, was not found, neither beside the "
@@ -146,7 +146,7 @@ void FrmHelp::OpenExamples() {
                   Shown(install::InstalledDocFolder(programDir))));
 }
 
-void FrmHelp::Open(const QString& found, const QString& missingText) {
+void HelpDialog::Open(const QString& found, const QString& missingText) {
     if (found.isEmpty()) {
         prompts_.Message(this, QMessageBox::Warning, windowTitle(), missingText, QMessageBox::Ok,
                          QMessageBox::Ok);
@@ -159,14 +159,14 @@ void FrmHelp::Open(const QString& found, const QString& missingText) {
     }
 }
 
-QString FrmAbout::WebAddress() {
+QString AboutDialog::WebAddress() {
     return QStringLiteral("https://www.vantrel.example/");
 }
-QString FrmAbout::MailAddress() {
+QString AboutDialog::MailAddress() {
     return QStringLiteral("mailto:support@vantrel.example");
 }
 
-FrmAbout::FrmAbout(Prompts& prompts, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(Prompts& prompts, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Vantrel"));
     setModal(true);
@@ -229,7 +229,7 @@ FrmAbout::FrmAbout(Prompts& prompts, QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 }
 
-void FrmAbout::showEvent(QShowEvent* event) {
+void AboutDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnScreen(*this);
 }

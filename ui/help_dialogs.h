@@ -13,10 +13,10 @@ class Prompts;
 // open the sample report and the folder of example designs. Both are looked
 // for from `programDir`, the running program's folder: beside it in a build
 // folder, in the documentation folder of an installed program.
-class FrmHelp final : public QDialog {
+class HelpDialog final : public QDialog {
     Q_OBJECT
   public:
-    FrmHelp(Prompts& prompts, QString programDir, QWidget* parent = nullptr);
+    HelpDialog(Prompts& prompts, QString programDir, QWidget* parent = nullptr);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -31,10 +31,10 @@ class FrmHelp final : public QDialog {
 };
 
 // "About Vantrel": version, the maker's links and the disclaimer.
-class FrmAbout final : public QDialog {
+class AboutDialog final : public QDialog {
     Q_OBJECT
   public:
-    FrmAbout(Prompts& prompts, QWidget* parent = nullptr);
+    AboutDialog(Prompts& prompts, QWidget* parent = nullptr);
 
     static QString WebAddress();
     static QString MailAddress();

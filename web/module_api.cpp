@@ -1,7 +1,9 @@
-// The browser edition's module: the command line's calculating code behind a
-// few JavaScript functions (embind). Nothing is calculated, checked or
-// written here: each function converts its arguments and calls what the
-// command line calls, so the page shows what vantrel-cli prints.
+// The browser edition's module: the calculating commands' code behind a few
+// JavaScript functions (embind). Nothing is calculated, checked or written
+// here: each function converts its arguments and calls what the command line
+// and the window call (present/'s command outputs and presented design, the
+// input checks, the .vtl codec, the report's pages), so the page shows what
+// vantrel-cli prints and the window shows.
 //
 //   newDesign()                   the 30 input texts of a new design
 //   inputLists()                  { Beam, Column, Grade, A, B, C }: the entries of the lists
@@ -42,18 +44,22 @@
 #include <string>
 #include <vector>
 
-#include "checks/design.h"
-#include "commands.h"
 #include "files/project_file.h"
 #include "model/design_inputs.h"
 #include "model/field_rules.h"
+#include "model/input_checks.h"
 #include "model/input_lists.h"
 #include "model/shape_table.h"
-#include "report/aisc358_section.h"
+#include "present/aisc358_section.h"
+#include "present/batch_output.h"
+#include "present/calc_output.h"
+#include "present/design_json.h"
+#include "present/design_state.h"
+#include "present/error_texts.h"
+#include "present/search_output.h"
 #include "report/print_report.h"
 #include "report/svg_canvas.h"
 #include "search/search.h"
-#include "set_rules.h"
 
 namespace vantrel::web {
 namespace {
@@ -132,7 +138,7 @@ val InputLists() {
 val Calculate(const val& inputs, const std::string& format) {
     const DesignInputs design = InputsOf(inputs);
     std::ostringstream out, err;
-    const int status = cli::CalculateAndPrint(design, format == "json", {out, err});
+    const int status = CalculateAndPrint(design, format == "json", {out, err});
     return Outcome(status, out, err);
 }
 
@@ -142,26 +148,26 @@ val Search(const val& inputs, const val& given) {
     SearchOptions search;
     search.threads = 1;  // a browser has no threads without special server headers
     const std::string code = options["code"].isString() ? options["code"].as<std::string>() : "";
-    if (!code.empty() && !cli::ReadCode(code, search.code))
+    if (!code.empty() && !ReadCode(code, search.code))
         ThrowTypeError("code must be fema350, aisc358 or both, not '" + code + "'");
     search.excludeDoublerPlates = options["noDoublers"].as<bool>();
     search.excludeContinuityPlates = options["noContinuity"].as<bool>();
     const std::string format =
         options["format"].isString() ? options["format"].as<std::string>() : "json";
-    const cli::SearchFormat as = format == "csv"    ? cli::SearchFormat::Csv
-                                 : format == "text" ? cli::SearchFormat::Table
-                                                    : cli::SearchFormat::Json;
+    const SearchFormat as = format == "csv"    ? SearchFormat::Csv
+                            : format == "text" ? SearchFormat::Table
+                                               : SearchFormat::Json;
     const double limit = options["limit"].isNumber() ? options["limit"].as<double>() : 20;
     std::ostringstream out, err;
-    const int status = cli::SearchAndPrint(design, search, as,
-                                           limit > 0 ? static_cast<size_t>(limit) : 0, {out, err});
+    const int status =
+        SearchAndPrint(design, search, as, limit > 0 ? static_cast<size_t>(limit) : 0, {out, err});
     return Outcome(status, out, err);
 }
 
 val Batch(const std::string& csv, const std::string& fileName) {
     std::ostringstream out, err;
     std::string results;
-    const int status = cli::BatchOfText(csv, fileName, results, err);
+    const int status = BatchOfText(csv, fileName, results, err);
     out << results;
     return Outcome(status, out, err);
 }
@@ -191,7 +197,7 @@ val CheckField(const std::string& name, const std::string& text, const val& inpu
     if (NewDesignInputs().Find(name) == nullptr)
         ThrowTypeError("unknown input name '" + name + "'");
     std::string checked = text;
-    const std::optional<std::string> refusal = cli::CheckFieldText(name, checked, InputsOf(inputs));
+    const std::optional<std::string> refusal = CheckFieldText(name, checked, InputsOf(inputs));
     val result = val::object();
     result.set("text", checked);
     result.set("refusal", refusal ? val(*refusal) : val::null());
@@ -215,13 +221,6 @@ val FieldPatterns() {
         if (!pattern.empty()) patterns.set(std::string(field.name), std::string(pattern));
     }
     return patterns;
-}
-
-std::string ColourText(Rgb colour) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string text = "#";
-    for (int shift = 20; shift >= 0; shift -= 4) text += kDigits[(colour >> shift) & 0xF];
-    return text;
 }
 
 // The message boxes the window shows for the reported errors, in order.
@@ -263,69 +262,9 @@ val SectionOf(const Aisc358Section& section) {
     return shown;
 }
 
-// A string as JSON: quoted, with quotes, backslashes and control characters
-// escaped; the rest of the UTF-8 passes as it is.
-void AppendJsonString(std::string& out, std::string_view text) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out += kDigits[byte >> 4];
-            out += kDigits[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
-// The three grids as the page draws them, the cells of calc --json's
-// "grids" (row by row, each cell [text, "#RRGGBB", bold]), written in one
-// pass: the page asks for them at every keystroke.
-std::string GridsJson(const ResultGrids& grids) {
-    std::string out = "{";
-    const std::pair<const char*, const ResultGrid*> named[] = {
-        {"summary", &grids.summary}, {"checks", &grids.checks}, {"parameters", &grids.parameters}};
-    for (const auto& [name, grid] : named) {
-        if (out.size() > 1) out += ',';
-        AppendJsonString(out, name);
-        out += ":[";
-        for (int r = 0; r < grid->RowCount(); ++r) {
-            out += r > 0 ? ",[" : "[";
-            for (int c = 0; c < grid->ColumnCount(); ++c) {
-                const GridCell& cell = grid->Cell(r, c);
-                out += c > 0 ? ",[" : "[";
-                AppendJsonString(out, cell.text);
-                out += ',';
-                AppendJsonString(out, ColourText(cell.color));
-                out += cell.bold ? ",true]" : ",false]";
-            }
-            out += ']';
-        }
-        out += ']';
-    }
-    return out + "}";
-}
-
 val LabelsOf(const SketchLabels& labels) {
     val shown = val::object();
-    const std::pair<const char*, const std::string*> named[] = {
-        {"LblBeamWidth", &labels.LblBeamWidth},
-        {"LblColumnWidth", &labels.LblColumnWidth},
-        {"Labelbeam", &labels.Labelbeam},
-        {"Labelcolumn1", &labels.Labelcolumn1},
-        {"Labelcolumn2", &labels.Labelcolumn2},
-        {"Labela", &labels.Labela},
-        {"Labelb", &labels.Labelb},
-        {"Labelc", &labels.Labelc},
-        {"Labelr", &labels.Labelr},
-        {"LabelLength", &labels.LabelLength}};
-    for (const auto& [name, text] : named) shown.set(name, *text);
+    for (const auto& [name, text] : NamedLabels(labels)) shown.set(std::string(name), *text);
     return shown;
 }
 
@@ -333,14 +272,13 @@ val Present(const val& inputs) {
     const DesignInputs design = InputsOf(inputs);
     DesignState state;
     CollectingErrorSink errors;
-    Calculate(state, design, errors);
-    const Aisc358Section section = EvaluateSection(design, state.record, !errors.errors.empty());
+    CalculateAndPresent(state, design, errors);
     val shown = val::object();
-    shown.set("status", cli::CalculationStatus(state, errors.errors, section.result));
-    shown.set("grids", GridsJson(state.grids));
+    shown.set("status", CalculationStatus(state));
+    shown.set("grids", GridCellsJson(state.grids));
     shown.set("labels", LabelsOf(state.labels));
     shown.set("messages", MessagesOf(errors.errors));
-    shown.set("aisc358", SectionOf(section));
+    shown.set("aisc358", SectionOf(state.aisc358));
     return shown;
 }
 
@@ -350,14 +288,13 @@ val Report(const val& inputs, const std::string& documentName, const std::string
     const DesignInputs design = InputsOf(inputs);
     DesignState state;
     CollectingErrorSink errors;
-    Calculate(state, design, errors);
+    CalculateAndPresent(state, design, errors);
     val report = val::object();
     if (!errors.errors.empty()) {
         report.set("messages", MessagesOf(errors.errors));
         return report;
     }
-    const ReportSource source{design, state, documentName, dateTime,
-                              EvaluateSection(design, state.record, false)};
+    const ReportSource source{design, state, documentName, dateTime};
     SvgCanvas canvas;
     const ReportResult result = WriteReport(canvas, source);
     if (!result.ok()) {

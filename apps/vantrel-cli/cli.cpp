@@ -27,12 +27,8 @@ const Command kCommands[] = {
      "[--no-continuity] [--limit N] [--json|--csv]",
      "--code is both unless given: a pair must pass FEMA 350 and AISC 358-16 (FEMA 350 alone\n"
      "does not check the beam under gravity load).\n"},
-#ifdef VANTREL_HAVE_FILES
     {"save", SaveCommand, "save OUT.vtl [FILE.vtl] [--set NAME=TEXT]..."},
-#endif
-#ifdef VANTREL_HAVE_REPORT
     {"report", ReportCommand, "report [FILE.vtl] [--set NAME=TEXT]... -o OUT.pdf"},
-#endif
 };
 
 constexpr const char* kInputNames =

@@ -29,7 +29,11 @@
 //       errors on stderr, no file written), 2 usage error, 4 a file cannot be
 //       read or the report cannot be written ("Unable to print report. ..."
 //       on stderr).
-//       Built only with the GUI libraries (Qt Gui; runs offscreen).
+//       The report is painted with Qt (Gui, offscreen) by the program
+//       vantrel-report, which this command runs with its arguments: it lies
+//       beside vantrel-cli in a build folder, in the package's libexec folder
+//       (/usr/libexec/vantrel) when installed. A build without the window has
+//       none (exit status 4).
 //
 //   vantrel-cli search [FILE.vtl] [--set NAME=TEXT]... [--code fema350|aisc358|both]
 //                      [--no-doublers] [--no-continuity] [--limit N] [--json|--csv]
@@ -85,21 +89,11 @@
 #include <string>
 #include <vector>
 
+#include "present/command_output.h"
+
 namespace vantrel::cli {
 
-enum ExitStatus : int {
-    kExitPass = 0,
-    kExitCheckFails = 1,
-    kExitUsage = 2,
-    kExitCalculationError = 3,
-    kExitFileError = 4,
-};
-
-struct Streams {
-    std::ostream& out;
-    std::ostream& err;
-    bool colour = false;  // standard output is a terminal
-};
+using vantrel::Streams;
 
 // Runs the command line args (without the program name); returns the exit
 // status. Output that could not be written to streams.out (a full disk, a

@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
-#ifdef VANTREL_HAVE_FILES
 #include "files/project_file.h"
-#endif
-#include "set_rules.h"
+#include "model/input_checks.h"
 
 namespace vantrel::cli {
 namespace {
@@ -66,7 +64,6 @@ std::optional<DesignInputs> LoadDesignInputs(const DesignOptions& options, std::
                                              int& status) {
     DesignInputs inputs = NewDesignInputs();
     if (options.file) {
-#ifdef VANTREL_HAVE_FILES
         ProjectReadResult read = ReadProjectFile(*options.file);
         if (!read.ok()) {
             err << "vantrel-cli: " << OpenFailurePrompt(*options.file) << "("
@@ -75,11 +72,6 @@ std::optional<DesignInputs> LoadDesignInputs(const DesignOptions& options, std::
             return std::nullopt;
         }
         inputs = std::move(read.inputs);
-#else
-        err << "vantrel-cli: this build cannot read project files\n";
-        status = 4;
-        return std::nullopt;
-#endif
     }
     for (const auto& [name, text] : options.replacements) {
         std::string* field = inputs.Find(name);

@@ -1,88 +1,64 @@
-// vantrel-cli report: the printed report of a design as a PDF file.
+// vantrel-cli report: runs vantrel-report, the program that paints the report
+// with Qt, with the same arguments, and ends with its status. The report
+// program writes to the same standard output and error.
 
-#include <QByteArray>
-#include <QGuiApplication>
-#include <cstdio>
-#include <memory>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 
-#include "checks/design.h"
 #include "commands.h"
-#include "design_options.h"
-#include "report/page_frame.h"
-#include "report/report_pdf.h"
+#include "packaging/install_layout.h"
+
+extern char** environ;
 
 namespace vantrel::cli {
 namespace {
 
-// Qt's notice about a missing XDG_RUNTIME_DIR says nothing about the report;
-// every other message goes through.
-QtMessageHandler previousHandler = nullptr;
-
-void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg && message.startsWith("QStandardPaths:")) return;
-    if (previousHandler) {
-        previousHandler(type, context, message);
-    } else {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+// The report program's status, or -1 (with a message on err) when it could
+// not run or did not end by itself.
+int RunProgram(const std::string& program, const Args& args, std::ostream& err) {
+    std::vector<std::string> words = {program};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    const int error = posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ);
+    if (error != 0) {
+        err << "vantrel-cli: cannot run the report program " << program << ": "
+            << std::strerror(error) << '\n';
+        return -1;
     }
-}
-
-// Fonts need a QGuiApplication. Without a platform chosen by the user the
-// command runs offscreen, so it needs no display.
-std::unique_ptr<QGuiApplication> StartGui() {
-    if (QGuiApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(FilterQtMessages);
-    static int argc = 1;
-    static char name[] = "vantrel-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno == EINTR) continue;
+        err << "vantrel-cli: lost the report program " << program << ": " << std::strerror(errno)
+            << '\n';
+        return -1;
+    }
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    err << "vantrel-cli: the report program " << program << " ended abnormally\n";
+    return -1;
 }
 
 }  // namespace
 
 int ReportCommand(const Args& args, Streams s) {
-    auto options = ParseDesignOptions(args, {}, {"-o", "--output"}, s.err);
-    if (!options) return kExitUsage;
-    const std::string* output = ValuedOption(*options, "-o");
-    if (!output) output = ValuedOption(*options, "--output");
-    if (!output || output->empty()) {
-        s.err << "vantrel-cli: report needs -o OUT.pdf\n";
-        return kExitUsage;
-    }
-    int status = 0;
-    auto inputs = LoadDesignInputs(*options, s.err, status);
-    if (!inputs) return status;
-
-    // As opening the file does: calculate, then print what the grids hold.
-    DesignState state;
-    CollectingErrorSink errors;
-    Calculate(state, *inputs, errors);
-    // A report beside emptied grids would be signed as a result: write none.
-    if (!errors.errors.empty()) {
-        for (const ChainError& e : errors.errors) {
-            s.err << "vantrel-cli: error " << e.number << " (" << e.description << ") in "
-                  << e.procedure << " of " << e.module << '\n';
-            if (!e.cause.empty()) s.err << "vantrel-cli: " << e.cause << '\n';
-        }
-        s.err << "vantrel-cli: no report written: the calculation reported an error\n";
-        return kExitCalculationError;
-    }
-
-    const auto app = StartGui();
-    const ReportSource source{*inputs,
-                              state,
-                              DocumentName(options->file.value_or("")),
-                              {},
-                              EvaluateSection(*inputs, state.record, !errors.errors.empty())};
-    const ReportResult result = WriteReportPdf(*output, source);
-    if (!result.ok()) {
-        s.err << "vantrel-cli: " << ReportFailurePrompt(result) << " ("
-              << ReportFailureTitle(result) << ")\n";
+    const std::filesystem::path program = install::FindReportProgram(install::RunningProgramDir());
+    if (program.empty()) {
+        s.err << "vantrel-cli: cannot write reports: the report program "
+              << install::kReportProgramName
+              << " is not installed with vantrel-cli (a build without the window has none)\n";
         return kExitFileError;
     }
-    return kExitPass;
+    // What was written so far comes before the report program's output.
+    s.out.flush();
+    s.err.flush();
+    const int status = RunProgram(program.string(), args, s.err);
+    return status < 0 ? kExitFileError : status;
 }
 
 }  // namespace vantrel::cli

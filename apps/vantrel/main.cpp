@@ -14,16 +14,16 @@
 #include "shell/shell_messages.h"
 #include "shell/standard_environment.h"
 #include "shell/startup.h"
-#include "ui/form1.h"
+#include "ui/calculator_window.h"
 
 namespace {
 
 using namespace vantrel::shell;
 
-class Form1Window final : public MainWindow {
+class CalculatorShellWindow final : public MainWindow {
   public:
-    Form1Window() : form_(new vantrel::Form1()) {}
-    ~Form1Window() override { delete form_.data(); }  // null if the window deleted itself
+    CalculatorShellWindow() : form_(new vantrel::CalculatorWindow()) {}
+    ~CalculatorShellWindow() override { delete form_.data(); }  // null if the window deleted itself
 
     // Opened before the window shows: its title names the file, as a window
     // loaded with it would.
@@ -38,7 +38,7 @@ class Form1Window final : public MainWindow {
     void Close() override { form_->close(); }
 
   private:
-    QPointer<vantrel::Form1> form_;
+    QPointer<vantrel::CalculatorWindow> form_;
 };
 
 void Name(QCoreApplication& app) {
@@ -82,6 +82,6 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantrel/vantrel.svg")));
     MessageBoxes messages;
     ShellEnvironment environment =
-        StandardEnvironment(messages, [] { return std::make_unique<Form1Window>(); });
+        StandardEnvironment(messages, [] { return std::make_unique<CalculatorShellWindow>(); });
     return Main(CommandLine(argc, argv), environment);
 }

@@ -99,7 +99,8 @@ TEST_P(CheckLimitTest, StoresTheVerdictOfTheExactLimit) {
     const LimitRow& row = GetParam();
     CheckRun run;
     row.setup(run.state.record, run.inputs);
-    for (ResultGrid* g : {&run.state.grids.checks, &run.state.grids.parameters})
+    for (ResultGrid* g :
+         std::initializer_list<ResultGrid*>{&run.state.grids.checks, &run.state.grids.parameters})
         g->Paint(0, 0, g->RowCount() - 1, g->ColumnCount() - 1, kPassGreen);
     run.RunCheck(row.check);
     std::string errors;

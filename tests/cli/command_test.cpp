@@ -1,14 +1,10 @@
 // What the fixtures of calc_fixture_test cannot say: the statuses of help and
-// version, the JSON number texts of values no design gives, and that
-// search's options and output forms keep exactly the designs they name.
+// version, and that search's options and output forms keep exactly the
+// designs they name.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cmath>
-#include <limits>
-
 #include "cli_runner.h"
-#include "json_number.h"
 
 namespace vantrel::cli {
 namespace {
@@ -24,7 +20,6 @@ TEST(CommandTest, HelpVersionAndUsageErrors) {
                 {{"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
                 {{"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
                 {{}, kExitUsage, "Usage: vantrel-cli"},
-                // The usage that follows names report only where it is built.
                 {{"draw"}, kExitUsage, "vantrel-cli: unknown command 'draw'\nUsage: "},
                 {{"--verbose"}, kExitUsage, "vantrel-cli: unknown option '--verbose'\nUsage: "}};
     for (const auto& [args, status, begins] : rows) {
@@ -32,19 +27,6 @@ TEST(CommandTest, HelpVersionAndUsageErrors) {
         EXPECT_EQ(result.status, status) << begins;
         EXPECT_EQ((status ? result.err : result.out).rfind(begins, 0), 0u) << result.out;
     }
-}
-
-// Shortest round-trip texts, never "-0", NaN or inf.
-TEST(CommandTest, JsonNumberTexts) {
-    const std::pair<std::optional<double>, const char*> cases[] = {
-        {-0.0, "0"},
-        {0.1395, "0.1395"},
-        {1.0 / 3.0, "0.3333333333333333"},
-        {std::nullopt, "null"},
-        {std::numeric_limits<double>::infinity(), "null"},
-        {std::numeric_limits<double>::quiet_NaN(), "null"},
-    };
-    for (const auto& [value, text] : cases) EXPECT_EQ(ShortestDoubleText(value), text);
 }
 
 // A loaded 30 ft bay, searched with more options.

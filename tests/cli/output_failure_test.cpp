@@ -28,10 +28,12 @@ Outcome RunWithBrokenOutput(const OutputCase& c) {
     int errPipe[2];
     int outPipe[2];
     if (pipe(errPipe) != 0 || pipe(outPipe) != 0) return {};
+    // Nobody reads, from before the program starts: every write meets a
+    // closed pipe, however little and however fast it writes.
+    close(outPipe[0]);
     const pid_t pid = fork();
     if (pid == 0) {
         const int out = c.sink == Sink::FullDevice ? open("/dev/full", O_WRONLY) : outPipe[1];
-        close(outPipe[0]);  // nobody reads: every write meets a closed pipe
         dup2(out, STDOUT_FILENO);
         dup2(errPipe[1], STDERR_FILENO);
         std::vector<char*> argv{const_cast<char*>(VANTREL_CLI)};
@@ -40,7 +42,6 @@ Outcome RunWithBrokenOutput(const OutputCase& c) {
         execv(VANTREL_CLI, argv.data());
         _exit(127);
     }
-    close(outPipe[0]);
     close(outPipe[1]);
     close(errPipe[1]);
     Outcome outcome;

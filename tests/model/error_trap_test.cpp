@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "present/error_texts.h"
 #include "support/design_fixture.h"
 #include "support/fresh_grids.h"
 
@@ -49,8 +50,8 @@ TEST_P(ErroredRunTest, LeavesTheGridsOfAFreshWindow) {
         EXPECT_EQ(calc.record().PointLoadLocation[0], std::stof(inputs.PointLoadLocation[0]));
     }
     const SketchLabels& labels = calc.state.labels;
-    EXPECT_EQ(labels.Labela + labels.Labelb + labels.Labelc + labels.Labelr, "");
-    EXPECT_EQ(labels.Labelbeam, inputs.Beam);
+    EXPECT_EQ(labels.cutA + labels.cutB + labels.cutC + labels.cutRadius, "");
+    EXPECT_EQ(labels.beam, inputs.Beam);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -97,6 +98,7 @@ TEST_P(RefusedSpanTest, CalculateVPRefusesHingesThatMeetAndLoadsOffTheBeam) {
         EXPECT_EQ(calc.record().Vp, 1.0f);
         EXPECT_EQ(calc.record().VpSide, "1");
         EXPECT_TRUE(ErrorPrompt(vp).ends_with(" ). \r\n" + vp.cause + "\r\n\r\n"));
+        EXPECT_EQ(ErrorTitle(vp), "5 : Vantrel");
     }
 }
 
@@ -157,13 +159,11 @@ TEST(CalculateTest, ClearValuesSetsDerivedValuesToOneAndKeepsLoads) {
     r.Beam.Name = "W 21x44";
     r.DistDL[0] = 2.5f;
     r.h = 96.0f;
-    r.Modified = true;
     ClearValues(r);
     EXPECT_EQ(r.Beam.Name, "W 21x44");
     EXPECT_EQ(r.Beam.bf + r.Column.Weight + r.Mpr + r.ds + static_cast<float>(r.Fy), 5.0f);
     EXPECT_EQ(r.VpSide, "1");
     EXPECT_EQ(r.DistDL[0] + r.h, 98.5f);
-    EXPECT_TRUE(r.Modified);
 }
 
 }  // namespace

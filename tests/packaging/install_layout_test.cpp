@@ -1,6 +1,6 @@
-// Finding the sample report and the examples beside the program (a build
-// folder) or in an installed documentation folder, and telling an installed
-// program from a build-folder copy.
+// Finding the sample report, the examples and the report program beside the
+// program (a build folder) or in an installed documentation or libexec
+// folder, and telling an installed program from a build-folder copy.
 #include "packaging/install_layout.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 const fs::path kProgramDir = fs::path("usr") / "bin";
 const fs::path kDocDir = (kProgramDir / VANTREL_BIN_TO_DOC).lexically_normal();
 const fs::path kDataDir = (kProgramDir / VANTREL_BIN_TO_DATA).lexically_normal();
+const fs::path kLibexecDir = (kProgramDir / VANTREL_BIN_TO_LIBEXEC).lexically_normal();
 
 struct LayoutCase {
     const char* name;
@@ -28,6 +29,7 @@ struct LayoutCase {
     std::vector<fs::path> folders;  // relative to the prefix
     fs::path sample;                // expected, relative; empty: not found
     fs::path examples;
+    fs::path report;
     bool installed;
 };
 
@@ -47,6 +49,7 @@ TEST_P(InstallLayoutTest, FindsCompanionFilesWhereTheyLie) {
     const auto expected = [&](const fs::path& r) { return r.empty() ? fs::path() : prefix / r; };
     EXPECT_EQ(FindSampleReport(programDir), expected(c.sample));
     EXPECT_EQ(FindExamples(programDir), expected(c.examples));
+    EXPECT_EQ(FindReportProgram(programDir), expected(c.report));
     EXPECT_EQ(RunsFromInstalledLocation(programDir), c.installed);
 }
 
@@ -54,40 +57,46 @@ const fs::path kBesideSample = kProgramDir / kSampleReportName;
 const fs::path kBesideExamples = kProgramDir / kExamplesFolderName;
 const fs::path kInstalledSample = kDocDir / kSampleReportName;
 const fs::path kInstalledExamples = kDocDir / kExamplesFolderName;
+const fs::path kBesideReport = kProgramDir / kReportProgramName;
+const fs::path kInstalledReport = kLibexecDir / kReportProgramName;
 const fs::path kDesktopEntry = kDataDir / "applications" / "vantrel.desktop";
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, InstallLayoutTest,
     testing::Values(
         LayoutCase{"BuildFolder",
-                   {kBesideSample},
+                   {kBesideSample, kBesideReport},
                    {kBesideExamples},
                    kBesideSample,
                    kBesideExamples,
+                   kBesideReport,
                    false},
         LayoutCase{"Installed",
-                   {kInstalledSample, kDesktopEntry},
+                   {kInstalledSample, kDesktopEntry, kInstalledReport},
                    {kInstalledExamples},
                    kInstalledSample,
                    kInstalledExamples,
+                   kInstalledReport,
                    true},
         // A copy beside the program wins over an installed one.
         LayoutCase{"BothBesideWins",
-                   {kBesideSample, kInstalledSample},
+                   {kBesideSample, kInstalledSample, kBesideReport, kInstalledReport},
                    {kBesideExamples, kInstalledExamples},
                    kBesideSample,
                    kBesideExamples,
+                   kBesideReport,
                    false},
-        LayoutCase{"Neither", {}, {}, {}, {}, false},
-        // A folder is no report, and a file is no folder of examples.
+        LayoutCase{"Neither", {}, {}, {}, {}, {}, false},
+        // A folder is no report or program, and a file is no folder of examples.
         LayoutCase{"WrongKinds",
-                   {kBesideExamples, kInstalledSample},
-                   {kBesideSample, kInstalledExamples},
+                   {kBesideExamples, kInstalledSample, kInstalledReport},
+                   {kBesideSample, kInstalledExamples, kBesideReport},
                    kInstalledSample,
                    kInstalledExamples,
+                   kInstalledReport,
                    false},
         // The desktop entry alone marks an installation; a folder of that name does not.
-        LayoutCase{"DesktopEntryFolder", {}, {kDesktopEntry}, {}, {}, false}),
+        LayoutCase{"DesktopEntryFolder", {}, {kDesktopEntry}, {}, {}, {}, false}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // An unknown program folder must not turn into the working folder.
@@ -95,9 +104,12 @@ TEST(InstallLayoutTest, AnEmptyProgramFolderFindsNothing) {
     const test::TempFolder root;
     std::ofstream(root.path() / kSampleReportName) << "x";
     fs::create_directory(root.path() / kExamplesFolderName);
+    std::ofstream(root.path() / kReportProgramName) << "x";
     const fs::path before = fs::current_path();
     fs::current_path(root.path());
-    EXPECT_EQ(FindSampleReport({}).string() + FindExamples({}).string(), "");
+    EXPECT_EQ(
+        FindSampleReport({}).string() + FindExamples({}).string() + FindReportProgram({}).string(),
+        "");
     fs::current_path(before);
 }
 

@@ -1,9 +1,11 @@
 # Installs the build with "cmake --install --prefix" into a fresh folder and
-# runs the installed programs there: their version, a calculation of the
-# installed example, the lookup of the sample report, and "/reg" and
-# "/unreg" from an installed location.
+# runs the installed programs there: their version, a calculation and a
+# report of the installed example (the report program found in the libexec
+# folder), the lookup of the sample report, and "/reg" and "/unreg" from an
+# installed location.
 #   cmake -DBUILD=<build dir> -DWORK=<folder> -DVERSION=<x.y.z> -DDOCDIR=<relative>
-#         -DBINDIR=<relative> -DFINDER=<find_companions> -P install_test.cmake
+#         -DBINDIR=<relative> -DLIBEXECDIR=<relative> -DFINDER=<find_companions>
+#         -P install_test.cmake
 # expect("<condition>" "<message>"): fails the test when the condition is false.
 function(expect condition what)
   cmake_language(EVAL CODE "if(NOT (${condition}))\n message(FATAL_ERROR [==[${what}]==])\nendif()")
@@ -34,6 +36,14 @@ execute_process(COMMAND ${bin}/vantrel-cli calc ${doc}/examples/worked-example.v
 expect("status EQUAL 1" "calc of the installed example ended with ${status}: ${err}")
 expect("out MATCHES \"W 14x90\" AND out MATCHES \"Summary: \""
        "calc of the installed example printed:\n${out}")
+
+# The installed report command runs the report program of the libexec folder.
+set(pdf ${WORK}/installed-report.pdf)
+execute_process(COMMAND ${bin}/vantrel-cli report ${doc}/examples/worked-example.vtl -o ${pdf}
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+expect("status EQUAL 0 AND EXISTS ${pdf}" "the installed report ended with ${status}: ${err}")
+expect("EXISTS ${prefix}/${LIBEXECDIR}/vantrel-report AND NOT EXISTS ${bin}/vantrel-report"
+       "the report program is not in ${LIBEXECDIR} alone")
 
 # The window's lookup finds the installed sample report and examples.
 execute_process(COMMAND ${FINDER} ${bin} OUTPUT_VARIABLE found RESULT_VARIABLE status)

@@ -33,6 +33,7 @@ expect("status EQUAL 0" "dpkg-deb -c failed")
 foreach(path
     usr/bin/vantrel
     usr/bin/vantrel-cli
+    usr/libexec/vantrel/vantrel-report
     usr/share/applications/vantrel.desktop
     usr/share/mime/packages/vantrel.xml
     usr/share/icons/hicolor/scalable/apps/vantrel.svg

@@ -2,7 +2,8 @@
 # three FEMA 350 pages and the current-code pages (page 4 on), every footer
 # with the real page count, and the key texts where they belong.
 #
-#   cmake -DCLI=... -DOUT=... -DNAME=... [-DDESIGN=file.vtl] [-DVALUES=ON] -P check_report_pdf.cmake
+#   cmake -DCLI=... -DOUT=... -DNAME=... -DVERSION=x.y.z [-DDESIGN=file.vtl] [-DVALUES=ON]
+#         -P check_report_pdf.cmake
 #
 # NAME is the document name the footers must show; FRAME, if given, the frame
 # type in the titles. VALUES=ON also checks the numbers of the W 21x44 beam on
@@ -54,7 +55,8 @@ foreach(page RANGE 1 ${pages})
   else()
     string(APPEND text_4 "${text}")  # the current-code pages as one text
   endif()
-  expect_match("${text}" "^ *Vantrel V\\.1\\.1\\.2\n" "page ${page} version line")
+  string(REPLACE "." "\\." version "${VERSION}")
+  expect_match("${text}" "^ *Vantrel V\\.${version}\n" "page ${page} version line")
   expect_match("${text}" "Reduced Beam Section Connection \\((${FRAME})\\)" "page ${page} title")
   expect_match("${text}" "Based on FEMA 350 \\(July 2000\\)" "page ${page} FEMA line")
   expect_match("${text}" "Page ${page} of ${pages} +${NAME} +${date}[^A-Za-z0-9]*$"

@@ -23,12 +23,12 @@
 #include <utility>
 #include <vector>
 
-#include "checks/design.h"
-#include "checks/verdict_cells.h"
 #include "current/aisc358.h"
 #include "model/input_lists.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
+#include "present/design_state.h"
+#include "present/verdict_cells.h"
 #include "search/pair_evaluation.h"
 #include "search/search.h"
 #include "support/fresh_grids.h"
@@ -66,7 +66,7 @@ std::string Compare(const DesignState& chain, const std::vector<VerdictResult>& 
                     bool chainError, const PairOutcome& o) {
     if (chainError != o.error) return chainError ? "error in the chain only" : "error in search";
     if (test::HasNonFiniteText(chain.grids)) return "a grid shows a value that is not finite";
-    for (const ResultGrid* g : {&chain.grids.summary, &chain.grids.checks, &chain.grids.parameters})
+    for (const ResultGrid* g : chain.grids.All())
         if (g->MisplacedWrites() != 0) return "a write outside a grid";
     if (chainError) return {};
     for (size_t k = 0; k < verdicts.size(); ++k)
@@ -151,7 +151,7 @@ PairFacts RunPair(DesignState& chain, DesignInputs& inputs, const search::PairEv
     inputs.Beam = std::string(ShapeName(beam));
     inputs.Column = std::string(ShapeName(column));
     CollectingErrorSink sink;
-    Calculate(chain, inputs, sink);
+    CalculateAndPresent(chain, inputs, sink);
     PairFacts f;
     f.error = !sink.errors.empty();
     const auto verdicts = ReadVerdicts(chain.results);

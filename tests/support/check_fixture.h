@@ -2,7 +2,7 @@
 // Runs one check on a hand-made record, so boundaries can be hit exactly.
 
 #include "checks/checks.h"
-#include "checks/grid_presenters.h"
+#include "present/grid_presenters.h"
 #include "support/design_fixture.h"
 
 namespace vantrel::test {

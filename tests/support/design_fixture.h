@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "checks/design.h"
+#include "present/design_state.h"
 
 namespace vantrel::test {
 
@@ -32,7 +32,7 @@ inline DesignInputs InputsWith(
 }
 
 inline void Run(Calculated& calculated, const DesignInputs& inputs) {
-    Calculate(calculated.state, inputs, calculated.errors);
+    CalculateAndPresent(calculated.state, inputs, calculated.errors);
 }
 
 // The worked example: W 21x44 beam on W 14x90 columns, 30 ft, no loads.

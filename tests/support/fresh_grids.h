@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/result_grids.h"
+#include "present/result_grids.h"
 
 namespace vantrel::test {
 
@@ -38,7 +38,7 @@ inline std::string FirstDifferenceFromFreshGrids(const ResultGrids& grids) {
 
 // Whether a value cell of the grids shows a value that is not finite.
 inline bool HasNonFiniteText(const ResultGrids& grids) {
-    for (const ResultGrid* grid : {&grids.summary, &grids.checks, &grids.parameters})
+    for (const ResultGrid* grid : grids.All())
         for (int r = 1; r < grid->RowCount(); ++r)
             for (int c = 1; c < grid->ColumnCount(); ++c)
                 for (const char* bad : {"nan", "inf", "NaN", "INF", "Inf"})

@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "checks/verdict_cells.h"
+#include "present/verdict_cells.h"
 #include "ui/find_designs_dialog.h"
 #include "ui_test_support.h"
 

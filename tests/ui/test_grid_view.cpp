@@ -16,18 +16,15 @@ class GridViewTest : public QObject {
     ResultGrids grids_;
     std::unique_ptr<ResultGridView> view_;
 
-    ResultGrid& GridOf(Which which) {
-        return which == Which::Summary  ? grids_.summary
-               : which == Which::Checks ? grids_.checks
-                                        : grids_.parameters;
+    ResultGrid& GridOf(Which which) { return *grids_.All()[static_cast<size_t>(which)]; }
+    static const GridViewLayout& ViewOf(Which which) {
+        return which == Which::Summary  ? kSummaryView
+               : which == Which::Checks ? kChecksView
+                                        : kParametersView;
     }
-    static int LimitOf(Which which) {
-        return which == Which::Summary  ? kSummaryScrollLimit
-               : which == Which::Checks ? kChecksScrollLimit
-                                        : kParametersScrollLimit;
-    }
+    static int LimitOf(Which which) { return ViewOf(which).scrollLimit; }
     void Show(Which which, int visibleRows = 0) {
-        view_ = std::make_unique<ResultGridView>(GridOf(which), LimitOf(which));
+        view_ = std::make_unique<ResultGridView>(GridOf(which), ViewOf(which));
         if (visibleRows > 0) {
             const int frame = view_->height() - view_->viewport()->height();
             view_->resize(view_->width(), visibleRows * view_->rowHeight(0) + frame + 4);

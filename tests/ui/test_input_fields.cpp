@@ -6,7 +6,7 @@
 #include "files/project_file.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
-#include "ui/form_loads.h"
+#include "ui/gravity_loads_dialog.h"
 #include "ui_test_support.h"
 
 namespace vantrel::test {
@@ -31,10 +31,10 @@ class InputFieldsTest : public QObject, WindowFixture {
         if (how == Leave::AltC) QTest::keyClick(field, Qt::Key_C, Qt::AltModifier);
         if (how == Leave::AltB) QTest::keyClick(field, Qt::Key_B, Qt::AltModifier);
     }
-    FormLoads* OpenLoads() {
+    GravityLoadsDialog* OpenLoads() {
         prompts_.ExpectDialog();
         Find<QPushButton>("gravityLoadsButton")->click();
-        auto* loads = qobject_cast<FormLoads*>(prompts_.lastDialog.data());
+        auto* loads = qobject_cast<GravityLoadsDialog*>(prompts_.lastDialog.data());
         if (loads == nullptr || !ShowActive(*loads)) qFatal("no active loads dialog");
         return loads;
     }
@@ -77,7 +77,7 @@ class InputFieldsTest : public QObject, WindowFixture {
             !refused &&
             (how == Leave::ClickButton || how == Leave::ClickThroughWindow || how == Leave::AltC);
         QTRY_COMPARE(Calculated(*window_), calculates);
-        if (calculates) QCOMPARE(window_->State().labels.LabelLength, std::string("20.00 ft."));
+        if (calculates) QCOMPARE(window_->State().labels.length, std::string("20.00 ft."));
         if (!refused && how == Leave::AltB) QTRY_VERIFY(prompts_.lastDialog != nullptr);
         QCoreApplication::processEvents();  // and nothing else happens
         QCOMPARE(prompts_.calls.size(), qsizetype{refused || how == Leave::AltB ? 1 : 0});
@@ -172,7 +172,7 @@ class InputFieldsTest : public QObject, WindowFixture {
     }
     void loadButtonsWaitForTheField() {
         QFETCH(QString, button);
-        FormLoads* loads = OpenLoads();
+        GravityLoadsDialog* loads = OpenLoads();
         QLineEdit* edit = Child(*loads, "distributedDead2");
         Retype(edit, QStringLiteral("250"));
         prompts_.ExpectMessage();
@@ -186,15 +186,15 @@ class InputFieldsTest : public QObject, WindowFixture {
         press();
         QTRY_VERIFY(prompts_.lastDialog.isNull());
         const bool ok = button != "cancelButton";
-        QCOMPARE(window_->State().record.DistDL[1], ok ? 2.0f : 0.0f);
+        QCOMPARE(window_->CurrentInputs().DistDL[1], ok ? "2.000" : "0.000");
         QCOMPARE(window_->Modified(), ok);
         QCOMPARE(Child(*OpenLoads(), "distributedDead2")->text(), ok ? "2.000" : "0.000");
     }
 
-    // OK stores every field into its place of the record.
+    // OK hands every field, formatted, to its place of the window's inputs.
     void okStoresEveryLoad() {
         Find("lengthField")->setText(QStringLiteral("30.00"));
-        FormLoads* loads = OpenLoads();
+        GravityLoadsDialog* loads = OpenLoads();
         int value = 0;
         for (const char* kind :
              {"distributedDead", "distributedLive", "pointDead", "pointLive", "pointLocation"})
@@ -202,11 +202,13 @@ class InputFieldsTest : public QObject, WindowFixture {
                 Retype(Child(*loads, kind + QString::number(n)), QString::number(++value) + ".25");
         QTest::mouseClick(Child<QPushButton>(*loads, "okButton"), Qt::LeftButton);
         QTRY_VERIFY(prompts_.lastDialog.isNull());
-        value = 0;  // the same order in the record
-        for (auto values : {&DesignRecord::DistDL, &DesignRecord::DistLL, &DesignRecord::PointDL,
-                            &DesignRecord::PointLL, &DesignRecord::PointLoadLocation})
-            for (const float stored : window_->State().record.*values)
-                QCOMPARE(stored, float(++value) + 0.25f);
+        value = 0;  // the same order in the inputs
+        const DesignInputs inputs = window_->CurrentInputs();
+        for (auto texts : kLoadKinds) {
+            const char* decimals = texts == &DesignInputs::PointLoadLocation ? "" : "0";
+            for (const std::string& text : inputs.*texts)
+                QCOMPARE(text, std::to_string(++value) + ".25" + decimals);
+        }
     }
 
     // Opened loads show formatted; the chain reads the open dialog's texts.
@@ -217,7 +219,7 @@ class InputFieldsTest : public QObject, WindowFixture {
         const std::string path = dir.filePath(QStringLiteral("loads.vtl")).toStdString();
         QCOMPARE(WriteProjectFile(path, inputs), 0);
         QVERIFY(window_->OpenFile(QString::fromStdString(path)));
-        FormLoads* loads = OpenLoads();
+        GravityLoadsDialog* loads = OpenLoads();
         QCOMPARE(Child(*loads, "pointLive1")->text(), QStringLiteral("12.500"));
         QCOMPARE(window_->State().record.PointLL[0], 12.5f);
         QVERIFY(Child(*loads, "distributedDead1")->hasFocus());  // and typed over

@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "ui/form1.h"
+#include "ui/calculator_window.h"
 #include "ui/prompts.h"
 
 namespace vantrel::test {
@@ -129,7 +129,7 @@ inline void Retype(QLineEdit* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
-inline bool Calculated(const Form1& window) {
+inline bool Calculated(const CalculatorWindow& window) {
     return !window.State().grids.summary.Text(1, 1).empty();
 }
 
@@ -138,11 +138,11 @@ inline bool Calculated(const Form1& window) {
 class WindowFixture {
   protected:
     ScriptedPrompts prompts_;
-    std::unique_ptr<Form1> window_;
+    std::unique_ptr<CalculatorWindow> window_;
 
     void Start() {
         prompts_.Reset();
-        window_ = std::make_unique<Form1>(&prompts_);
+        window_ = std::make_unique<CalculatorWindow>(&prompts_);
         QVERIFY(ShowActive(*window_));
     }
     void Stop() {

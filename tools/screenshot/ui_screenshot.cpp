@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "ui/form1.h"
+#include "ui/calculator_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: ui_screenshot OUTPUT.png [PAGE]\n");
         return 2;
     }
-    vantrel::Form1 window;
+    vantrel::CalculatorWindow window;
     const auto choose = [&window](const char* list, const char* text) {
         auto* combo = window.findChild<QComboBox*>(QLatin1String(list));
         combo->setCurrentIndex(combo->findText(QLatin1String(text)));

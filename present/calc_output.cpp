@@ -1,0 +1,37 @@
+#include "calc_output.h"
+
+#include <ostream>
+
+#include "calc_text.h"
+#include "design_json.h"
+#include "design_state.h"
+#include "verdict_cells.h"
+
+namespace vantrel {
+
+int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
+    // calc's document: like the window's, modified by the calculation.
+    const bool modified = true;
+    DesignState state;
+    CollectingErrorSink errors;
+    CalculateAndPresent(state, inputs, errors);
+
+    if (json) {
+        s.out << CalcJson(state, errors.errors, modified);
+    } else {
+        s.out << CalcText(state, errors.errors, s.colour);
+    }
+    return CalculationStatus(state);
+}
+
+int CalculationStatus(const DesignState& state) {
+    if (state.results.errored) return kExitCalculationError;
+    for (const VerdictResult& v : ReadVerdicts(state.results))
+        if (v.state != VerdictState::Pass) return kExitCheckFails;
+    // A current-code verdict that fails or could not be reached is no pass.
+    const Aisc358Section& aisc358 = state.aisc358;
+    if (!aisc358.result || !aisc358.result->pass) return kExitCheckFails;
+    return kExitPass;
+}
+
+}  // namespace vantrel

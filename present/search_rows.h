@@ -1,0 +1,33 @@
+#pragma once
+// The designs a search keeps as people and programs see them: one row of
+// texts per design, shown by the Find Designs table and search's text table,
+// and search's JSON and CSV.
+
+#include <cstddef>
+#include <string>
+
+#include "search/search.h"
+
+namespace vantrel {
+
+struct SearchRow {
+    std::string beam, column;
+    std::string mfRatio, shear, flange, web;            // as the Design Checks grid shows them
+    bool doublers = false;                              // FEMA 350 requires doubler plates
+    bool continuity = false;                            // FEMA 350 requires continuity plates
+    std::string aisc358;                                // "pass", "fail", or "-" without items
+    std::string strongColumn, panelZone, hinge, axial;  // to 0.01; "-" when absent
+    std::string weight;                                 // pounds, to 0.1
+};
+
+SearchRow PresentSearchRow(const DesignMatch& match);
+
+// The count, then the first `limit` designs ranked in a table; with the
+// current code checked, its verdict and ratios too.
+std::string SearchTable(const SearchResult& result, size_t limit, bool currentCode);
+
+// Every design, in rank order, with the numbers as the search computed them.
+std::string SearchJson(const SearchResult& result);
+std::string SearchCsv(const SearchResult& result);
+
+}  // namespace vantrel
