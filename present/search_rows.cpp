@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "current/aisc358.h"
 #include "files/csv_table.h"
 #include "json_text.h"
 #include "model/number_text.h"
@@ -57,7 +58,57 @@ std::string RatioCell(const std::optional<double>& ratio) {
     return ratio ? Format(*ratio, "0.00") : "-";
 }
 
+std::string CountLine(const SearchResult& result) {
+    return "Searched " + std::to_string(result.searched) +
+           " beam/column pairs: " + std::to_string(result.designs.size()) +
+           (result.designs.size() == 1 ? " design passes." : " designs pass.");
+}
+
 }  // namespace
+
+const std::string_view kFindDesignsIntro =
+    "Every beam on every column, with this design's grade, coefficients or overrides, "
+    "length, height, frame type, loads and column axial load. Listed are the pairs that "
+    "meet the chosen code, lightest frame first (beam weight x length + 2 x column weight "
+    "x height). FEMA 350: the beam and column parameter checks, the Mf ratio, flange and "
+    "web slenderness and shear pass. AISC 358-16: no current-code item fails.";
+
+const std::string_view kFemaSearchCaveat =
+    "A listed pair has passed these checks only: under FEMA 350 the beam's moment capacity "
+    "under the gravity loads alone and strong-column/weak-beam proportions are not checked; "
+    "confirm them with your frame analysis.";
+
+const std::array<std::string_view, 14> kSearchRowHeadings = {
+    "Beam",     "Column",      "Mf ratio",    "Shear",      "Flange",
+    "Web",      "Doublers",    "Continuity",  "AISC 358",   "SC/WB ratio",
+    "PZ ratio", "Hinge ratio", "Axial ratio", "Weight (lb)"};
+
+std::vector<std::string> SearchRowTexts(const SearchRow& r) {
+    const char* doublers = r.doublers ? "required" : "no";
+    const char* continuity = r.continuity ? "required" : "no";
+    return {r.beam,     r.column,  r.mfRatio,      r.shear,     r.flange, r.web,   doublers,
+            continuity, r.aisc358, r.strongColumn, r.panelZone, r.hinge,  r.axial, r.weight};
+}
+
+std::string SearchRowsJson(const SearchResult& result) {
+    Json rows = Json::array();
+    rows.get_ref<Json::array_t&>().reserve(result.designs.size());
+    for (const DesignMatch& m : result.designs) rows.push_back(SearchRowTexts(PresentSearchRow(m)));
+    return JsonText(rows, JsonLayout::OneLine);
+}
+
+std::string SearchSummary(const SearchResult& result, DesignCode code,
+                          const std::string& columnAxialLoad) {
+    if (result.cancelled) return "The search was cancelled.";
+    if (result.inputError)
+        return "No pair can pass: the length, height or a load is not a usable number.";
+    if (result.axialLoadError && code != DesignCode::Fema350) {
+        return current::ReadAxialLoad(columnAxialLoad).negative
+                   ? "No pair can pass. " + std::string(current::kNegativeAxialLoadReason)
+                   : "No pair can pass: the column axial load is not a number.";
+    }
+    return CountLine(result);
+}
 
 SearchRow PresentSearchRow(const DesignMatch& m) {
     SearchRow row;
@@ -82,8 +133,7 @@ SearchRow PresentSearchRow(const DesignMatch& m) {
 // verdict and the strong-column, panel-zone, hinge and column axial ratios too.
 std::string SearchTable(const SearchResult& result, size_t limit, bool currentCode) {
     std::ostringstream out;
-    out << "Searched " << result.searched << " beam/column pairs: " << result.designs.size()
-        << (result.designs.size() == 1 ? " design passes" : " designs pass") << ".\n";
+    out << CountLine(result) << '\n';
     const size_t shown = std::min(limit, result.designs.size());
     if (shown == 0) return out.str();
     std::vector<std::vector<std::string>> rows = {{"Rank", "Beam", "Column", "Mf ratio", "Shear",

@@ -3,8 +3,11 @@
 // texts per design, shown by the Find Designs table and search's text table,
 // and search's JSON and CSV.
 
+#include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "search/search.h"
 
@@ -21,6 +24,20 @@ struct SearchRow {
 };
 
 SearchRow PresentSearchRow(const DesignMatch& match);
+
+// What Find Designs shows, in the window and on the page: what it searches,
+// the caveat that goes with a FEMA 350 search, the table's headings and a
+// row's texts under them, and the line above the table.
+extern const std::string_view kFindDesignsIntro;
+extern const std::string_view kFemaSearchCaveat;
+extern const std::array<std::string_view, 14> kSearchRowHeadings;
+std::vector<std::string> SearchRowTexts(const SearchRow& row);
+// Every design's texts, in rank order: a JSON array of arrays of texts.
+std::string SearchRowsJson(const SearchResult& result);
+// How many pairs were searched and passed, or why no pair can pass (the
+// column axial load matters only when the current code is checked).
+std::string SearchSummary(const SearchResult& result, DesignCode code,
+                          const std::string& columnAxialLoad);
 
 // The count, then the first `limit` designs ranked in a table; with the
 // current code checked, its verdict and ratios too.

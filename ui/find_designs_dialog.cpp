@@ -15,7 +15,6 @@
 #include <atomic>
 #include <optional>
 
-#include "current/aisc358.h"
 #include "model/shape_table.h"
 #include "present/search_rows.h"
 
@@ -33,6 +32,10 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
     return item;
 }
 
+// The numbers line up on the right; names and words on the left.
+constexpr bool kRightAligned[kSearchRowHeadings.size()] = {
+    false, false, true, true, true, true, false, false, false, true, true, true, true, true};
+
 constexpr DesignCode kCodes[] = {DesignCode::Fema350, DesignCode::Aisc358, DesignCode::Both};
 
 }  // namespace
@@ -43,19 +46,9 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
     setWindowTitle("Find Designs");
     setModal(true);
 
-    auto* intro = new QLabel(
-        "Every beam on every column, with this design's grade, coefficients or overrides, "
-        "length, height, frame type, loads and column axial load. Listed are the pairs that "
-        "meet the chosen code, lightest frame first (beam weight x length + 2 x column weight "
-        "x height). FEMA 350: the beam and column parameter checks, the Mf ratio, flange and "
-        "web slenderness and shear pass. AISC 358-16: no current-code item fails.",
-        this);
+    auto* intro = new QLabel(Text(std::string(kFindDesignsIntro)), this);
     intro->setWordWrap(true);
-    caveat_ = new QLabel(
-        "A listed pair has passed these checks only: under FEMA 350 the beam's moment capacity "
-        "under the gravity loads alone and strong-column/weak-beam proportions are not checked; "
-        "confirm them with your frame analysis.",
-        this);
+    caveat_ = new QLabel(Text(std::string(kFemaSearchCaveat)), this);
     caveat_->setObjectName("caveatLabel");
     caveat_->setWordWrap(true);
 
@@ -87,9 +80,10 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
 
     table_ = new QTableWidget(0, 14, this);
     table_->setObjectName("designTable");
-    table_->setHorizontalHeaderLabels({"Beam", "Column", "Mf ratio", "Shear", "Flange", "Web",
-                                       "Doublers", "Continuity", "AISC 358", "SC/WB ratio",
-                                       "PZ ratio", "Hinge ratio", "Axial ratio", "Weight (lb)"});
+    QStringList headings;
+    for (const std::string_view heading : kSearchRowHeadings)
+        headings << Text(std::string(heading));
+    table_->setHorizontalHeaderLabels(headings);
     table_->verticalHeader()->setVisible(false);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -145,35 +139,18 @@ void FindDesignsDialog::Search() {
 
 void FindDesignsDialog::ShowResult(const SearchResult& result) {
     table_->setRowCount(0);
-    if (result.cancelled) {
-        summary_->setText("The search was cancelled.");
-    } else if (result.inputError) {
-        summary_->setText("No pair can pass: the length, height or a load is not a usable number.");
-    } else if (result.axialLoadError && code_->currentIndex() != 0) {
-        summary_->setText(
-            current::ReadAxialLoad(inputs_.ColumnAxialLoad).negative
-                ? QString("No pair can pass. ") + current::kNegativeAxialLoadReason.data()
-                : QString("No pair can pass: the column axial load is not a number."));
-    } else {
-        summary_->setText(QString("Searched %1 beam/column pairs: %2 designs pass.")
-                              .arg(result.searched)
-                              .arg(result.designs.size()));
-    }
+    summary_->setText(Text(SearchSummary(result, kCodes[std::clamp(code_->currentIndex(), 0, 2)],
+                                         inputs_.ColumnAxialLoad)));
     table_->setRowCount(static_cast<int>(result.designs.size()));
     int row = 0;
     for (const DesignMatch& match : result.designs) {
-        const SearchRow texts = PresentSearchRow(match);
-        int column = 0;
-        for (const std::string& text : {texts.beam, texts.column})
-            table_->setItem(row, column++, Cell(Text(text)));
-        for (const std::string& number : {texts.mfRatio, texts.shear, texts.flange, texts.web})
-            table_->setItem(row, column++, Cell(Text(number), Qt::AlignRight));
-        for (const bool plates : {texts.doublers, texts.continuity})
-            table_->setItem(row, column++, Cell(plates ? "required" : "no"));
-        table_->setItem(row, column++, Cell(Text(texts.aisc358)));
-        for (const std::string& ratio :
-             {texts.strongColumn, texts.panelZone, texts.hinge, texts.axial, texts.weight})
-            table_->setItem(row, column++, Cell(Text(ratio), Qt::AlignRight));
+        size_t column = 0;
+        for (const std::string& text : SearchRowTexts(PresentSearchRow(match))) {
+            table_->setItem(
+                row, static_cast<int>(column),
+                Cell(Text(text), kRightAligned[column] ? Qt::AlignRight : Qt::AlignLeft));
+            ++column;
+        }
         ++row;
     }
     if (row > 0) table_->selectRow(0);

@@ -11,7 +11,10 @@
 //                                 { status, output, errors } as exit status, stdout, stderr
 //   search(inputs, options)       search with { code, noDoublers, noContinuity,
 //                                 format ("json", "csv" or "text"), limit }: { status, output,
-//                                 errors }
+//                                 errors }; with format "rows", the designs as Find Designs
+//                                 shows them: { summary, headings, rows (a JSON text: an
+//                                 array of each design's texts) }
+//   findDesignsTexts()            { intro, caveat (shown with a FEMA 350 search) }
 //   batch(csvText, fileName)      batch: { status, output (the results CSV), errors }
 //   save(inputs, fileName)        { bytes } (a .vtl file's content) or { error, message }
 //   open(bytes, fileName)         { inputs } as opening the file puts them, or { error, message }
@@ -57,6 +60,7 @@
 #include "present/design_state.h"
 #include "present/error_texts.h"
 #include "present/search_output.h"
+#include "present/search_rows.h"
 #include "report/print_report.h"
 #include "report/svg_canvas.h"
 #include "search/search.h"
@@ -142,6 +146,25 @@ val Calculate(const val& inputs, const std::string& format) {
     return Outcome(status, out, err);
 }
 
+// The designs as Find Designs shows them: the line above the table, the
+// headings, and each design's texts.
+val SearchRowsOf(const DesignInputs& design, const SearchOptions& options) {
+    const SearchResult result = SearchDesigns(design, options);
+    val found = val::object();
+    found.set("summary", SearchSummary(result, options.code, design.ColumnAxialLoad));
+    std::vector<std::string> headings(kSearchRowHeadings.begin(), kSearchRowHeadings.end());
+    found.set("headings", ArrayOf(headings));
+    found.set("rows", SearchRowsJson(result));
+    return found;
+}
+
+val FindDesignsTexts() {
+    val texts = val::object();
+    texts.set("intro", std::string(kFindDesignsIntro));
+    texts.set("caveat", std::string(kFemaSearchCaveat));
+    return texts;
+}
+
 val Search(const val& inputs, const val& given) {
     const DesignInputs design = InputsOf(inputs);
     const val options = given.isUndefined() ? val::object() : given;
@@ -154,6 +177,7 @@ val Search(const val& inputs, const val& given) {
     search.excludeContinuityPlates = options["noContinuity"].as<bool>();
     const std::string format =
         options["format"].isString() ? options["format"].as<std::string>() : "json";
+    if (format == "rows") return SearchRowsOf(design, search);
     const SearchFormat as = format == "csv"    ? SearchFormat::Csv
                             : format == "text" ? SearchFormat::Table
                                                : SearchFormat::Json;
@@ -317,6 +341,7 @@ EMSCRIPTEN_BINDINGS(vantrel) {
     emscripten::function("inputLists", &InputLists);
     emscripten::function("calculate", &Calculate);
     emscripten::function("search", &Search);
+    emscripten::function("findDesignsTexts", &FindDesignsTexts);
     emscripten::function("batch", &Batch);
     emscripten::function("save", &Save);
     emscripten::function("open", &Open);

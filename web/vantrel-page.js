@@ -472,8 +472,8 @@
       ready.then((module) => {
         const start = performance.now();
         const found = module.search(event.data.inputs, event.data.options);
-        self.postMessage({ id: event.data.id, status: found.status, output: found.output,
-          errors: found.errors, ms: performance.now() - start });
+        self.postMessage({ id: event.data.id, summary: found.summary, headings: found.headings,
+          rows: JSON.parse(found.rows), ms: performance.now() - start });
       });
     };
   }
@@ -486,9 +486,21 @@
     searchWorker.onmessage = (event) => showDesigns(event.data);
   }
 
+  function showSearchTexts() {
+    const texts = vantrel.findDesignsTexts();
+    $("search-intro").textContent = texts.intro;
+    $("search-caveat").textContent = texts.caveat;
+    showSearchCaveat();
+  }
+
+  // The caveat goes with a FEMA 350 search only.
+  function showSearchCaveat() {
+    $("search-caveat").hidden = $("search-code").value !== "fema350";
+  }
+
   function startSearch() {
     const options = { code: $("search-code").value, noDoublers: $("search-no-doublers").checked,
-      noContinuity: $("search-no-continuity").checked, format: "json", limit: 0 };
+      noContinuity: $("search-no-continuity").checked, format: "rows" };
     searchId += 1;
     $("search-status").textContent = "Searching beam and column pairs...";
     $("search-designs").dataset.state = "searching";
@@ -504,19 +516,14 @@
     if (found.id !== searchId) return;  // a newer search is running
     const table = $("search-designs");
     table.dataset.ms = String(found.ms);
-    designs = [];
     table.tHead.replaceChildren();
     table.tBodies[0].replaceChildren();
-    if (found.status !== 0 && found.status !== 1) {
-      $("search-status").textContent = found.errors.trim();
-    } else {
-      const result = JSON.parse(found.output);
-      designs = result.designs;
-      $("search-status").textContent = found.errors.trim() ||
-        "Searched " + result.searched + " beam/column pairs: " + designs.length + " designs pass.";
+    designs = found.rows;
+    $("search-status").textContent = found.summary;
+    if (designs.length) {
       const head = document.createElement("tr");
-      for (const key of designs.length ? Object.keys(designs[0]).concat([""]) : []) {
-        const th = cell("th", key);
+      for (const heading of found.headings.concat([""])) {
+        const th = cell("th", heading);
         th.scope = "col";
         head.appendChild(th);
       }
@@ -531,13 +538,13 @@
     const from = body.rows.length;
     for (const design of designs.slice(from, from + DESIGNS_SHOWN)) {
       const tr = document.createElement("tr");
-      for (const key of Object.keys(design))
-        tr.appendChild(cell("td", design[key] === null ? "" : String(design[key])));
+      for (const text of design) tr.appendChild(cell("td", text));
+      const [beam, column] = design;
       const use = document.createElement("button");
       use.type = "button";
       use.textContent = "Use";
-      use.setAttribute("aria-label", "Use " + design.Beam + " on " + design.Column);
-      use.addEventListener("click", () => usePair(design.Beam, design.Column));
+      use.setAttribute("aria-label", "Use " + beam + " on " + column);
+      use.addEventListener("click", () => usePair(beam, column));
       const td = document.createElement("td");
       td.appendChild(use);
       tr.appendChild(td);
@@ -598,6 +605,7 @@
     $("print-report").addEventListener("click", printReport);
     window.addEventListener("beforeprint", () => { if (reportStale) renderReport(); });
     $("search-start").addEventListener("click", startSearch);
+    $("search-code").addEventListener("change", showSearchCaveat);
     $("search-more").addEventListener("click", showMoreDesigns);
     $("batch-file").addEventListener("change", (event) => {
       if (event.target.files.length) runBatch(event.target.files[0]);
@@ -618,6 +626,7 @@
     startup = vantrel.newDesign();
     patterns = vantrel.fieldPatterns();
     fillLists();
+    showSearchTexts();
     buildDiagram();
     wire();
     startWorker();
