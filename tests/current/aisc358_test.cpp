@@ -337,6 +337,58 @@ TEST(CutBoundaryTest, ToleranceOfTheStoredCut) {
             }
 }
 
+// A measure exactly at its limit passes: the span/depth ratio at its
+// minimum, the panel zone's ratio at 1. The basis value is walked to the
+// double that puts the measure on the limit.
+TEST(LimitBoundaryTest, AMeasureOnItsLimitPasses) {
+    const Evaluated run = Evaluate({});
+    const auto basis = BasisFrom(run.inputs, run.calc.record());
+    ASSERT_TRUE(basis);
+    const struct {
+        const char* id;
+        double Aisc358Basis::*walked;
+        Opt Item::*measure;
+        Opt Item::*limit;  // or null for a ratio of 1
+    } cases[] = {{"beam_span_depth", &Aisc358Basis::L, &Item::value, &Item::min},
+                 {"panel_zone_shear", &Aisc358Basis::Mf, &Item::ratio, nullptr}};
+    for (const auto& c : cases) {
+        Aisc358Basis changed = *basis;
+        const auto item = [&] { return *FindItem(EvaluateAisc358(changed), c.id); };
+        const double limit = c.limit ? *(item().*c.limit) : 1.0;
+        // Near it by secant steps, then a double at a time.
+        const auto offLimit = [&](double x) {
+            changed.*c.walked = x;
+            return *(item().*c.measure) - limit;
+        };
+        double x0 = changed.*c.walked, x1 = 1.01 * x0;
+        for (int i = 0; i < 8; ++i) {
+            const double f0 = offLimit(x0), f1 = offLimit(x1);
+            if (f1 == 0 || f1 == f0) break;
+            x0 = std::exchange(x1, x1 - f1 * (x1 - x0) / (f1 - f0));
+        }
+        changed.*c.walked = x1;
+        for (int step = 0; step < 64 && *(item().*c.measure) != limit; ++step) {
+            const bool below = *(item().*c.measure) < limit;
+            changed.*c.walked = std::nextafter(changed.*c.walked, below ? 1e9 : -1e9);
+        }
+        ASSERT_EQ(*(item().*c.measure), limit) << c.id << ": no double puts it on the limit";
+        EXPECT_EQ(item().status, Pass) << c.id;
+    }
+}
+
+// Either shape index outside the table gives no items.
+TEST(BasisTest, NoItemsForAShapeOutsideTheTable) {
+    const Evaluated run = Evaluate({});
+    const auto basis = BasisFrom(run.inputs, run.calc.record());
+    ASSERT_TRUE(basis);
+    for (int Aisc358Basis::*index : {&Aisc358Basis::beamIndex, &Aisc358Basis::columnIndex}) {
+        Aisc358Basis changed = *basis;
+        changed.*index = -1;
+        EXPECT_TRUE(EvaluateAisc358(changed).items.empty());
+        EXPECT_FALSE(EvaluateAisc358(changed).pass);
+    }
+}
+
 // No section from an errored run or an axial load that is not a number or is
 // negative (only a project file can hold one).
 class NoSectionTest : public ::testing::TestWithParam<std::pair<const char*, Sets>> {};

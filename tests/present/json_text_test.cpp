@@ -18,7 +18,11 @@ TEST(JsonTextTest, NumberTexts) {
         {std::numeric_limits<double>::infinity(), "null"},
         {std::numeric_limits<double>::quiet_NaN(), "null"},
     };
-    for (const auto& [value, text] : cases) EXPECT_EQ(NumberText(value), text);
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(NumberText(value), text);
+        // A CSV field is empty where the JSON has null.
+        EXPECT_EQ(CsvNumber(value), std::string_view(text) == "null" ? "" : text);
+    }
 }
 
 }  // namespace
