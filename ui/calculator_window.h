@@ -101,6 +101,8 @@ class CalculatorWindow : public QMainWindow {
     // Documents (calculator_window_document.cpp).
     bool SavePrompt(const QString& title);
     bool OpenPath(const std::string& nativePath);
+    // The warning box of a file that could not be opened or saved.
+    void ShowFileFailure(int error, const std::string& prompt);
     bool SaveFile(const std::string& nativePath);
     void SetTitle(const char* prefix);
     void SetCurrentFileName(const std::string& nativePath);

@@ -65,15 +65,17 @@ bool CalculatorWindow::SaveFile(const std::string& nativePath) {
     }
     const int error = WriteProjectFile(target, CurrentInputs());
     if (error != 0) {
-        prompts_->Message(
-            this, QMessageBox::Warning, QString::fromStdString(FailureTitle(error)),
-            QString::fromStdString(SaveFailurePrompt(ShownPath(target).toStdString())),
-            QMessageBox::Ok, QMessageBox::Ok);
+        ShowFileFailure(error, SaveFailurePrompt(ShownPath(target).toStdString()));
         return false;
     }
     SetCurrentFileName(target);
     SetModified(false);
     return true;
+}
+
+void CalculatorWindow::ShowFileFailure(int error, const std::string& prompt) {
+    prompts_->Message(this, QMessageBox::Warning, QString::fromStdString(FailureTitle(error)),
+                      QString::fromStdString(prompt), QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool CalculatorWindow::OpenFile(const QString& path) {
@@ -93,10 +95,7 @@ bool CalculatorWindow::OpenPath(const std::string& source) {
     const ProjectReadResult read = ReadProjectFile(source);
     const int error = read.ok() ? CheckListTexts(read.inputs) : read.error;
     if (error != 0) {
-        prompts_->Message(
-            this, QMessageBox::Warning, QString::fromStdString(FailureTitle(error)),
-            QString::fromStdString(OpenFailurePrompt(ShownPath(source).toStdString())),
-            QMessageBox::Ok, QMessageBox::Ok);
+        ShowFileFailure(error, OpenFailurePrompt(ShownPath(source).toStdString()));
         return false;
     }
     SetCurrentFileName(source);
