@@ -35,6 +35,42 @@ StartupAction Dispatch(const std::string& commandLine) {
     return {StartupKind::Normal, {}};
 }
 
+StartupAction DispatchArguments(const std::vector<std::string>& argumentsAfterProgram) {
+    const std::string line = JoinArguments(argumentsAfterProgram);
+    if (argumentsAfterProgram.empty()) return Dispatch(line);
+    const std::string& first = argumentsAfterProgram.front();
+    for (const char* key : {"/reg", "/unreg", "/print", "/open", "-"}) {
+        if (first.starts_with(key)) return Dispatch(line);
+    }
+    return {
+        StartupKind::Open, first,
+        std::vector<std::string>(argumentsAfterProgram.begin() + 1, argumentsAfterProgram.end())};
+}
+
+std::string_view UsageText() {
+    return "Usage: vantrel [FILE.vtl]\n"
+           "       vantrel /open FILE.vtl\n"
+           "       vantrel /print FILE.vtl\n"
+           "       vantrel /reg | /unreg\n"
+           "       vantrel --help | --version\n"
+           "\n"
+           "Vantrel designs a Reduced Beam Section moment connection (FEMA 350) and checks\n"
+           "it against AISC 358-16. Without arguments it opens a new design.\n"
+           "\n"
+           "  FILE.vtl         open the project file (only the first of several); with a\n"
+           "                   window already open, the file opens in that window\n"
+           "  /open FILE.vtl   the same; everything after \"/open \" is the file name,\n"
+           "                   blanks included, no quotes needed\n"
+           "  /print FILE.vtl  print the file's report through the print dialog, then end\n"
+           "  /reg             associate .vtl files with this program for this user (for\n"
+           "                   a copy the desktop does not know: a build folder, /opt)\n"
+           "  /unreg           remove that association\n"
+           "  --help           print this text\n"
+           "  --version        print the version\n"
+           "\n"
+           "The command-line calculator is vantrel-cli; see vantrel(1) and vantrel-cli(1).\n";
+}
+
 std::string JoinArguments(const std::vector<std::string>& argumentsAfterProgram) {
     std::string line;
     for (std::size_t i = 0; i < argumentsAfterProgram.size(); ++i) {

@@ -2,11 +2,14 @@
 // The start-up command line and what it asks the program to do.
 //
 //   vantrel                    show a new design
+//   vantrel FILE...            open the first FILE and show it (the desktop entry passes
+//                              files so); a later FILE is not opened, and a note says so
 //   vantrel /open PATH         open PATH and show it (an empty PATH asks for the file)
 //   vantrel /print PATH        open PATH and print its report through the print dialog
 //   vantrel /reg               associate .vtl files with this program, then end
 //   vantrel /unreg             remove that association, then end
-//   vantrel --version          print the version, then end (answered in main,
+//   vantrel --version          print the version, then end
+//   vantrel --help             print the usage, then end (both answered in main,
 //                              before anything needs a display)
 //
 // The keys compare case-sensitively against the first six characters of the
@@ -15,6 +18,7 @@
 // pass the file name unquoted.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel::shell {
@@ -30,13 +34,22 @@ enum class StartupKind {
 
 struct StartupAction {
     StartupKind kind = StartupKind::Normal;
-    std::string path;  // for Print and Open; UTF-8
+    std::string path;                      // for Print and Open; the file system's bytes
+    std::vector<std::string> notOpened{};  // files named after the first
 
     bool operator==(const StartupAction&) const = default;
 };
 
 // Decides the start-up action from the command line alone.
 StartupAction Dispatch(const std::string& commandLine);
+
+// The same from the program's arguments: a first argument that begins with
+// no key ("/reg", "/unreg", "/print", "/open") and no "-" names files to
+// open, as a file manager passes them; anything else is the joined line's.
+StartupAction DispatchArguments(const std::vector<std::string>& argumentsAfterProgram);
+
+// What "vantrel --help" prints.
+std::string_view UsageText();
 
 // The command line as the program sees it: the arguments after the program
 // name joined by single blanks.

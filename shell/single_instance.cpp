@@ -31,6 +31,16 @@ constexpr int kIdleConnectionMs = 5000;
 constexpr size_t kSocketPathBytes = sizeof(sockaddr_un::sun_path);
 const QString kSocketFile = QStringLiteral("vantrel.socket");
 const QString kRuntimeFolder = QStringLiteral("/vantrel-runtime-");
+const QByteArray kOpenHeader = QByteArrayLiteral("VANTREL OPEN 1\n");
+
+// Whether bytes received so far can still become a request.
+bool MayBecomeRequest(const QByteArray& received) {
+    if (received.size() > kMaxRequestBytes) return false;
+    const QByteArray raise = RaiseRequest();
+    if (raise.startsWith(received) || kOpenHeader.startsWith(received)) return true;
+    return received.startsWith(kOpenHeader) && !received.contains('\0') &&
+           (received.size() == kOpenHeader.size() || received[kOpenHeader.size()] == '/');
+}
 
 bool FitsSocketAddress(const QString& path) {
     return static_cast<size_t>(QFile::encodeName(path).size()) < kSocketPathBytes;
@@ -98,10 +108,18 @@ QByteArray RaiseRequest() {
     return QByteArrayLiteral("VANTREL RAISE 1\n");
 }
 
-bool SendRaiseRequest(const QString& serverName) {
+QByteArray OpenRequest(const std::string& absolutePath) {
+    const QByteArray request = kOpenHeader + QByteArray::fromStdString(absolutePath);
+    if (!absolutePath.starts_with('/') || absolutePath.find('\0') != std::string::npos ||
+        request.size() > kMaxRequestBytes)
+        return {};
+    return request;
+}
+
+bool SendRequest(const QString& serverName, const QByteArray& request) {
     QLocalSocket socket;
-    if (!ConnectToOwnCopy(socket, serverName)) return false;
-    socket.write(RaiseRequest());
+    if (request.isEmpty() || !ConnectToOwnCopy(socket, serverName)) return false;
+    socket.write(request);
     const bool written = socket.waitForBytesWritten(kWriteMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kWriteMs);
@@ -113,7 +131,7 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
     connect(&server_, &InstanceListener::Connected, this, &SingleInstance::AcceptConnection);
 }
 
-bool SingleInstance::CheckPrevInstance(ShellMessages& messages) {
+bool SingleInstance::CheckPrevInstance(ShellMessages& messages, const QByteArray& request) {
     bool running = AnotherCopyAnswers();
     if (!running) {
         if (Listen()) return false;
@@ -126,9 +144,12 @@ bool SingleInstance::CheckPrevInstance(ShellMessages& messages) {
                      QFile::encodeName(SocketPath(serverName_)).constData());
         return false;
     }
-    messages.Show({MessageIcon::Information, QStringLiteral("Vantrel"),
-                   QStringLiteral("The Vantrel Application is already running.")});
-    SendRaiseRequest(serverName_);
+    // Handed over, this start ends at once and silently, so that a file
+    // manager or xdg-open waiting for it is not held up by a box.
+    if (!SendRequest(serverName_, request)) {
+        messages.Show({MessageIcon::Information, QStringLiteral("Vantrel"),
+                       QStringLiteral("The Vantrel Application is already running.")});
+    }
     return true;
 }
 
@@ -152,34 +173,38 @@ bool SingleInstance::Listen() {
 }
 
 void SingleInstance::AcceptConnection(QLocalSocket* socket) {
-    // A later copy sends the request and closes the connection; only exactly
-    // those bytes, then the end, count. Anything else drops the connection.
+    // A later copy sends one request and closes the connection; only a whole
+    // request, then the end, counts. Anything else drops the connection.
     struct Connection {
         QByteArray received;
         bool dropped = false;
     };
-    const QByteArray request = RaiseRequest();
-    const qint64 limit = request.size() + 1;  // one byte more shows a longer message
     auto connection = std::make_shared<Connection>();
     const auto drop = [socket, connection] {
         connection->dropped = true;
         socket->abort();
         socket->deleteLater();
     };
-    const auto receive = [socket, connection, request, limit, drop] {
+    const auto receive = [socket, connection, drop] {
         if (connection->dropped) return;
-        connection->received.append(socket->read(limit - connection->received.size()));
-        if (!request.startsWith(connection->received)) drop();
+        // One byte more than a request may hold shows a longer message.
+        connection->received.append(
+            socket->read(kMaxRequestBytes + 1 - connection->received.size()));
+        if (!MayBecomeRequest(connection->received)) drop();
     };
-    socket->setReadBufferSize(limit);
+    socket->setReadBufferSize(kMaxRequestBytes + 1);
     connect(socket, &QLocalSocket::readyRead, this, receive);
-    connect(socket, &QLocalSocket::disconnected, this,
-            [this, socket, connection, request, receive] {
-                receive();
-                if (!connection->dropped && connection->received == request) emit RaiseRequested();
-                connection->dropped = true;
-                socket->deleteLater();
-            });
+    connect(socket, &QLocalSocket::disconnected, this, [this, socket, connection, receive] {
+        receive();
+        if (!connection->dropped) {
+            const QByteArray& received = connection->received;
+            if (received == RaiseRequest()) emit RaiseRequested();
+            if (received.size() > kOpenHeader.size() && received.startsWith(kOpenHeader))
+                emit OpenRequested(received.mid(kOpenHeader.size()));
+        }
+        connection->dropped = true;
+        socket->deleteLater();
+    });
     QTimer::singleShot(kIdleConnectionMs, socket, drop);
     // Bytes that came with the connection already.
     if (socket->bytesAvailable() > 0) receive();

@@ -2,12 +2,19 @@
 // One interactive copy of the program per user session.
 //
 // The first copy listens on a per-user local socket. A later copy finds it
-// there, tells the user, asks it to come to the front and ends. The running
-// copy accepts exactly one fixed request and drops anything else it is sent.
+// there, hands it the file it was started with (or asks it to come to the
+// front) and ends at once. The running copy takes one bounded request per
+// connection, in one of two forms, and drops anything else it is sent:
+//   "VANTREL RAISE 1\n"                      come to the front
+//   "VANTREL OPEN 1\n" and an absolute path  open that file (the path runs to
+//                                            the connection's end, no NUL)
+// at most kMaxRequestBytes in all, sent within a few seconds.
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <string>
 
 #include "shell/instance_listener.h"
 
@@ -38,18 +45,26 @@ QString PrivateRuntimeFolder(const QString& base);
 // The request a later copy sends: "come to the front".
 QByteArray RaiseRequest();
 
-// Sends the request to the copy listening on `serverName`; true when it was delivered.
-bool SendRaiseRequest(const QString& serverName);
+// The request to open a file: empty when the path is not absolute, holds a
+// NUL or makes the request longer than kMaxRequestBytes.
+QByteArray OpenRequest(const std::string& absolutePath);
+inline constexpr qsizetype kMaxRequestBytes = 4096;
+
+// Sends a request to the copy listening on `serverName`; true when it was delivered.
+bool SendRequest(const QString& serverName, const QByteArray& request);
+inline bool SendRaiseRequest(const QString& serverName) {
+    return SendRequest(serverName, RaiseRequest());
+}
 
 class SingleInstance final : public QObject {
     Q_OBJECT
   public:
     explicit SingleInstance(QString serverName, QObject* parent = nullptr);
 
-    // True when another copy already runs: the user has been told and that copy
-    // asked to come to the front. Otherwise this copy starts listening for
-    // later ones and the result is false.
-    bool CheckPrevInstance(ShellMessages& messages);
+    // True when another copy already runs: it has been sent `request` (the
+    // user is told only when it could not be delivered). Otherwise this copy
+    // starts listening for later ones and the result is false.
+    bool CheckPrevInstance(ShellMessages& messages, const QByteArray& request = RaiseRequest());
 
     // The socket's path once listening (empty before).
     QString FullServerName() const { return server_.Path(); }
@@ -57,6 +72,8 @@ class SingleInstance final : public QObject {
   signals:
     // A later copy asked this one to come to the front.
     void RaiseRequested();
+    // A later copy handed over a file to open: an absolute path, as bytes.
+    void OpenRequested(const QByteArray& path);
 
   private:
     bool AnotherCopyAnswers() const;

@@ -2,8 +2,11 @@
 
 #include <QObject>
 
+#include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <new>
+#include <system_error>
 
 #include "shell/single_instance.h"
 
@@ -19,25 +22,46 @@ int Print(const StartupAction& action, ShellEnvironment& env) {
     return opened ? kExitOk : kExitFailed;
 }
 
+// What a later start sends the running copy: the file it names, resolved
+// against this start's folder, or "come to the front".
+QByteArray HandOverRequest(const StartupAction& action) {
+    if (action.kind != StartupKind::Open || action.path.empty()) return RaiseRequest();
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(action.path, error);
+    const QByteArray request = error ? QByteArray() : OpenRequest(absolute.string());
+    if (request.isEmpty()) {
+        std::fprintf(stderr, "vantrel: cannot hand %s over to the running window\n",
+                     action.path.c_str());
+        return RaiseRequest();
+    }
+    return request;
+}
+
 int Interactive(const StartupAction& action, ShellEnvironment& env) {
+    for (const std::string& file : action.notOpened)
+        std::fprintf(stderr, "vantrel: one design at a time: %s was not opened\n", file.c_str());
     const QString name = env.instanceName.isEmpty() && env.chooseInstanceName
                              ? env.chooseInstanceName()
                              : env.instanceName;
     // No name: no socket path could be had (DefaultInstanceName has said so).
     SingleInstance instance(name);
-    if (!name.isEmpty() && instance.CheckPrevInstance(*env.messages)) return kExitOk;
+    if (!name.isEmpty() && instance.CheckPrevInstance(*env.messages, HandOverRequest(action)))
+        return kExitOk;
     const std::unique_ptr<MainWindow> window = env.loadWindow();
     if (action.kind == StartupKind::Open && !window->OpenFile(action.path)) {
         return kExitFailed;
     }
     QObject::connect(&instance, &SingleInstance::RaiseRequested,
                      [target = window.get()] { target->BringToFront(); });
+    QObject::connect(&instance, &SingleInstance::OpenRequested,
+                     [target = window.get()](const QByteArray& path) {
+                         target->OpenHandedOver(path.toStdString());
+                     });
     window->Show();
     return env.runEventLoop();
 }
 
-int Run(const std::string& commandLine, ShellEnvironment& env) {
-    const StartupAction action = Dispatch(commandLine);
+int Run(const StartupAction& action, const std::string& commandLine, ShellEnvironment& env) {
     switch (action.kind) {
         case StartupKind::Register:
             env.registerFileType();
@@ -57,6 +81,20 @@ int Run(const std::string& commandLine, ShellEnvironment& env) {
     return kExitFailed;
 }
 
+int RunTrapped(const std::string& commandLine, const StartupAction& action,
+               ShellEnvironment& environment) {
+    int errorNumber = kStartupInternalError;
+    try {
+        return Run(action, commandLine, environment);
+    } catch (const std::bad_alloc&) {
+        errorNumber = kStartupOutOfMemory;
+    } catch (const std::exception&) {
+        errorNumber = kStartupInternalError;
+    }
+    environment.messages->Show(StartupFailureMessage(commandLine, errorNumber));
+    return kExitFailed;
+}
+
 }  // namespace
 
 ShellMessage StartupFailureMessage(const std::string& commandLine, int errorNumber) {
@@ -70,16 +108,12 @@ ShellMessage StartupFailureMessage(const std::string& commandLine, int errorNumb
 }
 
 int Main(const std::string& commandLine, ShellEnvironment& environment) {
-    int errorNumber = kStartupInternalError;
-    try {
-        return Run(commandLine, environment);
-    } catch (const std::bad_alloc&) {
-        errorNumber = kStartupOutOfMemory;
-    } catch (const std::exception&) {
-        errorNumber = kStartupInternalError;
-    }
-    environment.messages->Show(StartupFailureMessage(commandLine, errorNumber));
-    return kExitFailed;
+    return RunTrapped(commandLine, Dispatch(commandLine), environment);
+}
+
+int Main(const std::vector<std::string>& argumentsAfterProgram, ShellEnvironment& environment) {
+    return RunTrapped(JoinArguments(argumentsAfterProgram),
+                      DispatchArguments(argumentsAfterProgram), environment);
 }
 
 }  // namespace vantrel::shell

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/command_line.h"
 #include "shell/shell_messages.h"
@@ -23,6 +24,9 @@ class MainWindow {
     virtual void Print() = 0;
     virtual void Show() = 0;
     virtual void BringToFront() = 0;
+    // A later start handed over a file: brings the window to the front, asks
+    // to save the open design's changes as File > Open does, then opens it.
+    virtual void OpenHandedOver(const std::string& path) = 0;
     virtual void Close() = 0;
 };
 
@@ -56,5 +60,7 @@ ShellMessage StartupFailureMessage(const std::string& commandLine, int errorNumb
 // Carries out the command line; returns the exit status (1 when the file to
 // open or print could not be opened, or start-up failed).
 int Main(const std::string& commandLine, ShellEnvironment& environment);
+// The same from the program's arguments (see DispatchArguments).
+int Main(const std::vector<std::string>& argumentsAfterProgram, ShellEnvironment& environment);
 
 }  // namespace vantrel::shell

@@ -10,6 +10,7 @@
 #include "gravity_loads_dialog.h"
 #include "help_dialogs.h"
 #include "prompts.h"
+#include "window_settings.h"
 #include "window_texts.h"
 
 namespace vantrel {
@@ -41,7 +42,8 @@ CalculatorWindow::CalculatorWindow(Prompts* prompts, QWidget* parent)
     documentName_ = DocumentNameOf(currentFileName_);
     SetTitle(kTitleAtLoad);
     adjustSize();
-    CentreOnScreen(*this);
+    // Where the user left it last time; centred at the first start.
+    if (!restoreGeometry(settings::WindowGeometry())) CentreOnScreen(*this);
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -73,6 +75,9 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // A window that was never shown (printing from the command line) keeps
+    // the user's size and place as they were.
+    if (isVisible()) settings::SetWindowGeometry(saveGeometry());
     ClearValues(state_.record);
     currentFilePath_.clear();
     currentFileName_.clear();

@@ -17,6 +17,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -68,6 +69,13 @@ class CalculatorWindow : public QMainWindow {
     DesignInputs CurrentInputs();
     // Raises and activates the window (another start handed over to us).
     void BringToFront();
+    // A file another start handed over: raises the window and, once no
+    // modal dialog is open, opens it as File > Open does (asking to save
+    // the changes first).
+    void OpenHandedFile(const std::string& nativePath);
+    // File > Recent Files: opens the entry; one that is no longer there is
+    // taken off the list, and the user told so.
+    void OpenRecentFile(const std::string& nativePath);
     // The title a window shows when it loads with the current file: used
     // when a file named on the command line was opened before the window
     // was shown.
@@ -106,6 +114,10 @@ class CalculatorWindow : public QMainWindow {
     bool SaveFile(const std::string& nativePath);
     void SetTitle(const char* prefix);
     void SetCurrentFileName(const std::string& nativePath);
+    void FillRecentFilesMenu();
+    // A file dialog's choice, starting in the last folder used; remembers
+    // the chosen file's folder.
+    QString ChooseFile(bool forSaving, const char* title, const char* filter);
 
     // Calculation and results (calculator_window_calculate.cpp).
     // Runs the chain on the current inputs; false when it reported an error.
@@ -172,6 +184,7 @@ class CalculatorWindow : public QMainWindow {
     QLineEdit* descriptionField_ = nullptr;
     QPushButton* calculateButton_ = nullptr;
     QLabel* staleLabel_ = nullptr;
+    QMenu* recentFilesMenu_ = nullptr;
     QTabWidget* resultPages_ = nullptr;
     ResultGridView* summaryGrid_ = nullptr;
     ResultGridView* checksGrid_ = nullptr;

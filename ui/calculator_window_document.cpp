@@ -1,11 +1,16 @@
 // The document commands: New, Open, Save, Save As, the save prompt and the
 // project file operations behind them.
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTimer>
 
 #include "calculator_window.h"
 #include "files/project_file.h"
 #include "gravity_loads_dialog.h"
 #include "prompts.h"
+#include "window_settings.h"
 #include "window_texts.h"
 
 namespace vantrel {
@@ -25,6 +30,9 @@ QString ShownPath(const std::string& nativePath) {
 bool AsksForFile(const std::string& nativePath) {
     return ShownPath(nativePath).size() < 4;
 }
+
+// A handed-over file waits this long for a modal dialog to close.
+constexpr int kModalRetryMs = 300;
 
 }  // namespace
 
@@ -57,9 +65,7 @@ bool CalculatorWindow::SavePrompt(const QString& title) {
 bool CalculatorWindow::SaveFile(const std::string& nativePath) {
     std::string target = nativePath;
     if (AsksForFile(target)) {
-        const QString chosen =
-            prompts_->SaveFileName(this, QString::fromLatin1(kSaveDialogTitle),
-                                   QtFileFilter(QString::fromLatin1(kSaveFilter)));
+        const QString chosen = ChooseFile(true, kSaveDialogTitle, kSaveFilter);
         if (chosen.isEmpty()) return false;
         target = FileSystemPath(chosen);
     }
@@ -70,7 +76,18 @@ bool CalculatorWindow::SaveFile(const std::string& nativePath) {
     }
     SetCurrentFileName(target);
     SetModified(false);
+    settings::AddRecentFile(target);
     return true;
+}
+
+QString CalculatorWindow::ChooseFile(bool forSaving, const char* title, const char* filter) {
+    const QString folder = settings::LastFolder();
+    const QString qtFilter = QtFileFilter(QString::fromLatin1(filter));
+    const QString chosen =
+        forSaving ? prompts_->SaveFileName(this, QString::fromLatin1(title), qtFilter, folder)
+                  : prompts_->OpenFileName(this, QString::fromLatin1(title), qtFilter, folder);
+    if (!chosen.isEmpty()) settings::SetLastFolderOf(chosen);
+    return chosen;
 }
 
 void CalculatorWindow::ShowFileFailure(int error, const std::string& prompt) {
@@ -84,8 +101,7 @@ bool CalculatorWindow::OpenFile(const QString& path) {
 
 bool CalculatorWindow::OpenNativeFile(const std::string& nativePath) {
     if (!AsksForFile(nativePath)) return OpenPath(nativePath);
-    const QString chosen = prompts_->OpenFileName(this, QString::fromLatin1(kOpenDialogTitle),
-                                                  QtFileFilter(QString::fromLatin1(kOpenFilter)));
+    const QString chosen = ChooseFile(false, kOpenDialogTitle, kOpenFilter);
     if (chosen.isEmpty()) return false;
     return OpenPath(FileSystemPath(chosen));
 }
@@ -102,7 +118,54 @@ bool CalculatorWindow::OpenPath(const std::string& source) {
     ShowInputs(read.inputs);
     RunCalculate();
     SetModified(false);
+    settings::AddRecentFile(source);
     return true;
+}
+
+void CalculatorWindow::OpenHandedFile(const std::string& nativePath) {
+    BringToFront();
+    // The open dialog, a question or the loads dialog finishes first.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(kModalRetryMs, this, [this, nativePath] { OpenHandedFile(nativePath); });
+        return;
+    }
+    if (!SavePrompt(QString::fromLatin1(kOpenFileConfirmation))) return;
+    if (OpenPath(nativePath)) SetTitle(kTitleOneBlank);
+}
+
+void CalculatorWindow::OpenRecentFile(const std::string& nativePath) {
+    if (!QFileInfo::exists(ShownPath(nativePath))) {
+        settings::RemoveRecentFile(nativePath);
+        prompts_->Message(this, QMessageBox::Information, QStringLiteral("Recent Files"),
+                          QStringLiteral("%1 is no longer there; it was taken off the list of "
+                                         "recent files.")
+                              .arg(ShownPath(nativePath)),
+                          QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    }
+    if (!SavePrompt(QString::fromLatin1(kOpenFileConfirmation))) return;
+    if (OpenPath(nativePath)) SetTitle(kTitleOneBlank);
+}
+
+void CalculatorWindow::FillRecentFilesMenu() {
+    recentFilesMenu_->clear();
+    const std::vector<std::string> recent = settings::RecentFiles();
+    int number = 0;
+    for (const std::string& path : recent) {
+        QString shown = ShownPath(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action =
+            recentFilesMenu_->addAction(QStringLiteral("&%1 %2").arg(++number).arg(shown));
+        connect(action, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    if (recent.empty()) {
+        recentFilesMenu_->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+        return;
+    }
+    recentFilesMenu_->addSeparator();
+    QAction* clear = recentFilesMenu_->addAction(QStringLiteral("&Clear List"));
+    clear->setObjectName(QStringLiteral("clearRecentFilesAction"));
+    connect(clear, &QAction::triggered, this, [] { settings::ClearRecentFiles(); });
 }
 
 void CalculatorWindow::NewCommand() {

@@ -256,18 +256,23 @@ void CalculatorWindow::BuildMenus() {
         [this] { NewCommand(); });
     add(file, "openAction", QStringLiteral("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
         [this] { OpenCommand(); });
+    recentFilesMenu_ = file->addMenu(QStringLiteral("Recent &Files"));
+    recentFilesMenu_->setObjectName(QStringLiteral("recentFilesMenu"));
+    connect(recentFilesMenu_, &QMenu::aboutToShow, this, [this] { FillRecentFilesMenu(); });
+    FillRecentFilesMenu();
     file->addSeparator();
     add(file, "saveAction", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
         [this] { SaveCommand(); });
-    add(file, "saveAsAction", QStringLiteral("Save &As..."), QKeySequence(),
-        [this] { SaveAsCommand(); });
+    add(file, "saveAsAction", QStringLiteral("Save &As..."),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { SaveAsCommand(); });
     file->addSeparator();
     add(file, "printAction", QStringLiteral("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
         [this] { PrintCommand(); });
     add(file, "exportPdfAction", QStringLiteral("&Export PDF..."), QKeySequence(),
         [this] { ExportPdfCommand(); });
     file->addSeparator();
-    add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(), [this] { close(); });
+    add(file, "exitAction", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+        [this] { close(); });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("toolsMenu"));

@@ -34,8 +34,7 @@ void CalculatorWindow::PrintCommand() {
 // The same pages as a PDF file, for engineers without a printer at hand.
 void CalculatorWindow::ExportPdfCommand() {
     if (!CalculateForReport()) return;
-    QString path = prompts_->SaveFileName(this, QString::fromLatin1(kExportDialogTitle),
-                                          QtFileFilter(QString::fromLatin1(kPdfFilter)));
+    QString path = ChooseFile(true, kExportDialogTitle, kPdfFilter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     const DesignInputs inputs = CurrentInputs();

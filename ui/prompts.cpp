@@ -21,12 +21,14 @@ QMessageBox::StandardButton DesktopPrompts::Message(QWidget* parent, QMessageBox
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QString DesktopPrompts::OpenFileName(QWidget* parent, const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+QString DesktopPrompts::OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
-QString DesktopPrompts::SaveFileName(QWidget* parent, const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+QString DesktopPrompts::SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                     const QString& folder) {
+    return QFileDialog::getSaveFileName(parent, title, folder, filter);
 }
 
 bool DesktopPrompts::ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) {

@@ -21,9 +21,12 @@ class Prompts {
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton) = 0;
     // The chosen path, or the empty text when the user cancelled. The filter
-    // is in Qt's syntax (see QtFileFilter).
-    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
-    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // is in Qt's syntax (see QtFileFilter); the dialog starts in `folder`
+    // (empty: the working folder).
+    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder) = 0;
     // False when the user cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) = 0;
     // Shows the dialog as a modal window. Callers react to its finished()
@@ -41,8 +44,10 @@ class DesktopPrompts final : public Prompts {
                                         const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& folder) override;
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& folder) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer, const QString& title) override;
     void ShowDialog(QDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;

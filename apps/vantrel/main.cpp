@@ -1,5 +1,5 @@
 // vantrel: the window program. See shell/command_line.h for its command line;
-// "vantrel --version" prints the version.
+// "vantrel --version" prints the version, "vantrel --help" the usage.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/command_line.h"
 #include "shell/shell_messages.h"
 #include "shell/standard_environment.h"
 #include "shell/startup.h"
@@ -35,6 +36,7 @@ class CalculatorShellWindow final : public MainWindow {
     void Print() override { form_->PrintCommand(); }
     void Show() override { form_->show(); }
     void BringToFront() override { form_->BringToFront(); }
+    void OpenHandedOver(const std::string& path) override { form_->OpenHandedFile(path); }
     void Close() override { form_->close(); }
 
   private:
@@ -46,24 +48,31 @@ void Name(QCoreApplication& app) {
     app.setApplicationVersion(QStringLiteral(VANTREL_VERSION_TEXT));
 }
 
-// The command line as the file system's bytes: a path after "/open " that
-// is not UTF-8 must reach the file exactly, which a QString cannot carry.
-std::string CommandLine(int argc, char** argv) {
+// The arguments as the file system's bytes: a path that is not UTF-8 must
+// reach the file exactly, which a QString cannot carry.
+std::vector<std::string> Arguments(int argc, char** argv) {
 #ifdef Q_OS_WIN
     (void)argc;
     (void)argv;
-    return CommandLineFromArguments(QCoreApplication::arguments());
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(all[i].toStdString());
+    return arguments;
 #else
-    return JoinArguments(std::vector<std::string>(argv + 1, argv + argc));
+    return std::vector<std::string>(argv + 1, argv + argc);
 #endif
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Answered before any application object, so it needs no display.
+    // Answered before any application object, so they need no display.
     if (argc == 2 && std::string_view(argv[1]) == "--version") {
         std::cout << "vantrel " VANTREL_VERSION_TEXT "\n";
+        return std::cout.flush() ? 0 : 1;
+    }
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::cout << UsageText();
         return std::cout.flush() ? 0 : 1;
     }
     // Registering needs no display, so that set-up scripts can run it on a
@@ -83,5 +92,5 @@ int main(int argc, char** argv) {
     MessageBoxes messages;
     ShellEnvironment environment =
         StandardEnvironment(messages, [] { return std::make_unique<CalculatorShellWindow>(); });
-    return Main(CommandLine(argc, argv), environment);
+    return Main(Arguments(argc, argv), environment);
 }

@@ -1,10 +1,17 @@
-# Runs "vantrel /reg" and "vantrel /unreg" with no display and a private
-# XDG_DATA_HOME: the association needs no widgets.
+# Runs "vantrel --help", "vantrel /reg" and "vantrel /unreg" with no display
+# and a private XDG_DATA_HOME: none of them needs widgets.
 #   cmake -DVANTREL=<program> -DWORK=<empty folder> -P app_association.cmake
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 set(run ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
         XDG_DATA_HOME=${WORK} ${VANTREL})
+
+execute_process(COMMAND ${run} --help RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+foreach(form "/open" "/print" "/reg" "/unreg" "--version")
+  if(NOT status EQUAL 0 OR NOT out MATCHES "${form}")
+    message(FATAL_ERROR "--help ended with ${status} without naming ${form}:\n${out}${err}")
+  endif()
+endforeach()
 
 execute_process(COMMAND ${run} /reg RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

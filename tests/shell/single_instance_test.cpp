@@ -42,18 +42,27 @@ class SingleInstanceTest : public testing::Test {
 };
 
 // The socket a crashed copy left is replaced by one for its user alone; the
-// running copy raises for the request and for nothing else it is sent.
+// running copy raises or opens for a whole request and for nothing else it
+// is sent: a longer or cut request, a relative path, a NUL, over 4 KiB.
 TEST_F(SingleInstanceTest, RunningCopyAnswersOnlyTheRequest) {
     ASSERT_TRUE(close(ListenAt(Name())) == 0 && QFileInfo::exists(Name()));
     SingleInstance first(Name());
     ASSERT_FALSE(first.CheckPrevInstance(messages_));
     EXPECT_EQ(QFileInfo(Name()).permissions() & 0077, 0);
     int raised = 0;
+    QList<QByteArray> opened;
     QObject::connect(&first, &SingleInstance::RaiseRequested, [&raised] { ++raised; });
+    QObject::connect(&first, &SingleInstance::OpenRequested,
+                     [&opened](const QByteArray& path) { opened << path; });
     const QByteArray request = RaiseRequest();
+    const QByteArray open = OpenRequest("/jobs/a.vtl");
+    const QByteArray longest = OpenRequest("/" + std::string(kMaxRequestBytes - 16, 'x'));
+    ASSERT_EQ(longest.size(), kMaxRequestBytes);
     for (const QByteArray& bytes :
          {QByteArray(1 << 16, 'x'), request.left(request.size() - 1) + "X", request.left(5),
-          request + "more", QByteArray("\0\xff\n\r", 4), request.toLower()}) {
+          request + "more", QByteArray("\0\xff\n\r", 4), request.toLower(),
+          open.left(open.indexOf('\n') + 1), open.left(open.indexOf('\n')) + "\njobs/a.vtl",
+          open + QByteArray("\0x", 2), longest + "x", request + open}) {
         QLocalSocket socket;
         socket.connectToServer(Name());
         ASSERT_TRUE(socket.waitForConnected(5000));
@@ -61,11 +70,15 @@ TEST_F(SingleInstanceTest, RunningCopyAnswersOnlyTheRequest) {
         socket.flush();
         socket.abort();
     }
+    EXPECT_TRUE(OpenRequest("jobs/a.vtl").isEmpty());
+    EXPECT_TRUE(OpenRequest("/" + std::string(kMaxRequestBytes, 'x')).isEmpty());
     ASSERT_TRUE(SendRaiseRequest(Name()));
     ASSERT_TRUE(SendRaiseRequest(Name()));
-    EXPECT_TRUE(ProcessEventsUntil([&raised] { return raised >= 2; }));
+    ASSERT_TRUE(SendRequest(Name(), open) && SendRequest(Name(), longest));
+    EXPECT_TRUE(ProcessEventsUntil([&] { return raised >= 2 && opened.size() >= 2; }));
     ProcessEventsUntil([] { return false; }, 300);
     EXPECT_EQ(raised, 2);
+    EXPECT_EQ(opened, QList<QByteArray>({"/jobs/a.vtl", longest.mid(15)}));
     EXPECT_TRUE(messages_.shown.empty());
 }
 

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <stdexcept>
@@ -27,6 +31,9 @@ struct Harness {
         void Print() override { log_ << "print"; }
         void Show() override { log_ << "show"; }
         void BringToFront() override { log_ << "front"; }
+        void OpenHandedOver(const std::string& path) override {
+            log_ << "handed:" + QString::fromLatin1(path);
+        }
         void Close() override { log_ << "close"; }
         QStringList& log_;
         bool opens_;
@@ -46,6 +53,7 @@ struct Harness {
         environment.instanceName = socketDir.filePath(QStringLiteral("instance"));
     }
     int Run(const std::string& line) { return Main(line, environment); }
+    int Run(const std::vector<std::string>& arguments) { return Main(arguments, environment); }
     QString Log() const { return log.join('|'); }
 
     QTemporaryDir socketDir;
@@ -99,22 +107,52 @@ TEST(JoinArgumentsTest, JoinsWithSingleBlanksAndKeepsEachArgumentWhole) {
     EXPECT_EQ(JoinArguments({"/print", ""}), "/print ");
 }
 
-// With a copy running, an interactive start tells the user, raises that copy
-// and ends without opening anything; printing goes on as usual.
+// A file manager's arguments open their first file; a key or an option
+// keeps the command line's meaning.
+TEST(JoinArgumentsTest, FilesAsArgumentsOpenTheFirst) {
+    using Kind = StartupKind;
+    const std::pair<std::vector<std::string>, StartupAction> cases[] = {
+        {{}, {Kind::Normal, ""}},
+        {{"a b.vtl"}, {Kind::Open, "a b.vtl"}},
+        {{"/jobs/a.vtl", "b.vtl"}, {Kind::Open, "/jobs/a.vtl", {"b.vtl"}}},
+        {{"/open", "/a b.vtl"}, {Kind::Open, "/a b.vtl"}},
+        {{"/openx.vtl"}, {Kind::Normal, ""}},
+        {{"/reg", ""}, {Kind::Normal, ""}},
+        {{"/unreg", "x"}, {Kind::Unregister, ""}},
+        {{"/print"}, {Kind::InvalidCommand, ""}},
+        {{"-x.vtl"}, {Kind::Normal, ""}}};
+    for (const auto& [arguments, action] : cases)
+        EXPECT_EQ(DispatchArguments(arguments), action) << JoinArguments(arguments);
+}
+
+// With a copy running, an interactive start hands over its file, resolved
+// against its own folder, or asks for the front, and ends without a box or
+// a window of its own; printing goes on as usual.
 TEST(SingleInstanceStartTest, SecondInteractiveStartHandsOver) {
-    for (const std::string line : {"", "/open /jobs/a.vtl", "/print /jobs/a.vtl"}) {
+    const std::string here = QDir::currentPath().toStdString();
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, "raise"},
+        {{"/open", ""}, "raise"},
+        {{"jobs/a b.vtl"}, "open:" + here + "/jobs/a b.vtl"},
+        {{"/open", "/jobs/a.vtl"}, "open:/jobs/a.vtl"},
+        {{"/print", "/jobs/a.vtl"}, ""}};
+    for (const auto& [arguments, handed] : cases) {
+        SCOPED_TRACE(JoinArguments(arguments));
         Harness harness;
         SingleInstance first(harness.environment.instanceName);
         ASSERT_FALSE(first.CheckPrevInstance(harness.messages));
-        int raised = 0;
-        QObject::connect(&first, &SingleInstance::RaiseRequested, [&raised] { ++raised; });
-        EXPECT_EQ(harness.Run(line), 0);
-        const bool prints = line.starts_with("/print");
-        EXPECT_EQ(harness.Log(), prints ? "load|open:/jobs/a.vtl|print|close" : "") << line;
-        const auto& shown = harness.messages.shown;
-        EXPECT_TRUE(prints ? shown.empty()
-                           : shown.size() == 1 && shown[0].text.contains("already running"));
-        EXPECT_TRUE(ProcessEventsUntil([&] { return raised == (prints ? 0 : 1); }));
+        QStringList received;
+        QObject::connect(&first, &SingleInstance::RaiseRequested, [&] { received << "raise"; });
+        QObject::connect(&first, &SingleInstance::OpenRequested,
+                         [&](const QByteArray& path) { received << "open:" + path; });
+        EXPECT_EQ(harness.Run(arguments), 0);
+        EXPECT_EQ(harness.Log(), handed.empty() ? "load|open:/jobs/a.vtl|print|close" : "");
+        EXPECT_TRUE(harness.messages.shown.empty());
+        if (!handed.empty()) {
+            EXPECT_TRUE(ProcessEventsUntil([&] { return !received.isEmpty(); }));
+        }
+        ProcessEventsUntil([] { return false; }, handed.empty() ? 300 : 0);
+        EXPECT_EQ(received.join('|').toStdString(), handed);
     }
 }
 
@@ -128,6 +166,42 @@ TEST(SingleInstanceStartTest, RunningCopyComesToTheFrontWhenAsked) {
     };
     EXPECT_EQ(harness.Run(""), 0);
     EXPECT_EQ(harness.Log(), "load|show|loop|front");
+}
+
+// Two real processes: a second "vantrel FILE" started in the file's folder
+// hands the file to the running window and ends at once; the running window
+// opens it, which its Recent Files list (read from its settings) shows.
+TEST(SingleInstanceStartTest, SecondProcessHandsItsFileToTheRunningWindow) {
+    QTemporaryDir dir;
+    const QString design = dir.filePath("worked example.vtl");
+    ASSERT_TRUE(QFile::copy(VANTREL_SOURCE_DIR "/examples/worked-example.vtl", design));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("VANTREL_INSTANCE_NAME", dir.filePath("instance"));
+    environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    QProcess first, second;
+    for (QProcess* process : {&first, &second}) {
+        process->setProcessEnvironment(environment);
+        process->setWorkingDirectory(dir.path());
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+    }
+    first.start(VANTREL_PROGRAM, {});
+    ASSERT_TRUE(ProcessEventsUntil([&] { return QFileInfo::exists(dir.filePath("instance")); }));
+    second.start(VANTREL_PROGRAM, {"worked example.vtl"});
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    const auto recentFile = [&dir] {
+        QSettings settings(dir.filePath("config/vantrel/vantrel.conf"), QSettings::IniFormat);
+        const int count = settings.beginReadArray("RecentFiles");
+        if (count > 0) settings.setArrayIndex(0);
+        return count > 0 ? settings.value("Path").toByteArray() : QByteArray();
+    };
+    EXPECT_TRUE(ProcessEventsUntil([&] { return recentFile() == QFile::encodeName(design); }))
+        << recentFile().toStdString();
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <memory>
@@ -22,6 +23,7 @@ struct PromptCall {
     QString title{};
     QString text{};  // message text, dialog object name or address
     QMessageBox::StandardButtons buttons{};
+    QString folder{};  // where a file dialog starts
 };
 
 // Each interaction must have been announced with its reply; any other fails
@@ -79,11 +81,13 @@ class ScriptedPrompts final : public Prompts {
         return Take({PromptCall::Message, title, text, buttons}) ? reply_.button
                                                                  : QMessageBox::Cancel;
     }
-    QString OpenFileName(QWidget*, const QString& title, const QString&) override {
-        return Take({PromptCall::OpenFile, title}) ? reply_.path : QString();
+    QString OpenFileName(QWidget*, const QString& title, const QString&,
+                         const QString& folder) override {
+        return Take({PromptCall::OpenFile, title, {}, {}, folder}) ? reply_.path : QString();
     }
-    QString SaveFileName(QWidget*, const QString& title, const QString&) override {
-        return Take({PromptCall::SaveFile, title}) ? reply_.path : QString();
+    QString SaveFileName(QWidget*, const QString& title, const QString&,
+                         const QString& folder) override {
+        return Take({PromptCall::SaveFile, title, {}, {}, folder}) ? reply_.path : QString();
     }
     bool ChoosePrinter(QWidget*, QPrinter& printer, const QString& title) override {
         if (!Take({PromptCall::Printer, title}) || reply_.path.isEmpty()) return false;
@@ -139,8 +143,12 @@ class WindowFixture {
   protected:
     ScriptedPrompts prompts_;
     std::unique_ptr<CalculatorWindow> window_;
+    // Every test function starts with no saved settings and leaves none behind.
+    std::unique_ptr<QTemporaryDir> config_;
 
     void Start() {
+        config_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_->path()));
         prompts_.Reset();
         window_ = std::make_unique<CalculatorWindow>(&prompts_);
         QVERIFY(ShowActive(*window_));
