@@ -17,6 +17,7 @@
 
 #include "model/shape_table.h"
 #include "present/search_rows.h"
+#include "window_settings.h"
 
 namespace vantrel {
 namespace {
@@ -56,14 +57,29 @@ FindDesignsDialog::FindDesignsDialog(const DesignInputs& inputs, QWidget* parent
     noDoublers_->setObjectName("noDoublersBox");
     noContinuity_ = new QCheckBox("Without co&ntinuity plates", this);
     noContinuity_->setObjectName("noContinuityBox");
-    connect(noDoublers_, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
-    connect(noContinuity_, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
     code_ = new QComboBox(this);
     code_->setObjectName("codeList");
     code_->addItems({"FEMA 350", "AISC 358-16", "FEMA 350 and AISC 358-16"});
-    // FEMA 350 alone does not check the beam under gravity load.
-    code_->setCurrentIndex(2);
+    // The options as the user last left them; FEMA 350 alone, which does not
+    // check the beam under gravity load, only when the user chose it.
+    const settings::SearchOptions remembered = settings::FindDesignsOptions();
+    const int code = remembered.code.value_or(2);
+    code_->setCurrentIndex(code >= 0 && code < code_->count() ? code : 2);
+    noDoublers_->setChecked(remembered.noDoublers);
+    noContinuity_->setChecked(remembered.noContinuity);
     caveat_->setVisible(false);
+    const auto remember = [this](bool codeChosen) {
+        settings::SearchOptions options = settings::FindDesignsOptions();
+        if (codeChosen) options.code = code_->currentIndex();
+        options.noDoublers = noDoublers_->isChecked();
+        options.noContinuity = noContinuity_->isChecked();
+        settings::SetFindDesignsOptions(options);
+    };
+    for (QCheckBox* box : {noDoublers_, noContinuity_}) {
+        connect(box, &QCheckBox::toggled, this, [remember] { remember(false); });
+        connect(box, &QCheckBox::toggled, this, &FindDesignsDialog::Search);
+    }
+    connect(code_, &QComboBox::currentIndexChanged, this, [remember] { remember(true); });
     auto* codeLabel = new QLabel("C&ode:", this);
     codeLabel->setBuddy(code_);
     connect(code_, &QComboBox::currentIndexChanged, this, &FindDesignsDialog::Search);

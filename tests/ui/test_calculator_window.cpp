@@ -2,6 +2,7 @@
 // failed Open, New, Calculate and what it shows, edits that count as unsaved.
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -22,7 +23,7 @@
 
 namespace vantrel::test {
 
-enum class Command { New, Open, Close };
+enum class Command { New, Open, Close, HandedOver };
 enum class Answer { Yes, YesThenCancel, YesThenFailure, No, Cancel };
 enum class Edit { Length, ShortLength, BeamList, FrameType, Load, Description };
 enum class Then { SetBack, ColumnAbove, Calculate };
@@ -69,10 +70,10 @@ class CalculatorWindowTest : public QObject, WindowFixture {
     void savePrompt_data() {
         QTest::addColumn<Command>("command");
         QTest::addColumn<Answer>("answer");
-        const char* const commands[] = {"New", "Open", "Close"};
+        const char* const commands[] = {"New", "Open", "Close", "Handed over"};
         const char* const answers[] = {"Yes", "Yes, dialog cancelled", "Yes, save failed", "No",
                                        "Cancel"};
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < 4; ++c)
             for (int a = 0; a < 5; ++a)
                 QTest::addRow("%s %s", commands[c], answers[a]) << Command(c) << Answer(a);
     }
@@ -98,12 +99,15 @@ class CalculatorWindowTest : public QObject, WindowFixture {
         if (command == Command::New) window_->NewCommand();
         if (command == Command::Open) window_->OpenCommand();
         if (command == Command::Close) closed = window_->close();
+        if (command == Command::HandedOver)
+            window_->OpenHandedFile(WriteSample("handed.vtl").toStdString());
 
         QCOMPARE(prompts_.Messages().first().buttons,
                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         QCOMPARE(QFile::exists(PathOf("prompted.vtl")), saved);
         QCOMPARE(closed, command == Command::Close && goesOn);
         if (command == Command::New) QCOMPARE(window_->Modified(), !goesOn);
+        QCOMPARE(window_->DocumentName() == "handed.vtl", command == Command::HandedOver && goesOn);
         if (!goesOn || command == Command::Open) {  // the design is still there
             QCOMPARE(window_->Modified(), !saved);
             QCOMPARE(Find("descriptionField")->text(), QStringLiteral("unsaved"));
@@ -311,8 +315,47 @@ class CalculatorWindowTest : public QObject, WindowFixture {
         if (then == Then::ColumnAbove) QCOMPARE(SummaryCell(10), QStringLiteral("16.88   ft"));
     }
 
+    // What the next start finds: the window's size and place, the last file's
+    // folder for the file dialogs, and the 8 newest files in File > Recent
+    // Files; choosing one that is gone takes it off the list, with a word.
+    void remembersBetweenSessions() {
+        QStringList paths;
+        for (int i = 0; i < 9; ++i) {
+            paths << WriteSample(qPrintable(QStringLiteral("design %1.vtl").arg(i)));
+            prompts_.ExpectOpenFile(paths.last());
+            window_->OpenCommand();
+            QCOMPARE(prompts_.calls.last().folder, i == 0 ? QString() : dir_->path());
+        }
+        window_->move(window_->pos() + QPoint(7, 5));
+        const QRect geometry = window_->geometry();
+        QVERIFY(window_->close());
+        window_ = std::make_unique<CalculatorWindow>(&prompts_);
+        QVERIFY(ShowActive(*window_));
+        QCOMPARE(window_->geometry(), geometry);
+        auto* recent = Find<QMenu>("recentFilesMenu");
+        const auto entries = [recent] {
+            emit recent->aboutToShow();
+            QStringList texts;
+            for (QAction* action : recent->actions())
+                if (!action->isSeparator()) texts << action->text();
+            return texts;
+        };
+        QCOMPARE(entries().size(), 9);  // and Clear List
+        QCOMPARE(entries().first(), "&1 " + paths[8]);
+        QCOMPARE(entries()[7], "&8 " + paths[1]);
+        QVERIFY(QFile::remove(paths[5]));
+        prompts_.ExpectMessage();
+        recent->actions()[3]->trigger();
+        QVERIFY(prompts_.Messages().last().text.contains(paths[5]));
+        QVERIFY(!entries().join('|').contains(paths[5]));
+        recent->actions()[1]->trigger();
+        QCOMPARE(window_->CurrentFileName(), paths[7]);
+        QCOMPARE(entries().first(), "&1 " + paths[7]);
+    }
+
     // Ctrl+Tab and Ctrl+Shift+Tab cycle the result pages from a field, which
-    // keeps the focus; Alt+F then S or A saves, as Save or Save As.
+    // keeps the focus; Alt+F then S or A saves, as Save or Save As, and so
+    // do Ctrl+Shift+S and Ctrl+S; Ctrl+Q quits.
     void keyboard() {
         auto* pages = Find<QTabWidget>("resultPages");
         QLineEdit* length = Find("lengthField");
@@ -332,6 +375,11 @@ class CalculatorWindowTest : public QObject, WindowFixture {
             QTest::keyClick(QApplication::activePopupWidget(), key);
             QTRY_COMPARE(window_->windowTitle(), QLatin1String(prefix) + "keys.vtl");
         }
+        prompts_.ExpectSaveFile(PathOf("shortcut.vtl"));
+        QTest::keyClick(length, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(window_->CurrentFileName(), PathOf("shortcut.vtl"));
+        QTest::keyClick(length, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!window_->isVisible());
     }
 
     // Statuses in their colours; the column above changes the items at once.

@@ -1,5 +1,6 @@
 // Print, Export PDF and Find Designs from the window.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -132,6 +133,15 @@ class CommandsTest : public QObject, WindowFixture {
         for (const VerdictResult& verdict : ReadVerdicts(window_->State().results))
             QVERIFY(verdict.state == VerdictState::Pass ||
                     std::string_view(verdict.cell->name).ends_with(" plates"));
+        // The options the user left are those of the next search.
+        dialog = open();
+        dialog->Code()->setCurrentIndex(0);
+        dialog->NoContinuity()->setChecked(true);
+        dialog->reject();
+        dialog = open();
+        QCOMPARE(dialog->Code()->currentIndex(), 0);
+        QVERIFY(dialog->NoContinuity()->isChecked() && !dialog->NoDoublers()->isChecked());
+        QVERIFY(dialog->Caveat()->isVisibleTo(dialog));
     }
 };
 
