@@ -92,10 +92,8 @@ HelpDialog::HelpDialog(Prompts& prompts, QString programDir, QWidget* parent)
 
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("helpText"));
-    label->setText(
-        QStringLiteral("For a sample calculation, see the Vantrel_Sample.pdf document in "
-                       "this program's directory.\nNote: Adobe Acrobat Reader") +
-        QChar(0x00A9) + QStringLiteral(" is required."));
+    label->setText(HelpText(programDir_));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setWordWrap(true);
     label->setMinimumWidth(360);
 
@@ -123,6 +121,27 @@ HelpDialog::HelpDialog(Prompts& prompts, QString programDir, QWidget* parent)
     layout->addLayout(buttons);
 }
 
+QString HelpDialog::HelpText(const QString& programDir) {
+    const fs::path dir = LocalPath(programDir);
+    const fs::path sample = install::FindSampleReport(dir);
+    const fs::path examples = install::FindExamples(dir);
+    QString text =
+        sample.empty()
+            ? QStringLiteral(
+                  "The sample calculation, %1, is not on this installation: it was "
+                  "looked for beside the program (%2) and in its documentation "
+                  "folder (%3).")
+                  .arg(QString::fromLatin1(install::kSampleReportName), Shown(dir),
+                       Shown(install::InstalledDocFolder(dir)))
+            : QStringLiteral("For a sample calculation, see %1 in %2.\nAny PDF viewer opens it.")
+                  .arg(QString::fromLatin1(install::kSampleReportName),
+                       Shown(sample.parent_path()));
+    if (!examples.empty())
+        text +=
+            QStringLiteral("\nThe example designs (.vtl files) are in %1.").arg(Shown(examples));
+    return text;
+}
+
 void HelpDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnScreen(*this);
@@ -131,6 +150,8 @@ void HelpDialog::showEvent(QShowEvent* event) {
 void HelpDialog::OpenSampleReport() {
     const fs::path programDir = LocalPath(programDir_);
     Open(Shown(install::FindSampleReport(programDir)),
+         QStringLiteral("No program answered for PDF files: the sample report is %1; any PDF "
+                        "viewer opens it."),
          QStringLiteral("The sample report %1 was not found, neither beside the program (%2) "
                         "nor in its documentation folder (%3).")
              .arg(QString::fromLatin1(install::kSampleReportName), Shown(programDir),
@@ -140,21 +161,23 @@ void HelpDialog::OpenSampleReport() {
 void HelpDialog::OpenExamples() {
     const fs::path programDir = LocalPath(programDir_);
     Open(Shown(install::FindExamples(programDir)),
+         QStringLiteral("No file manager answered: the example designs are in %1; open them "
+                        "with File > Open."),
          QStringLiteral("The folder of example designs, %1, was not found, neither beside the "
                         "program (%2) nor in its documentation folder (%3).")
              .arg(QString::fromLatin1(install::kExamplesFolderName), Shown(programDir),
                   Shown(install::InstalledDocFolder(programDir))));
 }
 
-void HelpDialog::Open(const QString& found, const QString& missingText) {
+void HelpDialog::Open(const QString& found, const QString& unansweredText,
+                      const QString& missingText) {
     if (found.isEmpty()) {
         prompts_.Message(this, QMessageBox::Warning, windowTitle(), missingText, QMessageBox::Ok,
                          QMessageBox::Ok);
         return;
     }
     if (!prompts_.OpenUrl(QUrl::fromLocalFile(found))) {
-        prompts_.Message(this, QMessageBox::Warning, windowTitle(),
-                         QStringLiteral("The desktop has no program that opens %1.").arg(found),
+        prompts_.Message(this, QMessageBox::Warning, windowTitle(), unansweredText.arg(found),
                          QMessageBox::Ok, QMessageBox::Ok);
     }
 }
@@ -186,7 +209,8 @@ AboutDialog::AboutDialog(Prompts& prompts, QWidget* parent) : QDialog(parent) {
     title->setPalette(titlePalette);
 
     auto* version = new QLabel(
-        QStringLiteral("Reduced Beam Section moment connections to FEMA 350 (July 2000).\n"
+        QStringLiteral("Reduced Beam Section moment connections to FEMA 350 (July 2000),\n"
+                       "each checked against AISC 358-16 with AISC 341-16 and AISC 360-16.\n"
                        "Licensed to the registered user; all rights reserved."),
         this);
     version->setObjectName(QStringLiteral("versionLabel"));

@@ -8,8 +8,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "packaging/install_layout.h"
 #include "present/verdict_cells.h"
 #include "ui/find_designs_dialog.h"
+#include "ui/help_dialogs.h"
 #include "ui_test_support.h"
 
 namespace vantrel::test {
@@ -99,6 +101,28 @@ class CommandsTest : public QObject, WindowFixture {
         QCOMPARE(Files(), QStringList());
         QVERIFY(!window_->Modified());
         QCOMPARE(Calculated(*window_), runs);
+    }
+
+    // Help > Contents names the folders that hold the sample report and the
+    // examples on this layout, beside the program or in the documentation
+    // folder, or says where it looked.
+    void helpSaysWhereTheSamplesAre_data() {
+        QTest::addColumn<QString>("place");  // relative to the program's folder; empty: none
+        QTest::newRow("build folder") << ".";
+        QTest::newRow("installed")
+            << QString::fromStdString(install::InstalledDocFolder("bin").lexically_relative("bin"));
+        QTest::newRow("missing") << QString();
+    }
+    void helpSaysWhereTheSamplesAre() {
+        QFETCH(QString, place);
+        const QDir program(dir_->filePath("bin"));
+        const QString folder = QDir::cleanPath(program.filePath(place));
+        QVERIFY(QDir().mkpath(place.isEmpty() ? folder : folder + "/examples"));
+        if (!place.isEmpty()) QFile(folder + "/Vantrel_Sample.pdf").open(QIODevice::WriteOnly);
+        const QString text = HelpDialog::HelpText(program.path());
+        QCOMPARE(text.contains("see Vantrel_Sample.pdf in " + folder + "."), !place.isEmpty());
+        QCOMPARE(text.contains(folder + "/examples."), !place.isEmpty());
+        QVERIFY(place.isEmpty() == text.contains(program.path() + ")"));
     }
 
     // Escape closes the dialog; a chosen pair (Enter uses it) goes into the
