@@ -1,5 +1,6 @@
 #include "packaging/install_layout.h"
 
+#include <algorithm>
 #include <system_error>
 
 #ifndef VANTREL_BIN_TO_DOC
@@ -65,6 +66,25 @@ fs::path RunningProgramDir() {
 bool RunsFromInstalledLocation(const fs::path& programDir) {
     const fs::path entry = programDir / VANTREL_BIN_TO_DATA / "applications" / "vantrel.desktop";
     return Holds(entry.lexically_normal(), Kind::File);
+}
+
+bool AssociatedByInstallation(const fs::path& programDir, const std::string& xdgDataDirs) {
+    if (programDir.empty() || !RunsFromInstalledLocation(programDir)) return false;
+    std::error_code error;
+    const fs::path data = fs::weakly_canonical(programDir / VANTREL_BIN_TO_DATA, error);
+    if (error) return false;
+    const std::string dirs = xdgDataDirs.empty() ? "/usr/local/share:/usr/share" : xdgDataDirs;
+    size_t start = 0;
+    while (start <= dirs.size()) {
+        const size_t end = std::min(dirs.find(':', start), dirs.size());
+        const fs::path dir(dirs.substr(start, end - start));
+        if (dir.is_absolute()) {
+            const fs::path canonical = fs::weakly_canonical(dir, error);
+            if (!error && (canonical == data || canonical == data / "")) return true;
+        }
+        start = end + 1;
+    }
+    return false;
 }
 
 }  // namespace vantrel::install

@@ -38,4 +38,11 @@ std::filesystem::path RunningProgramDir();
 // ships the desktop entry (and so the file-type association) itself.
 bool RunsFromInstalledLocation(const std::filesystem::path& programDir);
 
+// True when that installation's association is one the desktop reads: its
+// data folder (<prefix>/share) is one of `xdgDataDirs` ($XDG_DATA_DIRS,
+// folders separated by ":"; empty: /usr/local/share:/usr/share). A copy
+// installed below /opt is not, so it needs "vantrel /reg" like a build folder.
+bool AssociatedByInstallation(const std::filesystem::path& programDir,
+                              const std::string& xdgDataDirs);
+
 }  // namespace vantrel::install

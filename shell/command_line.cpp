@@ -1,6 +1,8 @@
 #include "shell/command_line.h"
 
 #include <cstddef>
+#include <filesystem>
+#include <system_error>
 
 namespace vantrel::shell {
 namespace {
@@ -37,10 +39,16 @@ StartupAction Dispatch(const std::string& commandLine) {
 
 StartupAction DispatchArguments(const std::vector<std::string>& argumentsAfterProgram) {
     const std::string line = JoinArguments(argumentsAfterProgram);
-    if (argumentsAfterProgram.empty()) return Dispatch(line);
+    if (argumentsAfterProgram.empty() || argumentsAfterProgram.front().starts_with('-'))
+        return Dispatch(line);
     const std::string& first = argumentsAfterProgram.front();
-    for (const char* key : {"/reg", "/unreg", "/print", "/open", "-"}) {
-        if (first.starts_with(key)) return Dispatch(line);
+    // A file manager's absolute path may begin like a key ("/printouts/a.vtl"):
+    // a file that is there is opened, not taken for the key.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(first, error)) {
+        for (const char* key : {"/reg", "/unreg", "/print", "/open"}) {
+            if (first.starts_with(key)) return Dispatch(line);
+        }
     }
     return {
         StartupKind::Open, first,

@@ -43,9 +43,10 @@ struct StartupAction {
 // Decides the start-up action from the command line alone.
 StartupAction Dispatch(const std::string& commandLine);
 
-// The same from the program's arguments: a first argument that begins with
-// no key ("/reg", "/unreg", "/print", "/open") and no "-" names files to
-// open, as a file manager passes them; anything else is the joined line's.
+// The same from the program's arguments: a first argument that is not an
+// option ("-...") names files to open, as a file manager passes them, unless
+// it begins with a key ("/reg", "/unreg", "/print", "/open") and names no
+// file that is there; anything else is the joined line's.
 StartupAction DispatchArguments(const std::vector<std::string>& argumentsAfterProgram);
 
 // What "vantrel --help" prints.

@@ -1,7 +1,7 @@
 #pragma once
 // Associating project files (.vtl) with this program: their icon is the
-// program's, opening one runs "<program> /open <file>" and printing one runs
-// "<program> /print <file>".
+// program's, opening one runs the program with the file ("<program> /open
+// <file>" on Windows) and printing one runs "<program> /print <file>".
 //
 // On Linux the association is the freedesktop one (a shared-mime-info package,
 // a desktop entry and the icon), per user below $XDG_DATA_HOME or, for root,
@@ -12,10 +12,13 @@
 
 namespace vantrel::shell {
 
-// What "/reg" and "/unreg" pass.
+// What "/reg" and "/unreg" pass. The registry's description keeps its
+// long-standing text; the freedesktop MIME comment names one file, as that
+// format asks.
 inline constexpr char kFileClassName[] = "Vantrel";
 inline constexpr char kFileExtension[] = ".vtl";
 inline constexpr char kFileDescription[] = "Vantrel Calculator Files.";
+inline constexpr char kMimeComment[] = "Vantrel design";
 
 // Writes the association for files with `extension` under `className`;
 // `programPath` is the program's executable.

@@ -14,15 +14,19 @@ namespace vantrel::shell {
 namespace {
 
 const char* const kInstalledRegisterNote =
-    "This copy is installed, and its installation associates .vtl files with it for "
-    "every user: /reg wrote nothing. /reg is for a copy run from its build folder.";
+    "This copy is installed where the desktop finds it, and its installation associates .vtl "
+    "files with it for every user: /reg wrote nothing. /reg is for a copy the desktop does not "
+    "find: one run from its build folder, or installed below another prefix such as /opt.";
 const char* const kInstalledUnregisterNote =
     "Removed this user's association of .vtl files, if there was one. This copy is installed: "
     "the association its installation made for every user stays until it is removed.";
 
-bool RunsInstalled() {
-    return install::RunsFromInstalledLocation(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+// The installation's own association is the one the desktop reads: a
+// per-user one would shadow it and outlive it.
+bool AssociatedByInstallation() {
+    return install::AssociatedByInstallation(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        QFile::encodeName(qEnvironmentVariable("XDG_DATA_DIRS")).toStdString());
 }
 
 ShellMessage Note(const char* text) {
@@ -51,19 +55,23 @@ ShellEnvironment StandardEnvironment(ShellMessages& messages,
     environment.loadWindow = std::move(loadWindow);
     environment.runEventLoop = [] { return QCoreApplication::exec(); };
     environment.registerFileType = [&messages] {
-        // A per-user entry would shadow the installation's and outlive it.
-        if (RunsInstalled()) {
+        if (AssociatedByInstallation()) {
             messages.Show(Note(kInstalledRegisterNote));
             return;
         }
+#ifdef Q_OS_WIN
+        const QString description = QString::fromLatin1(kFileDescription);
+#else
+        const QString description = QString::fromLatin1(kMimeComment);
+#endif
+        // The program by its absolute path: the desktop finds no other copy.
         RegisterFileType(QString::fromLatin1(kFileClassName), QString::fromLatin1(kFileExtension),
-                         QString::fromLatin1(kFileDescription),
-                         QCoreApplication::applicationFilePath());
+                         description, QCoreApplication::applicationFilePath());
     };
     environment.unregisterFileType = [&messages] {
         UnregisterFileType(QString::fromLatin1(kFileClassName),
                            QString::fromLatin1(kFileExtension));
-        if (RunsInstalled()) messages.Show(Note(kInstalledUnregisterNote));
+        if (AssociatedByInstallation()) messages.Show(Note(kInstalledUnregisterNote));
     };
     // Chosen only by an interactive start: registering or printing makes no
     // private socket folder.

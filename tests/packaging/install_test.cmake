@@ -1,8 +1,9 @@
-# Installs the build with "cmake --install --prefix" into a fresh folder and
-# runs the installed programs there: their version, a calculation and a
-# report of the installed example (the report program found in the libexec
-# folder), the lookup of the sample report, and "/reg" and "/unreg" from an
-# installed location.
+# Installs the build with "cmake --install --prefix /opt/vantrel" below a
+# fresh folder (DESTDIR) and runs the installed programs there: their
+# version, a calculation and a report of the installed example (the report
+# program found in the libexec folder), the lookup of the sample report, and
+# "/reg" and "/unreg" from a prefix that the desktop does not read, and from
+# one that it does.
 #   cmake -DBUILD=<build dir> -DWORK=<folder> -DVERSION=<x.y.z> -DDOCDIR=<relative>
 #         -DBINDIR=<relative> -DLIBEXECDIR=<relative> -DFINDER=<find_companions>
 #         -P install_test.cmake
@@ -12,14 +13,15 @@ function(expect condition what)
 endfunction()
 
 file(REMOVE_RECURSE "${WORK}")
-set(prefix ${WORK}/prefix)
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
+set(prefix ${WORK}/root/opt/vantrel)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${WORK}/root
+                        ${CMAKE_COMMAND} --install ${BUILD} --prefix /opt/vantrel
                 RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
 expect("status EQUAL 0" "cmake --install failed: ${err}")
 set(bin ${prefix}/${BINDIR})
 set(doc ${prefix}/${DOCDIR})
 set(headless ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-             XDG_DATA_HOME=${WORK}/data)
+             --unset=XDG_DATA_DIRS XDG_DATA_HOME=${WORK}/data)
 
 # The version both programs print is the project's.
 foreach(program vantrel vantrel-cli)
@@ -52,15 +54,32 @@ expect("found STREQUAL \"sample=${doc}/Vantrel_Sample.pdf\nexamples=${doc}/examp
        "the installed program finds:\n${found}")
 expect("EXISTS ${doc}/Vantrel_Sample.pdf" "no installed sample report")
 
-# An installed program ships its association: /reg writes nothing and says so;
-# /unreg still removes what a build-folder copy registered for this user.
+# Below /opt the desktop reads no association of the installation's: /reg
+# writes this user's, naming the program by its absolute path; /unreg
+# removes it again.
 execute_process(COMMAND ${headless} ${bin}/vantrel /reg
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect("status EQUAL 0" "/reg below /opt ended with ${status}: ${err}")
+file(READ ${WORK}/data/applications/vantrel.desktop entry)
+expect("entry MATCHES \"\nExec=${bin}/vantrel %F\n\"" "/reg below /opt wrote:\n${entry}")
+execute_process(COMMAND ${headless} ${bin}/vantrel /unreg RESULT_VARIABLE status)
+expect("status EQUAL 0 AND NOT EXISTS ${WORK}/data/applications/vantrel.desktop"
+       "/unreg below /opt left the per-user desktop entry")
+
+# Where the desktop reads the installation's association (its share folder
+# among XDG_DATA_DIRS, as /usr/share is for the package), /reg writes
+# nothing and says so; /unreg still removes what a build-folder copy
+# registered for this user.
+file(REMOVE_RECURSE ${WORK}/data)
+set(seen ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+         XDG_DATA_HOME=${WORK}/data XDG_DATA_DIRS=${prefix}/share:/usr/share)
+execute_process(COMMAND ${seen} ${bin}/vantrel /reg
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 expect("status EQUAL 0" "/reg ended with ${status}")
 expect("NOT EXISTS ${WORK}/data" "/reg from an installed location wrote the per-user association")
-expect("err MATCHES \"installed\"" "/reg said nothing about the installation: '${out}${err}'")
+expect("err MATCHES \"installed.*/reg wrote nothing\"" "/reg said nothing about the installation: '${out}${err}'")
 file(WRITE ${WORK}/data/applications/vantrel.desktop "[Desktop Entry]\n")
-execute_process(COMMAND ${headless} ${bin}/vantrel /unreg
+execute_process(COMMAND ${seen} ${bin}/vantrel /unreg
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 expect("status EQUAL 0" "/unreg ended with ${status}")
 expect("NOT EXISTS ${WORK}/data/applications/vantrel.desktop"

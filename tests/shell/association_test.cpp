@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QMimeDatabase>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -51,8 +52,7 @@ TEST(XdgAssociationTest, PackagedFilesMatchWhatRegisteringWrites) {
         XdgAssociationFor(QStringLiteral("Vantrel"), QStringLiteral(".vtl"));
     EXPECT_EQ(read("vantrel.desktop"),
               DesktopEntryText(names, QStringLiteral("Vantrel"), QStringLiteral("vantrel")));
-    EXPECT_EQ(read("vantrel.xml"),
-              MimePackageText(names, QStringLiteral("Vantrel Calculator Files.")));
+    EXPECT_EQ(read("vantrel.xml"), MimePackageText(names, QString::fromLatin1(kMimeComment)));
 }
 
 class AssociationTest : public testing::Test {
@@ -98,12 +98,23 @@ TEST_F(AssociationTest, RegisterWritesTheAssociationAndRepeatsItExactly) {
     EXPECT_TRUE(Read("mime/packages/vantrel.xml").contains("<glob pattern=\"*.vtl\"/>"));
     const QString exec = "Exec=" + ExecArgument(QCoreApplication::applicationFilePath());
     const QStringList entry = Read("applications/vantrel.desktop").split('\n');
-    EXPECT_TRUE(entry.contains(exec + " /open %f") && entry.contains(exec + " /print %f"));
+    EXPECT_TRUE(entry.contains(exec + " %F") && entry.contains(exec + " /print %f"));
     for (const char* icon : {"icons/hicolor/scalable/apps/vantrel.svg",
                              "icons/hicolor/scalable/mimetypes/application-x-vantrel.svg"})
         EXPECT_TRUE(Read(icon).contains("<svg")) << icon;
     EXPECT_TRUE(QStandardPaths::findExecutable("update-desktop-database").isEmpty() ||
                 Read("applications/mimeinfo.cache").contains("x-vantrel=vantrel.desktop"));
+    // The header tells a renamed project file, and only it.
+    if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
+        QTemporaryDir files;
+        const QString renamed = files.filePath("design.dat"), other = files.filePath("x.dat");
+        ASSERT_TRUE(QFile::copy(VANTREL_SOURCE_DIR "/examples/worked-example.vtl", renamed));
+        ASSERT_TRUE(QFile::copy(VANTREL_SOURCE_DIR "/packaging/vantrel.xml", other));
+        const QMimeDatabase types;
+        EXPECT_EQ(types.mimeTypeForFile(renamed).name(), "application/x-vantrel");
+        EXPECT_NE(types.mimeTypeForFile(other).name(), "application/x-vantrel");
+        EXPECT_EQ(types.mimeTypeForName("application/x-vantrel").comment(), "Vantrel design");
+    }
     const auto once = Snapshot();
     EXPECT_EQ(RunMain("/reg"), 0);
     EXPECT_EQ(Snapshot(), once);
