@@ -21,7 +21,7 @@ PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev libbenchmark-dev \
             clang libclang-rt-14-dev \
             fonts-liberation poppler-utils xvfb xauth \
-            desktop-file-utils shared-mime-info \
+            desktop-file-utils shared-mime-info appstream lintian \
             dpkg-dev file gzip
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -1,7 +1,9 @@
 # Builds the Debian package of the build folder into a fresh folder with
 # CPack and checks what it holds: the programs, the desktop entry (which must
-# pass desktop-file-validate), the MIME type, the icons, the manual pages,
-# the sample report and the examples, and its control fields.
+# pass desktop-file-validate), the MIME type, the icons, the AppStream
+# metainfo (which must pass appstreamcli validate, offline), the manual
+# pages, the sample report and the examples, and its control fields; then
+# lintian, where installed, must report no error and no warning.
 #   cmake -DBUILD=<build dir> -DWORK=<folder> -DVERSION=<x.y.z> -P package_test.cmake
 # Prints "SKIPPED: ..." (which the test reports as skipped) where the Debian
 # tools are missing.
@@ -9,7 +11,7 @@ function(expect condition what)
   cmake_language(EVAL CODE "if(NOT (${condition}))\n message(FATAL_ERROR [==[${what}]==])\nendif()")
 endfunction()
 
-foreach(tool dpkg-deb dpkg-shlibdeps file desktop-file-validate)
+foreach(tool dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli)
   find_program(${tool}_path ${tool})
   if(NOT ${tool}_path)
     message("SKIPPED: ${tool} is not installed (make deps installs it)")
@@ -38,6 +40,10 @@ foreach(path
     usr/share/mime/packages/vantrel.xml
     usr/share/icons/hicolor/scalable/apps/vantrel.svg
     usr/share/icons/hicolor/scalable/mimetypes/application-x-vantrel.svg
+    usr/share/icons/hicolor/16x16/apps/vantrel.png
+    usr/share/icons/hicolor/48x48/mimetypes/application-x-vantrel.png
+    usr/share/icons/hicolor/256x256/apps/vantrel.png
+    usr/share/metainfo/example.vantrel.Vantrel.metainfo.xml
     usr/share/man/man1/vantrel.1.gz
     usr/share/man/man1/vantrel-cli.1.gz
     usr/share/doc/vantrel/Vantrel_Sample.pdf
@@ -66,4 +72,22 @@ expect("status EQUAL 0" "dpkg-deb -x failed")
 execute_process(COMMAND desktop-file-validate ${WORK}/root/usr/share/applications/vantrel.desktop
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 expect("status EQUAL 0 AND \"${out}${err}\" STREQUAL \"\"" "desktop-file-validate:\n${out}${err}")
+execute_process(COMMAND appstreamcli validate --no-net --no-color
+                        ${WORK}/root/usr/share/metainfo/example.vantrel.Vantrel.metainfo.xml
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect("status EQUAL 0" "appstreamcli validate:\n${out}${err}")
+execute_process(COMMAND file -b ${WORK}/root/usr/share/icons/hicolor/32x32/apps/vantrel.png
+                OUTPUT_VARIABLE kind)
+expect("kind MATCHES \"PNG image data, 32 x 32\"" "the 32x32 icon is '${kind}'")
+
+# lintian takes a few seconds; a machine without it skips only this part.
+find_program(lintian_path lintian)
+if(lintian_path)
+  execute_process(COMMAND ${lintian_path} --tag-display-limit 0 ${packages}
+                  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  expect("NOT out MATCHES \"(^|\n)[EW]: \"" "lintian reports errors or warnings:\n${out}")
+  expect("status EQUAL 0" "lintian ended with ${status}:\n${out}${err}")
+else()
+  message("lintian is not installed (make deps installs it): the package was not linted")
+endif()
 file(REMOVE_RECURSE "${WORK}")
