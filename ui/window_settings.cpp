@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace vantrel::settings {
 namespace {
@@ -71,9 +73,14 @@ std::vector<std::string> RecentFiles() {
 }
 
 void AddRecentFile(const std::string& nativePath) {
+    // A name given relative to the working folder must still find the file
+    // from the next session's.
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(nativePath, error);
+    const std::string path = error ? nativePath : absolute.lexically_normal().string();
     std::vector<std::string> paths = RecentFiles();
-    std::erase(paths, nativePath);
-    paths.insert(paths.begin(), nativePath);
+    std::erase(paths, path);
+    paths.insert(paths.begin(), path);
     if (paths.size() > static_cast<size_t>(kMaxRecentFiles)) paths.resize(kMaxRecentFiles);
     WriteRecent(paths);
 }

@@ -25,7 +25,8 @@ void SetWindowGeometry(const QByteArray& geometry);
 QString LastFolder();
 void SetLastFolderOf(const QString& filePath);
 
-// The file system's bytes of each path, newest first, at most kMaxRecentFiles.
+// The file system's bytes of each path, newest first, at most kMaxRecentFiles;
+// a relative path is kept as an absolute one.
 std::vector<std::string> RecentFiles();
 void AddRecentFile(const std::string& nativePath);
 void RemoveRecentFile(const std::string& nativePath);
