@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "commands.h"
-#include "design_options.h"
 #include "files/project_file.h"
 #include "files/safe_file.h"
 #include "present/batch_output.h"
@@ -37,17 +36,13 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 
 }  // namespace
 
-int BatchCommand(const Args& args, Streams s) {
-    auto options = ParseDesignOptions(args, {}, {"-o", "--output"}, s.err);
-    if (!options) return kExitUsage;
-    const std::string* output = ValuedOption(*options, "-o");
-    if (!output) output = ValuedOption(*options, "--output");
-    if (!options->file || !options->replacements.empty() || (output && output->empty())) {
-        s.err << "vantrel-cli: batch needs a CSV file and takes no --set: batch IN.csv "
-                 "[-o OUT.csv]\n";
+int BatchCommand(const ParsedCommand& command, Streams s) {
+    const std::string* output = command.Value("--output");
+    if (output && output->empty()) {
+        s.err << "vantrel-cli: batch needs a name after -o: batch IN.csv [-o OUT.csv]\n";
         return kExitUsage;
     }
-    const std::string& path = *options->file;
+    const std::string& path = command.arguments.front();
     const std::optional<std::string> text = ReadWholeFile(path);
     if (!text) {
         s.err << "vantrel-cli: unable to read \"" << path << "\"\n";

@@ -19,7 +19,8 @@ namespace {
 
 // The report program's status, or -1 (with a message on err) when it could
 // not run or did not end by itself.
-int RunProgram(const std::string& program, const Args& args, std::ostream& err) {
+int RunProgram(const std::string& program, const std::vector<std::string>& args,
+               std::ostream& err) {
     std::vector<std::string> words = {program};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -46,7 +47,7 @@ int RunProgram(const std::string& program, const Args& args, std::ostream& err) 
 
 }  // namespace
 
-int ReportCommand(const Args& args, Streams s) {
+int ReportCommand(const ParsedCommand& command, Streams s) {
     const std::filesystem::path program = install::FindReportProgram(install::RunningProgramDir());
     if (program.empty()) {
         s.err << "vantrel-cli: cannot write reports: the report program "
@@ -57,7 +58,7 @@ int ReportCommand(const Args& args, Streams s) {
     // What was written so far comes before the report program's output.
     s.out.flush();
     s.err.flush();
-    const int status = RunProgram(program.string(), args, s.err);
+    const int status = RunProgram(program.string(), command.given, s.err);
     return status < 0 ? kExitFileError : status;
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <ostream>
 
+#include "command_specs.h"
 #include "design_options.h"
 #include "present/design_state.h"
 #include "report/page_frame.h"
@@ -43,10 +44,15 @@ std::unique_ptr<QGuiApplication> StartGui() {
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args, Streams s) {
-    auto options = ParseDesignOptions(args, {}, {"-o", "--output"}, s.err);
+    const auto command = ParseCommand(CommandSpecNamed("report"), args, s.err);
+    if (!command) return kExitUsage;
+    if (command->help) {
+        PrintCommandHelp(CommandSpecNamed("report"), s.out);
+        return kExitPass;
+    }
+    const auto options = DesignOptionsOf(*command, 0, s.err);
     if (!options) return kExitUsage;
-    const std::string* output = ValuedOption(*options, "-o");
-    if (!output) output = ValuedOption(*options, "--output");
+    const std::string* output = command->Value("--output");
     if (!output || output->empty()) {
         s.err << "vantrel-cli: report needs -o OUT.pdf\n";
         return kExitUsage;
