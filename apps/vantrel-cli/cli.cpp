@@ -74,8 +74,8 @@ int Dispatch(const std::vector<std::string>& args, Streams streams) {
 
 int FinishOutput(std::ostream& out, std::ostream& err, int status) {
     if (out.flush()) return status;
-    err << "vantrel-cli: cannot write to standard output (a full disk or a closed pipe); "
-           "the output is incomplete\n";
+    err << "vantrel-cli: cannot write to standard output (a full disk or another write "
+           "error); the output is incomplete\n";
     err.flush();
     return kExitFileError;
 }

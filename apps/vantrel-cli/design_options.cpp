@@ -1,8 +1,11 @@
 #include "design_options.h"
 
+#include <unistd.h>
+
 #include <ostream>
 
 #include "files/project_file.h"
+#include "files/standard_streams.h"
 #include "model/input_checks.h"
 #include "model/message_text.h"
 
@@ -27,7 +30,9 @@ std::optional<DesignInputs> LoadDesignInputs(const DesignOptions& options, std::
                                              int& status) {
     DesignInputs inputs = NewDesignInputs();
     if (options.file) {
-        ProjectReadResult read = ReadProjectFile(*options.file);
+        ProjectReadResult read = *options.file == kStandardStreamName
+                                     ? ReadProjectStream(STDIN_FILENO)
+                                     : ReadProjectFile(*options.file);
         if (!read.ok()) {
             err << "vantrel-cli: " << OpenFailurePrompt(MessageText(*options.file)) << "("
                 << FailureTitle(read.error) << "): " << FailureReason(read.error) << '\n';

@@ -6,11 +6,13 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <ostream>
 
 #include "commands.h"
 #include "packaging/install_layout.h"
+#include "standard_output.h"
 
 extern char** environ;
 
@@ -41,6 +43,8 @@ int RunProgram(const std::string& program, const std::vector<std::string>& args,
         return -1;
     }
     if (WIFEXITED(status)) return WEXITSTATUS(status);
+    // Its standard output, which is ours, met a closed pipe: so would ours.
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) EndByClosedPipe();
     err << "vantrel-cli: the report program " << program << " ended abnormally\n";
     return -1;
 }

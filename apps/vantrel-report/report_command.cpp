@@ -9,6 +9,8 @@
 
 #include "command_specs.h"
 #include "design_options.h"
+#include "files/standard_streams.h"
+#include "model/message_text.h"
 #include "present/design_state.h"
 #include "report/page_frame.h"
 #include "report/report_pdf.h"
@@ -57,6 +59,11 @@ int ReportCommand(const std::vector<std::string>& args, Streams s) {
         s.err << "vantrel-cli: report needs -o OUT.pdf\n";
         return kExitUsage;
     }
+    if (options->file && IsSameFile(*options->file, *output)) {
+        s.err << "vantrel-cli: the output is the input file \"" << MessageText(*options->file)
+              << "\": write the report to another file\n";
+        return kExitUsage;
+    }
     int status = 0;
     auto inputs = LoadDesignInputs(*options, s.err, status);
     if (!inputs) return status;
@@ -77,8 +84,19 @@ int ReportCommand(const std::vector<std::string>& args, Streams s) {
     }
 
     const auto app = StartGui();
-    const ReportSource source{*inputs, state, DocumentName(options->file.value_or(""))};
-    const ReportResult result = WriteReportPdf(*output, source);
+    // Standard input has no name: the footers say "New Untitled".
+    const std::string file = options->file.value_or("");
+    const ReportSource source{*inputs, state,
+                              DocumentName(file == kStandardStreamName ? "" : file)};
+    ReportResult result;
+    if (NamesStandardOutput(*output)) {
+        // Straight to standard output: no temporary file beside a pipe.
+        std::string pdf;
+        result = ReportPdfBytes(source, pdf);
+        if (result.ok()) s.out.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
+    } else {
+        result = WriteReportPdf(*output, source);
+    }
     if (!result.ok()) {
         s.err << "vantrel-cli: " << ReportFailurePrompt(result) << " ("
               << ReportFailureTitle(result) << ")\n";
