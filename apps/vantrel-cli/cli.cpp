@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "command_specs.h"
+#include "command_forms.h"
 #include "commands.h"
 #include "model/message_text.h"
 
@@ -19,7 +19,7 @@ struct Command {
 };
 
 // Every command of the program; each lives in its own file, its options in
-// command_specs.cpp.
+// command_forms.cpp.
 const Command kCommands[] = {
     {"calc", CalcCommand}, {"batch", BatchCommand},   {"search", SearchCommand},
     {"save", SaveCommand}, {"report", ReportCommand},
@@ -27,7 +27,7 @@ const Command kCommands[] = {
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: vantrel-cli COMMAND ...\n";
-    for (const CommandSpec& command : CommandSpecs())
+    for (const CommandForm& command : CommandForms())
         out << "  vantrel-cli " << command.usage << '\n';
     out << "  vantrel-cli [COMMAND] --help\n"
            "  vantrel-cli --version\n"
@@ -53,11 +53,11 @@ int Dispatch(const std::vector<std::string>& args, Streams streams) {
     }
     for (const Command& command : kCommands) {
         if (args[0] != command.name) continue;
-        const CommandSpec& spec = CommandSpecNamed(command.name);
-        const auto parsed = ParseCommand(spec, {args.begin() + 1, args.end()}, streams.err);
+        const CommandForm& form = CommandFormNamed(command.name);
+        const auto parsed = ParseCommand(form, {args.begin() + 1, args.end()}, streams.err);
         if (!parsed) return kExitUsage;
         if (parsed->help) {
-            PrintCommandHelp(spec, streams.out);
+            PrintCommandHelp(form, streams.out);
             streams.out << "See vantrel-cli(1) for the exit statuses and examples.\n";
             return kExitPass;
         }

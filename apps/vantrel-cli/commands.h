@@ -1,6 +1,6 @@
 #pragma once
 // The commands of vantrel-cli, one file each, given their arguments as the
-// option parser read them by the command's table (command_specs.cpp).
+// option parser read them by the command's table (command_forms.cpp).
 
 #include "cli.h"
 #include "option_parser.h"

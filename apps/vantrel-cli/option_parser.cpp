@@ -7,11 +7,11 @@
 namespace vantrel::cli {
 namespace {
 
-const OptionSpec kHelp{"--help", "-h", "", "print this help and exit"};
+const OptionForm kHelp{"--help", "-h", "", "print this help and exit"};
 
-const OptionSpec* FindOption(const CommandSpec& command, std::string_view word) {
+const OptionForm* FindOption(const CommandForm& command, std::string_view word) {
     if (word == kHelp.name || word == kHelp.alias) return &kHelp;
-    for (const OptionSpec& option : command.options)
+    for (const OptionForm& option : command.options)
         if (word == option.name || (!option.alias.empty() && word == option.alias)) return &option;
     return nullptr;
 }
@@ -31,7 +31,7 @@ const std::string* ParsedCommand::Value(std::string_view name) const {
     return found == values.end() ? nullptr : &found->second;
 }
 
-std::optional<ParsedCommand> ParseCommand(const CommandSpec& command,
+std::optional<ParsedCommand> ParseCommand(const CommandForm& command,
                                           const std::vector<std::string>& args, std::ostream& err) {
     ParsedCommand parsed;
     parsed.given = args;
@@ -49,7 +49,7 @@ std::optional<ParsedCommand> ParseCommand(const CommandSpec& command,
         // "--name=VALUE" for a long option.
         const size_t equals = arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
         const std::string word = arg.substr(0, equals);
-        const OptionSpec* option = FindOption(command, word);
+        const OptionForm* option = FindOption(command, word);
         if (option == nullptr) {
             err << "vantrel-cli: unknown option " << Shown(word) << '\n';
             return std::nullopt;
@@ -95,12 +95,12 @@ std::optional<ParsedCommand> ParseCommand(const CommandSpec& command,
     return parsed;
 }
 
-void PrintCommandHelp(const CommandSpec& command, std::ostream& out) {
+void PrintCommandHelp(const CommandForm& command, std::ostream& out) {
     out << "Usage: vantrel-cli " << command.usage << "\n\nArguments:\n"
         << command.arguments << "\nOptions:\n";
     constexpr size_t kColumn = 28;  // where the option's help starts
     constexpr size_t kWidth = 79;
-    const auto print = [&](const OptionSpec& option) {
+    const auto print = [&](const OptionForm& option) {
         std::string line = "  " + std::string(option.alias.empty() ? "    " : option.alias) +
                            (option.alias.empty() ? "" : ", ") + std::string(option.name);
         if (!option.value.empty()) line += " " + std::string(option.value);
@@ -124,7 +124,7 @@ void PrintCommandHelp(const CommandSpec& command, std::ostream& out) {
             while (!words.empty() && words.front() == ' ') words.remove_prefix(1);
         }
     };
-    for (const OptionSpec& option : command.options) print(option);
+    for (const OptionForm& option : command.options) print(option);
     print(kHelp);
     out << command.note;
 }

@@ -18,7 +18,7 @@
 
 namespace vantrel::cli {
 
-struct OptionSpec {
+struct OptionForm {
     std::string_view name;   // "--limit"
     std::string_view alias;  // "-o", or empty
     std::string_view value;  // the value's name in the help ("N"); empty for a flag
@@ -26,14 +26,14 @@ struct OptionSpec {
     bool accumulates = false;  // every value kept, in order (--set)
 };
 
-struct CommandSpec {
+struct CommandForm {
     std::string_view name;
     std::string_view usage;      // the usage line after "vantrel-cli "
     std::string_view arguments;  // the help's lines on the arguments
     size_t minArguments = 0;
     size_t maxArguments = 1;
     std::string_view missing;  // what the command needs, when arguments are missing
-    std::span<const OptionSpec> options;
+    std::span<const OptionForm> options;
     std::string_view note = {};  // printed after the options by --help
 };
 
@@ -53,10 +53,10 @@ struct ParsedCommand {
 // option, a missing value, a flag given a value, too many or too few
 // arguments) is written to err and gives nothing. --help and -h are
 // every command's flags: with one of them the rest is not checked.
-std::optional<ParsedCommand> ParseCommand(const CommandSpec& command,
+std::optional<ParsedCommand> ParseCommand(const CommandForm& command,
                                           const std::vector<std::string>& args, std::ostream& err);
 
 // COMMAND --help: the usage, the arguments and every option.
-void PrintCommandHelp(const CommandSpec& command, std::ostream& out);
+void PrintCommandHelp(const CommandForm& command, std::ostream& out);
 
 }  // namespace vantrel::cli

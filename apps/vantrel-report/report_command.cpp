@@ -7,7 +7,7 @@
 #include <memory>
 #include <ostream>
 
-#include "command_specs.h"
+#include "command_forms.h"
 #include "design_options.h"
 #include "files/standard_streams.h"
 #include "model/message_text.h"
@@ -46,10 +46,10 @@ std::unique_ptr<QGuiApplication> StartGui() {
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args, Streams s) {
-    const auto command = ParseCommand(CommandSpecNamed("report"), args, s.err);
+    const auto command = ParseCommand(CommandFormNamed("report"), args, s.err);
     if (!command) return kExitUsage;
     if (command->help) {
-        PrintCommandHelp(CommandSpecNamed("report"), s.out);
+        PrintCommandHelp(CommandFormNamed("report"), s.out);
         return kExitPass;
     }
     const auto options = DesignOptionsOf(*command, 0, s.err);

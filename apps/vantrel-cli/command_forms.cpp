@@ -1,4 +1,4 @@
-#include "command_specs.h"
+#include "command_forms.h"
 
 #include <array>
 
@@ -17,34 +17,34 @@ constexpr std::string_view kDesignFile =
     "  FILE.vtl   the project file of the design (\"-\": read it from standard input);\n"
     "             without it, a new design with the window's defaults\n";
 
-constexpr OptionSpec kSet{"--set", "", "NAME=TEXT", kSetHelp, true};
+constexpr OptionForm kSet{"--set", "", "NAME=TEXT", kSetHelp, true};
 
 constexpr std::array kCalcOptions{
     kSet,
-    OptionSpec{"--json", "", "", "print the design, its grids and current-code items as JSON"}};
+    OptionForm{"--json", "", "", "print the design, its grids and current-code items as JSON"}};
 
 constexpr std::array kSaveOptions{kSet};
 
 constexpr std::array kReportOptions{
-    kSet, OptionSpec{"--output", "-o", "OUT.pdf",
+    kSet, OptionForm{"--output", "-o", "OUT.pdf",
                      "the PDF to write (\"-\": standard output); replaced once complete"}};
 
 constexpr std::array kSearchOptions{
     kSet,
-    OptionSpec{"--code", "", "fema350|aisc358|both",
+    OptionForm{"--code", "", "fema350|aisc358|both",
                "what passing means (both unless given): the FEMA 350 checks, the AISC 358-16 "
                "verdict, or both"},
-    OptionSpec{"--no-doublers", "", "", "also require no doubler plates"},
-    OptionSpec{"--no-continuity", "", "", "also require no continuity plates"},
-    OptionSpec{"--limit", "", "N", "the text table's number of designs (20 unless given)"},
-    OptionSpec{"--json", "", "", "list every passing design as JSON"},
-    OptionSpec{"--csv", "", "", "list every passing design as CSV"}};
+    OptionForm{"--no-doublers", "", "", "also require no doubler plates"},
+    OptionForm{"--no-continuity", "", "", "also require no continuity plates"},
+    OptionForm{"--limit", "", "N", "the text table's number of designs (20 unless given)"},
+    OptionForm{"--json", "", "", "list every passing design as JSON"},
+    OptionForm{"--csv", "", "", "list every passing design as CSV"}};
 
-constexpr std::array kBatchOptions{OptionSpec{
+constexpr std::array kBatchOptions{OptionForm{
     "--output", "-o", "OUT.csv",
     "the results CSV to write (\"-\" or none: standard output); replaced once complete"}};
 
-const std::array<CommandSpec, 5> kSpecs{{
+const std::array<CommandForm, 5> kForms{{
     {"calc", "calc [FILE.vtl] [--set NAME=TEXT]... [--json]", kDesignFile, 0, 1, "", kCalcOptions,
      kInputNames},
     {"batch", "batch IN.csv [-o OUT.csv]",
@@ -72,14 +72,14 @@ const std::array<CommandSpec, 5> kSpecs{{
 
 }  // namespace
 
-std::span<const CommandSpec> CommandSpecs() {
-    return kSpecs;
+std::span<const CommandForm> CommandForms() {
+    return kForms;
 }
 
-const CommandSpec& CommandSpecNamed(std::string_view name) {
-    for (const CommandSpec& spec : kSpecs)
-        if (spec.name == name) return spec;
-    return kSpecs.front();
+const CommandForm& CommandFormNamed(std::string_view name) {
+    for (const CommandForm& form : kForms)
+        if (form.name == name) return form;
+    return kForms.front();
 }
 
 }  // namespace vantrel::cli

@@ -10,7 +10,7 @@
 
 namespace vantrel::cli {
 
-std::span<const CommandSpec> CommandSpecs();
-const CommandSpec& CommandSpecNamed(std::string_view name);  // one of CommandSpecs()
+std::span<const CommandForm> CommandForms();
+const CommandForm& CommandFormNamed(std::string_view name);  // one of CommandForms()
 
 }  // namespace vantrel::cli
