@@ -3,9 +3,26 @@
 namespace vantrel {
 namespace {
 
-// The length of the well-formed UTF-8 sequence at the start of text (no
-// overlong form, surrogate or code point above U+10FFFF), or 0.
-size_t SequenceLength(std::string_view text) {
+bool IsControl(std::string_view character) {
+    const auto first = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1) return first < 0x20 || first == 0x7F;
+    // C1 controls U+0080..U+009F are encoded C2 80..C2 9F.
+    return first == 0xC2 && static_cast<unsigned char>(character[1]) <= 0x9F;
+}
+
+void AppendEscaped(std::string_view bytes, std::string& out) {
+    constexpr char kHex[] = "0123456789abcdef";
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        out += "\\x";
+        out += kHex[b >> 4];
+        out += kHex[b & 0xF];
+    }
+}
+
+}  // namespace
+
+size_t Utf8SequenceLength(std::string_view text) {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(0);
     if (lead < 0x80) return 1;
@@ -30,25 +47,6 @@ size_t SequenceLength(std::string_view text) {
     return length;
 }
 
-bool IsControl(std::string_view character) {
-    const auto first = static_cast<unsigned char>(character[0]);
-    if (character.size() == 1) return first < 0x20 || first == 0x7F;
-    // C1 controls U+0080..U+009F are encoded C2 80..C2 9F.
-    return first == 0xC2 && static_cast<unsigned char>(character[1]) <= 0x9F;
-}
-
-void AppendEscaped(std::string_view bytes, std::string& out) {
-    constexpr char kHex[] = "0123456789abcdef";
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        out += "\\x";
-        out += kHex[b >> 4];
-        out += kHex[b & 0xF];
-    }
-}
-
-}  // namespace
-
 std::string MessageText(std::string_view given) {
     constexpr std::string_view kCut = "…";
     std::string shown;
@@ -56,7 +54,7 @@ std::string MessageText(std::string_view given) {
     // The shown text up to 79 characters, and where it stood at 79.
     size_t keptBytes = 0;
     for (size_t at = 0; at < given.size();) {
-        const size_t length = SequenceLength(given.substr(at));
+        const size_t length = Utf8SequenceLength(given.substr(at));
         const std::string_view character = given.substr(at, length == 0 ? 1 : length);
         at += character.size();
         std::string unit;

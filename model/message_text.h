@@ -13,4 +13,9 @@ inline constexpr size_t kMessageTextCharacters = 80;
 
 std::string MessageText(std::string_view given);
 
+// The length of the well-formed UTF-8 character at the start of text (no
+// overlong form, surrogate or code point above U+10FFFF, none cut short), or
+// 0; text is not empty.
+size_t Utf8SequenceLength(std::string_view text);
+
 }  // namespace vantrel

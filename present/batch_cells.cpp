@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "files/utf8.h"
 #include "model/field_rules.h"
 #include "model/input_checks.h"
+#include "model/message_text.h"
 
 namespace vantrel {
 
@@ -27,14 +27,7 @@ std::string EchoedCell(std::string_view cell) {
     constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
     std::string echoed;
     for (size_t at = 0; at < cell.size();) {
-        // The longest well-formed character at this point (1 to 4 bytes).
-        size_t length = 0;
-        for (size_t n = 1; n <= 4 && at + n <= cell.size(); ++n) {
-            if (IsWellFormedUtf8(cell.substr(at, n))) {
-                length = n;
-                break;
-            }
-        }
+        const size_t length = Utf8SequenceLength(cell.substr(at));
         if (length == 0 || cell[at] == '\0') {
             echoed += kReplacement;
             at += 1;
