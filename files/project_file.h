@@ -84,6 +84,8 @@ ProjectReadResult DecodeProject(std::span<const uint8_t> content);
 // Reads and validates a whole file; nothing partial is ever returned. Reads
 // at most 12 + N bytes, whatever the file's size.
 ProjectReadResult ReadProjectFile(const std::string& path);
+// The same from an open descriptor (standard input), bounded alike.
+ProjectReadResult ReadProjectStream(int fd);
 
 // Writes the file as ReplaceFileContent does (safe_file.h): whole or not at
 // all, never over anything but a regular file. Returns 0 or an error number.

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/design_inputs.h"
+#include "model/message_text.h"
 #include "model/number_text.h"
 #include "model/shape_table.h"
 
@@ -13,7 +14,7 @@ namespace {
 constexpr int kFlangeWidthField = 8;
 
 std::string NotNumericMessage(const std::string& text) {
-    return "Not a valid numeric format (" + text + ")";
+    return "Not a valid numeric format (" + MessageText(text) + ")";
 }
 
 // Single precision as the original compares it; a value beyond the float

@@ -4,13 +4,15 @@
 
 #include "field_rules.h"
 #include "input_lists.h"
+#include "message_text.h"
 #include "shape_table.h"
 
 namespace vantrel {
 namespace {
 
+// A text given by the user, as a message may show it.
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return "\"" + MessageText(text) + "\"";
 }
 
 std::string ListForm(const std::vector<std::string>& entries) {

@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "aisc358_section.h"
+#include "batch_cells.h"
 #include "command_output.h"
 #include "design_state.h"
 #include "error_texts.h"
 #include "files/csv_table.h"
 #include "json_text.h"
-#include "model/input_checks.h"
+#include "model/message_text.h"
 #include "verdict_cells.h"
 
 namespace vantrel {
@@ -30,7 +31,8 @@ std::optional<std::vector<const InputField*>> ColumnInputs(const CsvRecord& head
         for (const InputField& field : kInputFields)
             if (field.name == name) found = &field;
         if (!found) {
-            why = "unknown column '" + name + "' (columns are named by the input names: ";
+            why = "unknown column '" + MessageText(name) +
+                  "' (columns are named by the input names: ";
             for (size_t i = 0; i < kInputFields.size(); ++i)
                 why += (i ? ", " : "") + std::string(kInputFields[i].name);
             why += ')';
@@ -38,7 +40,7 @@ std::optional<std::vector<const InputField*>> ColumnInputs(const CsvRecord& head
         }
         for (const auto member : members) {
             if (member == found) {
-                why = "column '" + name + "' appears twice";
+                why = "column '" + MessageText(name) + "' appears twice";
                 return std::nullopt;
             }
         }
@@ -63,8 +65,8 @@ enum class RowOutcome { Pass, Fails, Error };
 // and the refusal stands in the Errors column.
 RowOutcome ReportRefusedRow(const DesignInputs& inputs, int line, const std::string& refusal,
                             std::string& out) {
-    out += std::to_string(line) + ',' + CsvField(inputs.Beam) + ',' + CsvField(inputs.Column) +
-           ",error,,error,,,,,,,," + CsvField(refusal) + '\n';
+    out += std::to_string(line) + ',' + CsvField(EchoedCell(inputs.Beam)) + ',' +
+           CsvField(EchoedCell(inputs.Column)) + ",error,,error,,,,,,,," + CsvField(refusal) + '\n';
     return RowOutcome::Error;
 }
 
@@ -97,8 +99,9 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
     const char* fema = errored ? "error" : femaPasses ? "pass" : "fail";
     const char* currentVerdict = !aisc358 ? "error" : aisc358->pass ? "pass" : "fail";
     const current::Aisc358Result* result = aisc358 ? &*aisc358 : nullptr;
-    out += std::to_string(line) + ',' + CsvField(inputs.Beam) + ',' + CsvField(inputs.Column) +
-           ',' + fema + ',' + CsvField(errored ? "" : femaFailing) + ',' + currentVerdict + ',' +
+    out += std::to_string(line) + ',' + CsvField(EchoedCell(inputs.Beam)) + ',' +
+           CsvField(EchoedCell(inputs.Column)) + ',' + fema + ',' +
+           CsvField(errored ? "" : femaFailing) + ',' + currentVerdict + ',' +
            CsvField(result ? FailingItems(*result, "; ") : "") + ',' +
            Ratio(result, "flexure_face") + ',' + Ratio(result, "beam_shear") + ',' +
            Ratio(result, "strong_column") + ',' + Ratio(result, "panel_zone_shear") + ',' +
@@ -114,7 +117,7 @@ int BatchOfText(const std::string& text, const std::string& path, std::string& o
                 std::ostream& err) {
     const CsvTable table = ReadCsv(text);
     if (table.error || table.records.empty()) {
-        err << "vantrel-cli: \"" << path
+        err << "vantrel-cli: \"" << MessageText(path)
             << "\" is not a CSV file of designs: " << table.error.value_or("no header line")
             << '\n';
         return kExitFileError;
@@ -122,32 +125,32 @@ int BatchOfText(const std::string& text, const std::string& path, std::string& o
     std::string why;
     const auto columns = ColumnInputs(table.records.front(), why);
     if (!columns) {
-        err << "vantrel-cli: \"" << path << "\" line " << table.records.front().line << ": " << why
-            << '\n';
+        err << "vantrel-cli: \"" << MessageText(path) << "\" line " << table.records.front().line
+            << ": " << why << '\n';
         return kExitFileError;
     }
     for (const CsvRecord& record : table.records) {
         if (record.fields.size() != columns->size()) {
-            err << "vantrel-cli: \"" << path << "\" is not a CSV file of designs: line "
-                << record.line << ": " << record.fields.size() << " fields, the header has "
-                << columns->size() << '\n';
+            err << "vantrel-cli: \"" << MessageText(path)
+                << "\" is not a CSV file of designs: line " << record.line << ": "
+                << record.fields.size() << " fields, the header has " << columns->size() << '\n';
             return kExitFileError;
         }
     }
 
     out = kHeader;
+    if (table.records.size() == 1) {
+        err << "vantrel-cli: no designs: \"" << MessageText(path) << "\" has a header line only\n";
+        return kExitPass;
+    }
     bool anyFails = false;
     bool anyError = false;
     for (size_t r = 1; r < table.records.size(); ++r) {
         const CsvRecord& record = table.records[r];
-        DesignInputs inputs = NewDesignInputs();
-        std::vector<std::pair<std::string, std::string>> cells;
-        for (size_t c = 0; c < columns->size(); ++c) {
-            (*columns)[c]->Of(inputs) = record.fields[c];
-            cells.emplace_back((*columns)[c]->name, record.fields[c]);
-        }
+        DesignInputs inputs;
         // The cells follow the rules of --set: what the window's fields would hold.
-        const std::optional<std::string> refusal = CheckSetValues(inputs, cells, "");
+        const std::optional<std::string> refusal =
+            ReadRowInputs(*columns, record.fields, record.line, inputs);
         const RowOutcome outcome = refusal ? ReportRefusedRow(inputs, record.line, *refusal, out)
                                            : ReportRow(inputs, record.line, out);
         anyFails = anyFails || outcome == RowOutcome::Fails;

@@ -26,11 +26,12 @@ int CalculateAndPrint(const DesignInputs& inputs, bool json, Streams s) {
 
 int CalculationStatus(const DesignState& state) {
     if (state.results.errored) return kExitCalculationError;
+    // Missing because of the inputs (a column axial load that is not a
+    // number or is negative), as batch and search count it.
+    if (!state.aisc358.result) return kExitCalculationError;
     for (const VerdictResult& v : ReadVerdicts(state.results))
         if (v.state != VerdictState::Pass) return kExitCheckFails;
-    // A current-code verdict that fails or could not be reached is no pass.
-    const Aisc358Section& aisc358 = state.aisc358;
-    if (!aisc358.result || !aisc358.result->pass) return kExitCheckFails;
+    if (!state.aisc358.result->pass) return kExitCheckFails;
     return kExitPass;
 }
 

@@ -148,6 +148,8 @@ std::string SummaryLine(const DesignResults& results, size_t errorCount,
     if (errorCount > 0) out += "; " + std::to_string(errorCount) + " calculation error(s)";
     if (!section.result) {
         out += "; AISC 358-16 not checked";
+        // The reason, unless a calculation error (named above) is it.
+        if (errorCount == 0) out += " (" + section.absence + ")";
     } else if (section.result->pass) {
         out += "; AISC 358-16 passes";
     } else {

@@ -36,9 +36,7 @@ ReportResult PaintReport(QPagedPaintDevice& device, const ReportSource& source,
     return WriteReport(canvas, source);
 }
 
-// The pages are painted into memory and the file is written as a project
-// file is: whole or not at all, never over anything but a regular file.
-ReportResult WriteReportPdf(const std::string& path, const ReportSource& source) {
+ReportResult ReportPdfBytes(const ReportSource& source, std::string& pdfBytes) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -53,10 +51,17 @@ ReportResult WriteReportPdf(const std::string& path, const ReportSource& source)
         ReportResult result = PaintReport(writer, source);
         if (!result.ok()) return result;
     }
-    const QByteArray& bytes = pdf.data();
-    const int error =
-        ReplaceFileContent(path, std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                           static_cast<size_t>(bytes.size())));
+    pdfBytes.assign(pdf.data().constData(), static_cast<size_t>(pdf.data().size()));
+    return {};
+}
+
+// The pages are painted into memory and the file is written as a project
+// file is: whole or not at all, never over anything but a regular file.
+ReportResult WriteReportPdf(const std::string& path, const ReportSource& source) {
+    std::string bytes;
+    if (ReportResult result = ReportPdfBytes(source, bytes); !result.ok()) return result;
+    const int error = ReplaceFileContent(
+        path, std::span(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
     if (error != 0) return FileAccessError(error);
     return {};
 }

@@ -24,4 +24,7 @@ ReportResult PaintReport(QPagedPaintDevice& device, const ReportSource& source,
 // (safe_file.h: ReplaceFileContent). The path is used byte for byte.
 ReportResult WriteReportPdf(const std::string& path, const ReportSource& source);
 
+// The report's PDF in memory (for standard output).
+ReportResult ReportPdfBytes(const ReportSource& source, std::string& pdfBytes);
+
 }  // namespace vantrel

@@ -6,13 +6,13 @@
 
 namespace vantrel::cli {
 
-int CalcCommand(const Args& args, Streams s) {
-    auto options = ParseDesignOptions(args, {"--json"}, {}, s.err);
+int CalcCommand(const ParsedCommand& command, Streams s) {
+    const auto options = DesignOptionsOf(command, 0, s.err);
     if (!options) return kExitUsage;
     int status = 0;
     auto inputs = LoadDesignInputs(*options, s.err, status);
     if (!inputs) return status;
-    return CalculateAndPrint(*inputs, HasFlag(*options, "--json"), s);
+    return CalculateAndPrint(*inputs, command.Has("--json"), s);
 }
 
 }  // namespace vantrel::cli

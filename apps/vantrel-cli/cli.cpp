@@ -2,7 +2,9 @@
 
 #include <ostream>
 
+#include "command_forms.h"
 #include "commands.h"
+#include "model/message_text.h"
 
 #ifndef VANTREL_VERSION_TEXT
 #error "VANTREL_VERSION_TEXT must come from the build"
@@ -13,41 +15,27 @@ namespace {
 
 struct Command {
     const char* name;
-    int (*run)(const Args&, Streams);
-    const char* usage;
-    const char* note = "";  // printed after the usage by COMMAND --help
+    int (*run)(const ParsedCommand&, Streams);
 };
 
-// Every command of the program; each lives in its own file.
+// Every command of the program; each lives in its own file, its options in
+// command_forms.cpp.
 const Command kCommands[] = {
-    {"calc", CalcCommand, "calc [FILE.vtl] [--set NAME=TEXT]... [--json]"},
-    {"batch", BatchCommand, "batch IN.csv [-o OUT.csv]"},
-    {"search", SearchCommand,
-     "search [FILE.vtl] [--set NAME=TEXT]... [--code fema350|aisc358|both] [--no-doublers] "
-     "[--no-continuity] [--limit N] [--json|--csv]",
-     "--code is both unless given: a pair must pass FEMA 350 and AISC 358-16 (FEMA 350 alone\n"
-     "does not check the beam under gravity load).\n"},
-    {"save", SaveCommand, "save OUT.vtl [FILE.vtl] [--set NAME=TEXT]..."},
-    {"report", ReportCommand, "report [FILE.vtl] [--set NAME=TEXT]... -o OUT.pdf"},
+    {"calc", CalcCommand}, {"batch", BatchCommand},   {"search", SearchCommand},
+    {"save", SaveCommand}, {"report", ReportCommand},
 };
-
-constexpr const char* kInputNames =
-    "Input names for --set are the project-file keys (Beam, Column, Grade, A, B, C,\n"
-    "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... PointLoadLocation3,\n"
-    "ColumnAxialLoad, ColumnAbove).\n";
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: vantrel-cli COMMAND ...\n";
-    for (const Command& command : kCommands) out << "  vantrel-cli " << command.usage << '\n';
+    for (const CommandForm& command : CommandForms())
+        out << "  vantrel-cli " << command.usage << '\n';
     out << "  vantrel-cli [COMMAND] --help\n"
            "  vantrel-cli --version\n"
-        << kInputNames << "See vantrel-cli(1) for the options, exit statuses and examples.\n";
-}
-
-void PrintCommandUsage(const Command& command, std::ostream& out) {
-    out << "Usage: vantrel-cli " << command.usage << '\n'
-        << command.note << kInputNames
-        << "See vantrel-cli(1) for the options, exit statuses and examples.\n";
+           "Input names for --set are the project-file keys (Beam, Column, Grade, A, B, C,\n"
+           "ORA, ORB, ORC, Length, Height, Description, FRAMETYPE, DistDL1 ... "
+           "PointLoadLocation3,\n"
+           "ColumnAxialLoad, ColumnAbove).\n"
+           "See vantrel-cli(1) for the options, exit statuses and examples.\n";
 }
 
 bool IsHelp(const std::string& arg) {
@@ -64,17 +52,20 @@ int Dispatch(const std::vector<std::string>& args, Streams streams) {
         return kExitPass;
     }
     for (const Command& command : kCommands) {
-        if (args[0] == command.name) {
-            if (args.size() > 1 && IsHelp(args[1])) {
-                PrintCommandUsage(command, streams.out);
-                return kExitPass;
-            }
-            return command.run(Args(args.begin() + 1, args.end()), streams);
+        if (args[0] != command.name) continue;
+        const CommandForm& form = CommandFormNamed(command.name);
+        const auto parsed = ParseCommand(form, {args.begin() + 1, args.end()}, streams.err);
+        if (!parsed) return kExitUsage;
+        if (parsed->help) {
+            PrintCommandHelp(form, streams.out);
+            streams.out << "See vantrel-cli(1) for the exit statuses and examples.\n";
+            return kExitPass;
         }
+        return command.run(*parsed, streams);
     }
     const bool option = args[0].rfind('-', 0) == 0;
-    streams.err << "vantrel-cli: unknown " << (option ? "option '" : "command '") << args[0]
-                << "'\n";
+    streams.err << "vantrel-cli: unknown " << (option ? "option '" : "command '")
+                << MessageText(args[0]) << "'\n";
     PrintUsage(streams.err);
     return kExitUsage;
 }
@@ -83,8 +74,8 @@ int Dispatch(const std::vector<std::string>& args, Streams streams) {
 
 int FinishOutput(std::ostream& out, std::ostream& err, int status) {
     if (out.flush()) return status;
-    err << "vantrel-cli: cannot write to standard output (a full disk or a closed pipe); "
-           "the output is incomplete\n";
+    err << "vantrel-cli: cannot write to standard output (a full disk or another write "
+           "error); the output is incomplete\n";
     err.flush();
     return kExitFileError;
 }

@@ -96,8 +96,9 @@ namespace vantrel::cli {
 using vantrel::Streams;
 
 // Runs the command line args (without the program name); returns the exit
-// status. Output that could not be written to streams.out (a full disk, a
-// closed pipe) turns any status into kExitFileError, with a message on err.
+// status. Output that could not be written to streams.out (a full disk)
+// turns any status into kExitFileError, with a message on err; the programs'
+// standard output ends them at a closed pipe (standard_output.h).
 int Run(const std::vector<std::string>& args, Streams streams);
 
 // Flushes out; status when everything reached it, else kExitFileError after

@@ -1,61 +1,27 @@
 #include "design_options.h"
 
-#include <algorithm>
+#include <unistd.h>
+
 #include <ostream>
 
 #include "files/project_file.h"
+#include "files/standard_streams.h"
 #include "model/input_checks.h"
+#include "model/message_text.h"
 
 namespace vantrel::cli {
-namespace {
 
-bool Contains(const std::vector<std::string>& list, const std::string& item) {
-    return std::find(list.begin(), list.end(), item) != list.end();
-}
-
-}  // namespace
-
-std::optional<DesignOptions> ParseDesignOptions(const std::vector<std::string>& args,
-                                                const std::vector<std::string>& knownFlags,
-                                                const std::vector<std::string>& valuedOptions,
-                                                std::ostream& err) {
+std::optional<DesignOptions> DesignOptionsOf(const ParsedCommand& command, size_t fileAt,
+                                             std::ostream& err) {
     DesignOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--set") {
-            if (i + 1 >= args.size()) {
-                err << "vantrel-cli: --set needs NAME=TEXT\n";
-                return std::nullopt;
-            }
-            const std::string& pair = args[++i];
-            const auto equals = pair.find('=');
-            if (equals == std::string::npos) {
-                err << "vantrel-cli: --set needs NAME=TEXT, got '" << pair << "'\n";
-                return std::nullopt;
-            }
-            options.replacements.emplace_back(pair.substr(0, equals), pair.substr(equals + 1));
-        } else if (arg.rfind("--set=", 0) == 0) {
-            std::vector<std::string> again{"--set", arg.substr(6)};
-            auto sub = ParseDesignOptions(again, {}, {}, err);
-            if (!sub) return std::nullopt;
-            options.replacements.push_back(sub->replacements.front());
-        } else if (Contains(valuedOptions, arg)) {
-            if (i + 1 >= args.size()) {
-                err << "vantrel-cli: " << arg << " needs a value\n";
-                return std::nullopt;
-            }
-            options.valued.emplace_back(arg, args[++i]);
-        } else if (Contains(knownFlags, arg)) {
-            options.flags.push_back(arg);
-        } else if (!arg.empty() && arg[0] == '-') {
-            err << "vantrel-cli: unknown option '" << arg << "'\n";
-            return std::nullopt;
-        } else if (!options.file) {
-            options.file = arg;
-        } else {
-            err << "vantrel-cli: unexpected argument '" << arg << "'\n";
+    if (command.arguments.size() > fileAt) options.file = command.arguments[fileAt];
+    for (const std::string& pair : command.sets) {
+        const auto equals = pair.find('=');
+        if (equals == std::string::npos) {
+            err << "vantrel-cli: --set needs NAME=TEXT, got '" << MessageText(pair) << "'\n";
             return std::nullopt;
         }
+        options.replacements.emplace_back(pair.substr(0, equals), pair.substr(equals + 1));
     }
     return options;
 }
@@ -64,9 +30,11 @@ std::optional<DesignInputs> LoadDesignInputs(const DesignOptions& options, std::
                                              int& status) {
     DesignInputs inputs = NewDesignInputs();
     if (options.file) {
-        ProjectReadResult read = ReadProjectFile(*options.file);
+        ProjectReadResult read = *options.file == kStandardStreamName
+                                     ? ReadProjectStream(STDIN_FILENO)
+                                     : ReadProjectFile(*options.file);
         if (!read.ok()) {
-            err << "vantrel-cli: " << OpenFailurePrompt(*options.file) << "("
+            err << "vantrel-cli: " << OpenFailurePrompt(MessageText(*options.file)) << "("
                 << FailureTitle(read.error) << "): " << FailureReason(read.error) << '\n';
             status = 4;
             return std::nullopt;
@@ -76,7 +44,7 @@ std::optional<DesignInputs> LoadDesignInputs(const DesignOptions& options, std::
     for (const auto& [name, text] : options.replacements) {
         std::string* field = inputs.Find(name);
         if (!field) {
-            err << "vantrel-cli: unknown input name '" << name << "' (names are: ";
+            err << "vantrel-cli: unknown input name '" << MessageText(name) << "' (names are: ";
             for (size_t i = 0; i < kInputFields.size(); ++i)
                 err << (i ? ", " : "") << kInputFields[i].name;
             err << ")\n";
@@ -92,16 +60,6 @@ std::optional<DesignInputs> LoadDesignInputs(const DesignOptions& options, std::
     }
     status = 0;
     return inputs;
-}
-
-bool HasFlag(const DesignOptions& options, const std::string& flag) {
-    return Contains(options.flags, flag);
-}
-
-const std::string* ValuedOption(const DesignOptions& options, const std::string& name) {
-    for (const auto& [key, value] : options.valued)
-        if (key == name) return &value;
-    return nullptr;
 }
 
 }  // namespace vantrel::cli

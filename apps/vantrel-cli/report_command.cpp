@@ -6,11 +6,13 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <ostream>
 
 #include "commands.h"
 #include "packaging/install_layout.h"
+#include "standard_output.h"
 
 extern char** environ;
 
@@ -19,7 +21,8 @@ namespace {
 
 // The report program's status, or -1 (with a message on err) when it could
 // not run or did not end by itself.
-int RunProgram(const std::string& program, const Args& args, std::ostream& err) {
+int RunProgram(const std::string& program, const std::vector<std::string>& args,
+               std::ostream& err) {
     std::vector<std::string> words = {program};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -40,13 +43,15 @@ int RunProgram(const std::string& program, const Args& args, std::ostream& err) 
         return -1;
     }
     if (WIFEXITED(status)) return WEXITSTATUS(status);
+    // Its standard output, which is ours, met a closed pipe: so would ours.
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) EndByClosedPipe();
     err << "vantrel-cli: the report program " << program << " ended abnormally\n";
     return -1;
 }
 
 }  // namespace
 
-int ReportCommand(const Args& args, Streams s) {
+int ReportCommand(const ParsedCommand& command, Streams s) {
     const std::filesystem::path program = install::FindReportProgram(install::RunningProgramDir());
     if (program.empty()) {
         s.err << "vantrel-cli: cannot write reports: the report program "
@@ -57,7 +62,7 @@ int ReportCommand(const Args& args, Streams s) {
     // What was written so far comes before the report program's output.
     s.out.flush();
     s.err.flush();
-    const int status = RunProgram(program.string(), args, s.err);
+    const int status = RunProgram(program.string(), command.given, s.err);
     return status < 0 ? kExitFileError : status;
 }
 

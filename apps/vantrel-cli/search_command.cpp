@@ -15,6 +15,7 @@
 
 #include "commands.h"
 #include "design_options.h"
+#include "model/message_text.h"
 #include "present/search_output.h"
 
 namespace vantrel::cli {
@@ -30,28 +31,28 @@ bool ReadLimit(const std::string& text, size_t& limit) {
 
 }  // namespace
 
-int SearchCommand(const Args& args, Streams s) {
-    auto options = ParseDesignOptions(args, {"--json", "--csv", "--no-doublers", "--no-continuity"},
-                                      {"--limit", "--code"}, s.err);
+int SearchCommand(const ParsedCommand& command, Streams s) {
+    const auto options = DesignOptionsOf(command, 0, s.err);
     if (!options) return kExitUsage;
-    const bool json = HasFlag(*options, "--json");
-    const bool csv = HasFlag(*options, "--csv");
+    const bool json = command.Has("--json");
+    const bool csv = command.Has("--csv");
     if (json && csv) {
         s.err << "vantrel-cli: choose one of --json and --csv\n";
         return kExitUsage;
     }
     size_t limit = kDefaultLimit;
-    if (const std::string* text = ValuedOption(*options, "--limit")) {
+    if (const std::string* text = command.Value("--limit")) {
         if (!ReadLimit(*text, limit)) {
-            s.err << "vantrel-cli: --limit needs a whole number of 0 or more, got '" << *text
-                  << "'\n";
+            s.err << "vantrel-cli: --limit needs a whole number of 0 or more, got '"
+                  << MessageText(*text) << "'\n";
             return kExitUsage;
         }
     }
     SearchOptions searchOptions;
-    if (const std::string* text = ValuedOption(*options, "--code")) {
+    if (const std::string* text = command.Value("--code")) {
         if (!ReadCode(*text, searchOptions.code)) {
-            s.err << "vantrel-cli: --code needs fema350, aisc358 or both, got '" << *text << "'\n";
+            s.err << "vantrel-cli: --code needs fema350, aisc358 or both, got '"
+                  << MessageText(*text) << "'\n";
             return kExitUsage;
         }
     }
@@ -59,8 +60,8 @@ int SearchCommand(const Args& args, Streams s) {
     auto inputs = LoadDesignInputs(*options, s.err, status);
     if (!inputs) return status;
 
-    searchOptions.excludeDoublerPlates = HasFlag(*options, "--no-doublers");
-    searchOptions.excludeContinuityPlates = HasFlag(*options, "--no-continuity");
+    searchOptions.excludeDoublerPlates = command.Has("--no-doublers");
+    searchOptions.excludeContinuityPlates = command.Has("--no-continuity");
     const SearchFormat format = json  ? SearchFormat::Json
                                 : csv ? SearchFormat::Csv
                                       : SearchFormat::Table;

@@ -10,14 +10,16 @@
 
 #include "cli.h"
 #include "report_command.h"
+#include "standard_output.h"
 
 int main(int argc, char** argv) {
-    // A closed pipe or a file-size limit on standard output makes a write
-    // fail, which the command reports, instead of ending the program silently.
+    // As vantrel-cli: a closed pipe ends the program as SIGPIPE does, a
+    // file-size limit on standard output makes a write fail, which is reported.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const vantrel::cli::Streams streams{std::cout, std::cerr};
-    return vantrel::cli::FinishOutput(std::cout, std::cerr,
-                                      vantrel::cli::ReportCommand(args, streams));
+    vantrel::cli::StandardOutputBuffer buffer;
+    std::ostream out(&buffer);
+    const vantrel::cli::Streams streams{out, std::cerr};
+    return vantrel::cli::FinishOutput(out, std::cerr, vantrel::cli::ReportCommand(args, streams));
 }

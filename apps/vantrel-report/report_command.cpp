@@ -7,7 +7,10 @@
 #include <memory>
 #include <ostream>
 
+#include "command_forms.h"
 #include "design_options.h"
+#include "files/standard_streams.h"
+#include "model/message_text.h"
 #include "present/design_state.h"
 #include "report/page_frame.h"
 #include "report/report_pdf.h"
@@ -43,12 +46,22 @@ std::unique_ptr<QGuiApplication> StartGui() {
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args, Streams s) {
-    auto options = ParseDesignOptions(args, {}, {"-o", "--output"}, s.err);
+    const auto command = ParseCommand(CommandFormNamed("report"), args, s.err);
+    if (!command) return kExitUsage;
+    if (command->help) {
+        PrintCommandHelp(CommandFormNamed("report"), s.out);
+        return kExitPass;
+    }
+    const auto options = DesignOptionsOf(*command, 0, s.err);
     if (!options) return kExitUsage;
-    const std::string* output = ValuedOption(*options, "-o");
-    if (!output) output = ValuedOption(*options, "--output");
+    const std::string* output = command->Value("--output");
     if (!output || output->empty()) {
         s.err << "vantrel-cli: report needs -o OUT.pdf\n";
+        return kExitUsage;
+    }
+    if (options->file && IsSameFile(*options->file, *output)) {
+        s.err << "vantrel-cli: the output is the input file \"" << MessageText(*options->file)
+              << "\": write the report to another file\n";
         return kExitUsage;
     }
     int status = 0;
@@ -71,8 +84,19 @@ int ReportCommand(const std::vector<std::string>& args, Streams s) {
     }
 
     const auto app = StartGui();
-    const ReportSource source{*inputs, state, DocumentName(options->file.value_or(""))};
-    const ReportResult result = WriteReportPdf(*output, source);
+    // Standard input has no name: the footers say "New Untitled".
+    const std::string file = options->file.value_or("");
+    const ReportSource source{*inputs, state,
+                              DocumentName(file == kStandardStreamName ? "" : file)};
+    ReportResult result;
+    if (NamesStandardOutput(*output)) {
+        // Straight to standard output: no temporary file beside a pipe.
+        std::string pdf;
+        result = ReportPdfBytes(source, pdf);
+        if (result.ok()) s.out.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
+    } else {
+        result = WriteReportPdf(*output, source);
+    }
     if (!result.ok()) {
         s.err << "vantrel-cli: " << ReportFailurePrompt(result) << " ("
               << ReportFailureTitle(result) << ")\n";

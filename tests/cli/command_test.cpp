@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
 #include "cli_runner.h"
 
 namespace vantrel::cli {
@@ -16,16 +20,59 @@ TEST(CommandTest, HelpVersionAndUsageErrors) {
         std::vector<std::string> args;
         int status;
         const char* begins;  // standard output, or error when the status is not 0
-    } rows[] = {{{"--help"}, kExitPass, "Usage: vantrel-cli"},
-                {{"search", "--help"}, kExitPass, "Usage: vantrel-cli search "},
-                {{"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
-                {{}, kExitUsage, "Usage: vantrel-cli"},
-                {{"draw"}, kExitUsage, "vantrel-cli: unknown command 'draw'\nUsage: "},
-                {{"--verbose"}, kExitUsage, "vantrel-cli: unknown option '--verbose'\nUsage: "}};
-    for (const auto& [args, status, begins] : rows) {
+        const char* holds = "";
+    } rows[] = {
+        {{"--help"}, kExitPass, "Usage: vantrel-cli"},
+        {{"search", "--help"}, kExitPass, "Usage: vantrel-cli search ", "\n      --limit N "},
+        {{"batch", "-o", "x.csv", "-h"},
+         kExitPass,
+         "Usage: vantrel-cli batch ",
+         "\n  -o, --output OUT.csv "},
+        {{"report", "--help"}, kExitPass, "Usage: vantrel-cli report ", "--output OUT.pdf"},
+        {{"--version"}, kExitPass, "vantrel-cli " VANTREL_VERSION_TEXT "\n"},
+        {{}, kExitUsage, "Usage: vantrel-cli"},
+        {{"draw"}, kExitUsage, "vantrel-cli: unknown command 'draw'\nUsage: "},
+        {{"--verbose"}, kExitUsage, "vantrel-cli: unknown option '--verbose'\nUsage: "},
+        // One parser: --name=VALUE for every valued option, the last value wins.
+        {{"calc", "--json=yes"}, kExitUsage, "vantrel-cli: --json takes no value\n"},
+        {{"calc", "--set=Length"}, kExitUsage, "vantrel-cli: --set needs NAME=TEXT, got 'Length'"},
+        {{"search", "--code=asce7", "--code", "both", "--limit", "x"},
+         kExitUsage,
+         "vantrel-cli: --limit needs a whole number of 0 or more, got 'x'"},
+        {{"search", "--code", "both", "--code=asce7"},
+         kExitUsage,
+         "vantrel-cli: --code needs fema350, aisc358 or both, got 'asce7'"},
+        {{"search", "--limit=x", "--limit=2", "--limit"},
+         kExitUsage,
+         "vantrel-cli: --limit needs N\n"},
+        {{"calc", "--", "--json"},
+         kExitFileError,
+         "vantrel-cli: Unable to open and read \"--json\""},
+    };
+    for (const auto& [args, status, begins, holds] : rows) {
         const Result result = RunCli(args);
         EXPECT_EQ(result.status, status) << begins;
-        EXPECT_EQ((status ? result.err : result.out).rfind(begins, 0), 0u) << result.out;
+        const std::string& shown = status ? result.err : result.out;
+        EXPECT_EQ(shown.rfind(begins, 0), 0u) << shown;
+        EXPECT_NE(shown.find(holds), std::string::npos) << shown;
+    }
+}
+
+// The README's usage lines are the program's own, blanks aside.
+TEST(CommandTest, ReadmeShowsTheUsageLines) {
+    std::ifstream file(std::string(VANTREL_SOURCE_DIR) + "/README.md");
+    const std::string readme{std::istreambuf_iterator<char>(file), {}};
+    const auto collapse = [](const std::string& text) {
+        std::string out;
+        for (const char c : text)
+            if (!std::isspace(static_cast<unsigned char>(c)) || (!out.empty() && out.back() != ' '))
+                out += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
+        return out;
+    };
+    const std::string usage = RunCli({"--help"}).out;
+    for (const std::string& line : Lines(usage)) {
+        if (!line.starts_with("  vantrel-cli ")) continue;
+        EXPECT_NE(collapse(readme).find(collapse(line.substr(2))), std::string::npos) << line;
     }
 }
 

@@ -94,7 +94,7 @@ struct FailureCase {
     std::vector<std::string> args;
     int status;
     const char* message;  // in the error output
-    const char* csv = "";
+    std::string csv = "";
     friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.label; }
 };
 
@@ -115,6 +115,9 @@ TEST_P(FileCommandFailure, IsReportedAndLeavesTheFolderAsItWas) {
     const Result result = RunCli(args);
     EXPECT_EQ(result.status, c.status);
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    // What it was given is shown cut and escaped: nothing reaches a terminal.
+    EXPECT_EQ(result.err.find_first_of(std::string("\x1b\0", 2)), std::string::npos);
+    EXPECT_LT(result.err.size(), 1000u);
     EXPECT_EQ(test::Snapshot(folder.path()), before);
 }
 
@@ -141,6 +144,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"batch_from_fifo", {"batch", "FIFO"}, kExitFileError, "unable to read"},
         FailureCase{"batch_to_fifo",
                     {"batch", "IN", "-o", "FIFO"},
+                    kExitFileError,
+                    "(Error: 2105)",
+                    "Beam\nW 21x44\n"},
+        FailureCase{"batch_last_output_wins",
+                    {"batch", "IN", "--output=DIR/absent/out.csv", "-o", "FIFO"},
                     kExitFileError,
                     "(Error: 2105)",
                     "Beam\nW 21x44\n"},
@@ -185,7 +193,27 @@ INSTANTIATE_TEST_SUITE_P(
                     kExitFileError,
                     "column 'Beam' appears twice",
                     "Beam,Beam\nW 21x44,W 24x62\n"},
-        FailureCase{"empty_csv", {"batch", "IN"}, kExitFileError, "no header line", ""}),
+        FailureCase{"empty_csv", {"batch", "IN"}, kExitFileError, "no header line", ""},
+        FailureCase{"header_only", {"batch", "IN"}, kExitPass, "no designs", "Beam,Column\n"},
+        FailureCase{"header_of_nuls_and_escape",
+                    {"batch", "IN"},
+                    kExitFileError,
+                    "line 1: unknown column '\\x1b[2J\\x00\\x00",
+                    "Beam,\x1b[2J" + std::string(100000, '\0') + "\nW 21x44,1\n"},
+        FailureCase{"unknown_option_escaped",
+                    {"calc", "--\x1b]0;x\a"},
+                    kExitUsage,
+                    "unknown option '--\\x1b]0;x\\x07'"},
+        FailureCase{"output_is_input",
+                    {"batch", "IN", "-o", "IN"},
+                    kExitUsage,
+                    "the output is the input file",
+                    "Beam\nW 21x44\n"},
+        FailureCase{"output_is_input_by_another_path",
+                    {"batch", "IN", "-o", "DIR/./in.csv"},
+                    kExitUsage,
+                    "the output is the input file",
+                    "Beam\nW 21x44\n"}),
     [](const auto& p) { return std::string(p.param.label); });
 
 }  // namespace

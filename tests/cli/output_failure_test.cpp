@@ -1,78 +1,175 @@
-// Output that cannot be written is an error of every command: the real
-// program with its standard output on a full device or a closed pipe.
+// The real program with real descriptors: "-" as standard input and output,
+// outputs that name descriptor 1, and output that cannot be written (a full
+// device is reported with status 4; a closed pipe ends the program as
+// SIGPIPE ends the shell's own tools, silently).
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tests/support/temp_folder.h"
+
 namespace {
 
-enum class Sink { FullDevice, ClosedPipe };
+enum class Sink { File, FullDevice, ClosedPipe };
 
-struct OutputCase {
+struct StreamCase {
     const char* label;
-    std::vector<std::string> args;
+    std::vector<std::string> args;  // OUT: the file standard output is
+    const char* input;              // standard input: a file of the source tree, or ""
     Sink sink;
-    friend void PrintTo(const OutputCase& c, std::ostream* os) { *os << c.label; }
+    int status;       // the exit status, or -SIGNAL
+    const char* out;  // the start of standard output
+    const char* err;  // in the error output ("" for none at all)
+    friend void PrintTo(const StreamCase& c, std::ostream* os) { *os << c.label; }
 };
 
 struct Outcome {
-    int status = -1;  // the exit status, -1 when a signal ended the program
-    std::string err;
+    int status = 0;
+    std::string out, err;
 };
 
-Outcome RunWithBrokenOutput(const OutputCase& c) {
+std::string ReadAll(int fd) {
+    std::string text;
+    char buffer[4096];
+    for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(got));
+    return text;
+}
+
+Outcome RunProgram(const StreamCase& c, const std::string& outFile) {
     int errPipe[2];
-    int outPipe[2];
-    if (pipe(errPipe) != 0 || pipe(outPipe) != 0) return {};
+    int closedPipe[2];
+    if (pipe(errPipe) != 0 || pipe(closedPipe) != 0) return {};
     // Nobody reads, from before the program starts: every write meets a
     // closed pipe, however little and however fast it writes.
-    close(outPipe[0]);
+    close(closedPipe[0]);
+    const int out = c.sink == Sink::FullDevice ? open("/dev/full", O_WRONLY)
+                    : c.sink == Sink::File     ? open(outFile.c_str(), O_RDWR | O_CREAT, 0600)
+                                               : closedPipe[1];
+    const std::string input = std::string(VANTREL_SOURCE_DIR) + "/" + c.input;
     const pid_t pid = fork();
     if (pid == 0) {
-        const int out = c.sink == Sink::FullDevice ? open("/dev/full", O_WRONLY) : outPipe[1];
+        if (chdir(VANTREL_SOURCE_DIR) != 0) _exit(126);
+        if (*c.input) dup2(open(input.c_str(), O_RDONLY), STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(errPipe[1], STDERR_FILENO);
         std::vector<char*> argv{const_cast<char*>(VANTREL_CLI)};
-        for (const std::string& arg : c.args) argv.push_back(const_cast<char*>(arg.c_str()));
+        for (const std::string& arg : c.args)
+            argv.push_back(const_cast<char*>(arg == "OUT" ? outFile.c_str() : arg.c_str()));
         argv.push_back(nullptr);
         execv(VANTREL_CLI, argv.data());
         _exit(127);
     }
-    close(outPipe[1]);
+    close(closedPipe[1]);
     close(errPipe[1]);
     Outcome outcome;
-    char buffer[4096];
-    for (ssize_t got; (got = read(errPipe[0], buffer, sizeof buffer)) > 0;)
-        outcome.err.append(buffer, static_cast<size_t>(got));
+    outcome.err = ReadAll(errPipe[0]);
     close(errPipe[0]);
     int status = 0;
     waitpid(pid, &status, 0);
-    if (WIFEXITED(status)) outcome.status = WEXITSTATUS(status);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    // What reached the descriptor itself, not a file put in its place.
+    if (c.sink == Sink::File && lseek(out, 0, SEEK_SET) == 0) outcome.out = ReadAll(out);
+    close(out);
     return outcome;
 }
 
-class BrokenOutput : public testing::TestWithParam<OutputCase> {};
+class StandardStreams : public testing::TestWithParam<StreamCase> {};
 
-TEST_P(BrokenOutput, IsReportedAndFailsTheCommand) {
-    if (GetParam().sink == Sink::FullDevice && access("/dev/full", W_OK) != 0)
+TEST_P(StandardStreams, AreReadAndWrittenAsTheShellsTools) {
+    const StreamCase& c = GetParam();
+    if (c.sink == Sink::FullDevice && access("/dev/full", W_OK) != 0)
         GTEST_SKIP() << "no /dev/full on this machine";
-    const Outcome outcome = RunWithBrokenOutput(GetParam());
-    EXPECT_EQ(outcome.status, 4) << outcome.err;
-    EXPECT_NE(outcome.err.find("cannot write to standard output"), std::string::npos)
-        << outcome.err;
+    if (c.args[0] == "report" &&
+        !std::filesystem::exists(std::filesystem::path(VANTREL_CLI).parent_path() /
+                                 "vantrel-report"))
+        GTEST_SKIP() << "a build without the report program";
+    vantrel::test::TempFolder folder;
+    const Outcome outcome = RunProgram(c, folder.File("out"));
+    EXPECT_EQ(outcome.status, c.status) << outcome.err;
+    EXPECT_EQ(outcome.out.rfind(c.out, 0), 0u) << outcome.out.substr(0, 200);
+    if (*c.err == 0) {
+        EXPECT_EQ(outcome.err, "");
+    }
+    EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
+              c.sink == Sink::File ? 1 : 0)
+        << "a temporary file was left beside standard output";
 }
 
+constexpr const char* kWorked = "examples/worked-example.vtl";
+constexpr const char* kCsv = "tests/fixtures/calc/batch-crlf-in.csv";
+constexpr const char* kBatchHeader = "Line,Beam,Column,Fema350,";
+constexpr const char* kFullMessage = "cannot write to standard output";
+
 INSTANTIATE_TEST_SUITE_P(
-    Commands, BrokenOutput,
-    testing::Values(OutputCase{"calc_full", {"calc"}, Sink::FullDevice},
-                    OutputCase{"calc_json_pipe", {"calc", "--json"}, Sink::ClosedPipe},
-                    OutputCase{"search_full", {"search"}, Sink::FullDevice},
-                    OutputCase{"search_csv_pipe", {"search", "--csv"}, Sink::ClosedPipe},
-                    OutputCase{"help_full", {"--help"}, Sink::FullDevice}),
+    Commands, StandardStreams,
+    testing::Values(
+        StreamCase{"calc_stdin", {"calc", "-"}, kWorked, Sink::File, 1, "Calculated values", ""},
+        StreamCase{"search_stdin", {"search", "-", "--csv"}, kWorked, Sink::File, 0, "Beam,", ""},
+        StreamCase{"calc_empty_stdin", {"calc", "-"}, "", Sink::File, 4, "", "(Error: 1101)"},
+        StreamCase{"batch_stdin_to_dash",
+                   {"batch", "-", "-o", "-"},
+                   kCsv,
+                   Sink::File,
+                   3,
+                   kBatchHeader,
+                   ""},
+        StreamCase{"batch_to_dev_stdout",
+                   {"batch", kCsv, "-o", "/dev/stdout"},
+                   "",
+                   Sink::File,
+                   3,
+                   kBatchHeader,
+                   ""},
+        StreamCase{"batch_to_fd_1",
+                   {"batch", kCsv, "--output=/dev/fd/1"},
+                   "",
+                   Sink::File,
+                   3,
+                   kBatchHeader,
+                   ""},
+        StreamCase{"batch_to_stdout_file",
+                   {"batch", kCsv, "-o", "OUT"},
+                   "",
+                   Sink::File,
+                   3,
+                   kBatchHeader,
+                   ""},
+        StreamCase{"report_stdin_to_dash",
+                   {"report", "-", "-o", "-"},
+                   kWorked,
+                   Sink::File,
+                   0,
+                   "%PDF-",
+                   ""},
+        StreamCase{"calc_full", {"calc"}, "", Sink::FullDevice, 4, "", kFullMessage},
+        StreamCase{"batch_dash_full",
+                   {"batch", kCsv, "-o", "-"},
+                   "",
+                   Sink::FullDevice,
+                   4,
+                   "",
+                   kFullMessage},
+        StreamCase{"search_full", {"search"}, "", Sink::FullDevice, 4, "", kFullMessage},
+        StreamCase{"help_full", {"--help"}, "", Sink::FullDevice, 4, "", kFullMessage},
+        StreamCase{"calc_json_pipe", {"calc", "--json"}, "", Sink::ClosedPipe, -SIGPIPE, "", ""},
+        StreamCase{"search_csv_pipe", {"search", "--csv"}, "", Sink::ClosedPipe, -SIGPIPE, "", ""},
+        StreamCase{"batch_pipe",
+                   {"batch", kCsv, "-o", "/dev/stdout"},
+                   "",
+                   Sink::ClosedPipe,
+                   -SIGPIPE,
+                   "",
+                   ""},
+        StreamCase{
+            "report_pipe", {"report", kWorked, "-o", "-"}, "", Sink::ClosedPipe, -SIGPIPE, "", ""}),
     [](const auto& p) { return std::string(p.param.label); });
 
 }  // namespace
