@@ -5,37 +5,18 @@
 // does and reported on one line of the output, in the input's order; a row
 // whose inputs give an error is reported as such and the others go on.
 
-#include <cstdint>
-#include <optional>
 #include <ostream>
-#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "commands.h"
 #include "design_options.h"
+#include "files/csv_table.h"
 #include "files/project_file.h"
 #include "files/safe_file.h"
 #include "present/batch_output.h"
 
 namespace vantrel::cli {
-namespace {
-
-// The whole input file; nothing for a file that cannot be read or is not a
-// regular file (a FIFO is never opened, so nothing blocks).
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    RegularFileReader file(path);
-    if (file.error() != 0) return std::nullopt;
-    std::vector<uint8_t> bytes;
-    constexpr size_t kChunk = 1 << 16;
-    for (size_t before = 0;; before = bytes.size()) {
-        if (!file.Read(kChunk, bytes)) return std::nullopt;
-        if (bytes.size() - before < kChunk) break;
-    }
-    return std::string(bytes.begin(), bytes.end());
-}
-
-}  // namespace
 
 int BatchCommand(const Args& args, Streams s) {
     auto options = ParseDesignOptions(args, {}, {"-o", "--output"}, s.err);
@@ -48,26 +29,35 @@ int BatchCommand(const Args& args, Streams s) {
         return kExitUsage;
     }
     const std::string& path = *options->file;
-    const std::optional<std::string> text = ReadWholeFile(path);
-    if (!text) {
+    // A FIFO is never opened, so nothing blocks.
+    RegularFileReader file(path);
+    if (file.error() != 0) {
         s.err << "vantrel-cli: unable to read \"" << path << "\"\n";
         return kExitFileError;
     }
-    std::string out;
-    const int status = BatchOfText(*text, path, out, s.err);
-    if (status == kExitFileError) return status;
-    if (output) {
-        // Whole or not at all, never over a device, FIFO or folder, keeping
-        // the owner and mode of a file it replaces.
-        const int error = ReplaceFileContent(
-            *output, std::span(reinterpret_cast<const uint8_t*>(out.data()), out.size()));
-        if (error != 0) {
-            s.err << "vantrel-cli: unable to write \"" << *output << "\" (Error: " << error
-                  << "): " << FailureReason(error) << "\n";
-            return kExitFileError;
-        }
-    } else {
-        s.out << out;
+    CsvReader designs([&file](char* buffer, size_t size) { return file.ReadSome(buffer, size); });
+    if (!output) {
+        return BatchOfCsv(
+            designs, path,
+            [&s](std::string_view lines) { return static_cast<bool>(s.out << lines); }, s.err);
+    }
+    // Row by row into a temporary file that replaces OUT.csv only once whole:
+    // never over a device, FIFO or folder, keeping the owner and mode of a
+    // file it replaces.
+    FileReplacement results(*output);
+    int status = kExitFileError;
+    if (results.error() == 0) {
+        status = BatchOfCsv(
+            designs, path, [&results](std::string_view lines) { return results.Write(lines); },
+            s.err);
+    }
+    const bool written = results.error() == 0;
+    if (status == kExitFileError && written) return status;  // the input was refused
+    const int error = written ? results.Commit() : results.error();
+    if (error != 0) {
+        s.err << "vantrel-cli: unable to write \"" << *output << "\" (Error: " << error
+              << "): " << FailureReason(error) << "\n";
+        return kExitFileError;
     }
     return status;
 }
