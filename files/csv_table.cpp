@@ -85,28 +85,29 @@ bool CsvReader::ReadField(std::string& field, bool& quoted) {
     quoted = Peek() == '"';
     if (!quoted) {
         for (;;) {
+            if (pos_ == end_ && !Fill()) break;
             // The run of plain bytes in the buffer, at once.
-            if (pos_ == end_ && !Fill()) return !error_;
             const char* from = buffer_.data() + pos_;
             const char* stop = from;
             const char* last = buffer_.data() + end_;
             while (stop != last && *stop != ',' && *stop != '\n' && *stop != '\r' && *stop != '"')
                 ++stop;
             const size_t run = static_cast<size_t>(stop - from);
-            if (recordBytes_ + run > kMaxCsvRecordBytes)
-                return Fail(line_, "a row longer than 1 MiB");
             field.append(from, run);
             pos_ += run;
             recordBytes_ += run;
+            if (recordBytes_ > kMaxCsvRecordBytes) break;
             if (stop == last) continue;
             if (*stop == '"') return Fail(line_, "a quote inside a field that is not quoted");
-            return true;
+            break;
         }
+        if (recordBytes_ > kMaxCsvRecordBytes) return Fail(recordLine_, "a row longer than 1 MiB");
+        return !error_;
     }
     const uint64_t opened = line_;
     Take();
     for (int ch; (ch = Peek()) != kEnd;) {
-        if (recordBytes_ >= kMaxCsvRecordBytes) return Fail(opened, "a row longer than 1 MiB");
+        if (recordBytes_ >= kMaxCsvRecordBytes) return Fail(recordLine_, "a row longer than 1 MiB");
         Take();
         if (ch == '"') {
             if (Peek() != '"') return true;
@@ -128,7 +129,7 @@ bool CsvReader::Next(CsvRecord& record) {
             pos_ += 3;
     }
     while (!error_ && Peek() != kEnd) {
-        record.line = line_;
+        record.line = recordLine_ = line_;
         recordBytes_ = 0;
         bool lastQuoted = false;
         if (!ReadRecord(record.fields, lastQuoted)) return false;

@@ -18,9 +18,9 @@ struct CsvRecord {
     std::vector<std::string> fields;
 };
 
-// The longest record read, in bytes of the file (quotes, commas and its line
-// end included): a longer one is refused on its line, so what a file can make
-// the reader hold is bounded by this, not by the file.
+// The longest record read, in bytes of the file (quotes and commas included,
+// its line end not): a longer one is refused on its line, so what a file can
+// make the reader hold is bounded by this, not by the file.
 constexpr size_t kMaxCsvRecordBytes = size_t{1} << 20;
 
 // Fills buffer with up to size bytes: the count, 0 at the end, -1 on an error.
@@ -58,6 +58,7 @@ class CsvReader {
     bool atEnd_ = false;
     bool started_ = false;
     uint64_t line_;
+    uint64_t recordLine_ = 0;
     size_t recordBytes_ = 0;
     std::optional<std::string> error_;
 };
