@@ -164,8 +164,10 @@ FileReplacement::FileReplacement(const std::string& path) {
         temporary_ = folder + "/" + TemporaryName();
         guard_ = std::make_unique<TemporaryFileGuard>(temporary_);
         fd_ = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd_ < 0) guard_.reset();
-        if (fd_ < 0 && errno != EEXIST) break;
+        if (fd_ >= 0) break;
+        const bool taken = errno == EEXIST;
+        guard_.reset();
+        if (!taken) break;
     }
     if (fd_ < 0) error_ = kSaveCannotCreate;
     buffer_.reserve(kBufferBytes);
