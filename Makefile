@@ -6,7 +6,7 @@
 # web-deps (its toolchain: with it installed, make test tests the module too),
 # web-test-deps (the toolchain and a browser: make test tests the page too),
 # sanitize-test (address + undefined-behaviour build of the core and CLI),
-# fuzz (the project-file decoder, FUZZ_SECONDS), bench, clean.
+# fuzz (the project-file decoder and the CSV reader, FUZZ_SECONDS each), bench, clean.
 
 BUILD_DIR     ?= build
 SANITIZE_DIR  ?= build-sanitize
@@ -82,6 +82,7 @@ bench: build
 	$(BUILD_DIR)/bench/calculate_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(BUILD_DIR)/bench/search_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	$(BUILD_DIR)/bench/batch_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	bash bench/batch_memory.sh 1000000 $(BUILD_DIR)/bin/vantrel-cli
 
 # The browser edition: Debian's Emscripten builds the core into static files,
 # index.html at the top of $(WEB_DIR)/site (any static web host serves it).

@@ -40,6 +40,9 @@ std::string FailureReason(int error) {
             return "the target is a link that never reaches a file";
         case kSaveOwnerNotKept:
             return "the file's owner, group or mode cannot be kept";
+        case kSaveLinkNotFollowed:
+            return "the target is a link in a shared folder (sticky and writable by all, as "
+                   "/tmp) owned by another user: it could lead anywhere, so it is not followed";
         default:
             return error > 1000 && error < 1300 ? "not a Vantrel project file, or damaged" : "";
     }

@@ -43,15 +43,16 @@ enum ProjectFileError : int {
     kOpenBagTrailingBytes = 1211,  // bytes between the last entry and the checksum
 
     // Saving.
-    kSaveTextNotUtf8 = 2001,     // an input text is not well-formed UTF-8
-    kSaveTextTooLong = 2002,     // an input text beyond kMaxValueBytes
-    kSaveCannotCreate = 2101,    // the temporary file cannot be created
-    kSaveWriteFailed = 2102,     // writing or flushing the temporary file failed
-    kSaveReplaceFailed = 2103,   // renaming it over the target failed
-    kSaveTargetReadOnly = 2104,  // the file to replace is read-only or not writable
-    kSaveNotRegularFile = 2105,  // the target is a folder, FIFO, device or socket
-    kSaveLinkLoop = 2106,        // the target is a link that never reaches a file
-    kSaveOwnerNotKept = 2107,    // the target's owner or group cannot be kept
+    kSaveTextNotUtf8 = 2001,      // an input text is not well-formed UTF-8
+    kSaveTextTooLong = 2002,      // an input text beyond kMaxValueBytes
+    kSaveCannotCreate = 2101,     // the temporary file cannot be created
+    kSaveWriteFailed = 2102,      // writing or flushing the temporary file failed
+    kSaveReplaceFailed = 2103,    // renaming it over the target failed
+    kSaveTargetReadOnly = 2104,   // the file to replace is read-only or not writable
+    kSaveNotRegularFile = 2105,   // the target is a folder, FIFO, device or socket
+    kSaveLinkLoop = 2106,         // the target is a link that never reaches a file
+    kSaveOwnerNotKept = 2107,     // the target's owner or group cannot be kept
+    kSaveLinkNotFollowed = 2108,  // another user's link in a sticky world-writable folder
 };
 
 // Limits of the format. A reader refuses anything beyond them before it

@@ -1,4 +1,5 @@
-// Whole-file writes and guarded reads on POSIX systems.
+// Whole-file writes, written at once or piece by piece, and guarded reads
+// on POSIX systems.
 #include "safe_file.h"
 
 #include <fcntl.h>
@@ -8,10 +9,13 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <mutex>
 #include <random>
 
+#include "descriptor_read.h"
 #include "project_file.h"
+#include "temporary_cleanup.h"
 
 namespace vantrel {
 namespace {
@@ -34,6 +38,18 @@ struct Target {
     struct stat status {};
 };
 
+// The kernel's fs.protected_symlinks rule, applied whatever the setting: in
+// a sticky folder that all may write to, a link is followed only when its
+// owner is the user or the folder's owner, so a link another user planted in
+// /tmp cannot lead a save onto a file of the user's.
+int MayFollow(const std::string& link, const struct stat& linkStatus) {
+    struct stat folder {};
+    if (stat(FolderOf(link).c_str(), &folder) != 0) return kSaveCannotCreate;
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    if (!shared || linkStatus.st_uid == geteuid() || linkStatus.st_uid == folder.st_uid) return 0;
+    return kSaveLinkNotFollowed;
+}
+
 // Follows links one at a time, so a link whose file does not exist yet still
 // names where the file goes.
 Target ResolveTarget(const std::string& given) {
@@ -49,6 +65,7 @@ Target ResolveTarget(const std::string& given) {
             if (!S_ISREG(target.status.st_mode)) target.error = kSaveNotRegularFile;
             return target;
         }
+        if ((target.error = MayFollow(target.path, target.status)) != 0) return target;
         std::string named(static_cast<size_t>(target.status.st_size) + 256, '\0');
         const ssize_t length = readlink(target.path.c_str(), named.data(), named.size());
         if (length < 0 || static_cast<size_t>(length) >= named.size()) {
@@ -85,28 +102,21 @@ std::string TemporaryName() {
     return name + ".tmp";
 }
 
-bool WriteAll(int fd, std::span<const uint8_t> content) {
-    size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t written = write(fd, content.data() + done, content.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        done += static_cast<size_t>(written);
+// The process's umask, read without changing it where the system tells it
+// (changing it, even for a moment, would touch files other threads create).
+mode_t CurrentUmask() {
+    if (FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[256];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status))
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found) return static_cast<mode_t>(mask);
     }
-    return fsync(fd) == 0;
-}
-
-// The new file takes the replaced file's owner, group and mode; a new file
-// keeps what creating it gave (the umask applied).
-int KeepOwnership(int fd, const Target& target) {
-    if (!target.exists) return 0;
-    struct stat created {};
-    if (fstat(fd, &created) != 0) return kSaveWriteFailed;
-    if (created.st_uid != target.status.st_uid || created.st_gid != target.status.st_gid) {
-        if (fchown(fd, target.status.st_uid, target.status.st_gid) != 0) return kSaveOwnerNotKept;
-    }
-    if (fchmod(fd, target.status.st_mode & 07777) != 0) return kSaveOwnerNotKept;
-    return 0;
+    const mode_t mask = umask(022);
+    umask(mask);
+    return mask;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -116,6 +126,10 @@ void SyncFolder(const std::string& folder) {
     close(fd);
 }
 
+constexpr size_t kBufferBytes = size_t{1} << 16;
+
+void (*firstWriteHook)(const char*) = nullptr;
+
 }  // namespace
 
 void IgnoreFileSizeSignal() {
@@ -123,33 +137,110 @@ void IgnoreFileSizeSignal() {
     std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
 }
 
-int ReplaceFileContent(const std::string& path, std::span<const uint8_t> content) {
+void SetFirstWriteHookForTesting(void (*hook)(const char* temporaryPath)) {
+    firstWriteHook = hook;
+}
+
+FileReplacement::FileReplacement(const std::string& path) {
     IgnoreFileSizeSignal();
-    if (path.empty()) return kSaveCannotCreate;
+    if (path.empty()) {
+        error_ = kSaveCannotCreate;
+        return;
+    }
     const Target target = ResolveTarget(path);
-    if (target.error != 0) return target.error;
-    if (target.exists && !IsWritable(target)) return kSaveTargetReadOnly;
-
-    const std::string folder = FolderOf(target.path);
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < kMaxNameAttempts && fd < 0; ++attempt) {
-        temporary = folder + "/" + TemporaryName();
-        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
+    if ((error_ = target.error) != 0) return;
+    if (target.exists && !IsWritable(target)) {
+        error_ = kSaveTargetReadOnly;
+        return;
     }
-    if (fd < 0) return kSaveCannotCreate;
+    target_ = target.path;
+    targetExists_ = target.exists;
+    owner_ = target.status.st_uid;
+    group_ = target.status.st_gid;
+    mode_ = target.exists ? target.status.st_mode & 07777 : 0666 & ~CurrentUmask();
 
-    int error = WriteAll(fd, content) ? KeepOwnership(fd, target) : kSaveWriteFailed;
-    if (close(fd) != 0 && error == 0) error = kSaveWriteFailed;
-    if (error == 0 && rename(temporary.c_str(), target.path.c_str()) != 0)
-        error = kSaveReplaceFailed;
-    if (error != 0) {
-        unlink(temporary.c_str());
-        return error;
+    // Private while it is written: the mode is widened only once it is whole.
+    const std::string folder = FolderOf(target_);
+    for (int attempt = 0; attempt < kMaxNameAttempts && fd_ < 0; ++attempt) {
+        temporary_ = folder + "/" + TemporaryName();
+        guard_ = std::make_unique<TemporaryFileGuard>(temporary_);
+        fd_ = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd_ >= 0) break;
+        const bool taken = errno == EEXIST;
+        guard_.reset();
+        if (!taken) break;
     }
-    SyncFolder(folder);
-    return 0;
+    if (fd_ < 0) error_ = kSaveCannotCreate;
+    buffer_.reserve(kBufferBytes);
+}
+
+FileReplacement::~FileReplacement() {
+    if (fd_ >= 0) Discard();
+}
+
+void FileReplacement::Discard() {
+    close(fd_);
+    fd_ = -1;
+    unlink(temporary_.c_str());
+    guard_.reset();
+}
+
+bool FileReplacement::Flush() {
+    size_t done = 0;
+    while (done < buffer_.size()) {
+        const ssize_t written = write(fd_, buffer_.data() + done, buffer_.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            error_ = kSaveWriteFailed;
+            return false;
+        }
+        done += static_cast<size_t>(written);
+        if (!wroteOnce_ && firstWriteHook) firstWriteHook(temporary_.c_str());
+        wroteOnce_ = true;
+    }
+    buffer_.clear();
+    return true;
+}
+
+bool FileReplacement::Write(std::string_view piece) {
+    if (error_ != 0) return false;
+    buffer_.append(piece);
+    return buffer_.size() < kBufferBytes || Flush();
+}
+
+int FileReplacement::Commit() {
+    if (error_ != 0 || !Flush()) {
+        if (fd_ >= 0) Discard();
+        return error_;
+    }
+    if (fsync(fd_) != 0) error_ = kSaveWriteFailed;
+    // A replaced file's owner and group first (a change of owner clears the
+    // set-user-ID bits), then the mode that opens the file to others.
+    struct stat created {};
+    if (error_ == 0 && targetExists_) {
+        if (fstat(fd_, &created) != 0) {
+            error_ = kSaveWriteFailed;
+        } else if ((created.st_uid != owner_ || created.st_gid != group_) &&
+                   fchown(fd_, owner_, group_) != 0) {
+            error_ = kSaveOwnerNotKept;
+        }
+    }
+    // A new file on a file system without modes stays private rather than failing.
+    if (error_ == 0 && fchmod(fd_, mode_) != 0 && targetExists_) error_ = kSaveOwnerNotKept;
+    if (close(fd_) != 0 && error_ == 0) error_ = kSaveWriteFailed;
+    fd_ = -1;
+    if (error_ == 0 && rename(temporary_.c_str(), target_.c_str()) != 0)
+        error_ = kSaveReplaceFailed;
+    if (error_ != 0) unlink(temporary_.c_str());
+    guard_.reset();
+    if (error_ == 0) SyncFolder(FolderOf(target_));
+    return error_;
+}
+
+int ReplaceFileContent(const std::string& path, std::span<const uint8_t> content) {
+    FileReplacement file(path);
+    file.Write(std::string_view(reinterpret_cast<const char*>(content.data()), content.size()));
+    return file.Commit();
 }
 
 RegularFileReader::RegularFileReader(const std::string& path) {
@@ -178,22 +269,11 @@ RegularFileReader::~RegularFileReader() {
 }
 
 bool RegularFileReader::Read(size_t count, std::vector<uint8_t>& out) {
-    if (error_ != 0) return false;
-    const size_t start = out.size();
-    out.resize(start + count);
-    size_t done = 0;
-    while (done < count) {
-        const ssize_t got = read(fd_, out.data() + start + done, count - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            out.resize(start + done);
-            return false;
-        }
-        if (got == 0) break;
-        done += static_cast<size_t>(got);
-    }
-    out.resize(start + done);
-    return true;
+    return error_ == 0 && AppendFromDescriptor(fd_, count, out);
+}
+
+ptrdiff_t RegularFileReader::ReadSome(char* buffer, size_t size) {
+    return error_ != 0 ? -1 : ReadFromDescriptor(fd_, buffer, size);
 }
 
 }  // namespace vantrel

@@ -3,25 +3,78 @@
 // device, a FIFO, a link, another user's file, a full disk. Paths are byte
 // strings, used exactly as given (a name need not be UTF-8).
 
+#include <sys/types.h>
+
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
 
-// Replaces the file at path with content, whole or not at all:
+class TemporaryFileGuard;
+
+// Replaces the file at path with content written piece by piece, whole or
+// not at all:
 // - a target that exists and is not a regular file (device, FIFO, socket,
 //   folder) is refused before anything is written (kSaveNotRegularFile);
 // - a link is followed to the file it names, also when that file does not
-//   exist yet; a link loop is refused (kSaveLinkLoop);
+//   exist yet; a link loop is refused (kSaveLinkLoop); in a sticky folder
+//   writable by all (/tmp), a link is followed only when its owner is the
+//   user or the folder's owner, as the kernel's fs.protected_symlinks does
+//   (kSaveLinkNotFollowed);
 // - a target without write permission is refused (kSaveTargetReadOnly);
-// - the content goes to a temporary file of a unique name in the target's
-//   folder, created exclusively, synced, given the target's owner, group and
-//   mode (kSaveOwnerNotKept where they cannot be kept) and renamed over it;
-// - any failure removes the temporary file and leaves the target as it was.
-// Returns 0 or one of the kSave... numbers of ProjectFileError.
+// - the content goes to a temporary file of a unique name (".vantrel-",
+//   12 random letters, ".tmp") in the target's folder, created exclusively
+//   and readable by its owner only while it is written; Commit syncs it,
+//   gives it the target's owner, group and mode (kSaveOwnerNotKept where they
+//   cannot be kept) or, for a new file, 0666 less the umask, and renames it
+//   over the target;
+// - any failure, a replacement never committed, and SIGTERM, SIGHUP or
+//   SIGINT during the write remove the temporary file and leave the target
+//   as it was.
+class FileReplacement {
+  public:
+    explicit FileReplacement(const std::string& path);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // 0 or the first kSave... number of ProjectFileError met so far.
+    int error() const { return error_; }
+    // Appends a piece; false once anything has failed.
+    bool Write(std::string_view piece);
+    // Makes the content the target's; 0 or a kSave... number.
+    int Commit();
+
+  private:
+    bool Flush();
+    void Discard();
+
+    int error_ = 0;
+    int fd_ = -1;
+    bool wroteOnce_ = false;
+    std::string target_;
+    std::string temporary_;
+    bool targetExists_ = false;
+    uid_t owner_ = 0;
+    gid_t group_ = 0;
+    mode_t mode_ = 0;
+    std::string buffer_;
+    std::unique_ptr<TemporaryFileGuard> guard_;
+};
+
+// The whole content at once, as FileReplacement writes it. Returns 0 or one
+// of the kSave... numbers of ProjectFileError.
 int ReplaceFileContent(const std::string& path, std::span<const uint8_t> content);
+
+// For tests only: called with the temporary file's path once a replacement
+// has written its first bytes, before it syncs, widens its mode and renames
+// it; a test holds the write there.
+void SetFirstWriteHookForTesting(void (*hook)(const char* temporaryPath));
 
 // A file opened for reading that is known to be a regular file. The open
 // never blocks (a FIFO without a writer) and anything that is not a regular
@@ -38,6 +91,8 @@ class RegularFileReader {
     // Appends up to count bytes to out (fewer at the end of the file);
     // false on an I/O error.
     bool Read(size_t count, std::vector<uint8_t>& out);
+    // Up to size bytes into buffer: the count, 0 at the end, -1 on an error.
+    ptrdiff_t ReadSome(char* buffer, size_t size);
 
   private:
     int fd_ = -1;
@@ -45,7 +100,7 @@ class RegularFileReader {
 };
 
 // A file-size limit makes writing fail with an error instead of ending the
-// process with SIGXFSZ. Called by ReplaceFileContent before it writes.
+// process with SIGXFSZ. Called by FileReplacement before it writes.
 void IgnoreFileSizeSignal();
 
 }  // namespace vantrel

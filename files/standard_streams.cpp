@@ -42,22 +42,4 @@ bool IsSameFile(const std::string& input, const std::string& output) {
     return in && out && *in == *out;
 }
 
-bool DescriptorReader::Read(size_t count, std::vector<uint8_t>& out) {
-    const size_t start = out.size();
-    out.resize(start + count);
-    size_t done = 0;
-    while (done < count) {
-        const ssize_t got = read(fd_, out.data() + start + done, count - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            out.resize(start + done);
-            return false;
-        }
-        if (got == 0) break;
-        done += static_cast<size_t>(got);
-    }
-    out.resize(start + done);
-    return true;
-}
-
 }  // namespace vantrel

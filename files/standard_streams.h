@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "descriptor_read.h"
+
 namespace vantrel {
 
 inline constexpr const char* kStandardStreamName = "-";
@@ -27,7 +29,11 @@ bool IsSameFile(const std::string& input, const std::string& output);
 class DescriptorReader {
   public:
     explicit DescriptorReader(int fd) : fd_(fd) {}
-    bool Read(size_t count, std::vector<uint8_t>& out);
+    bool Read(size_t count, std::vector<uint8_t>& out) {
+        return AppendFromDescriptor(fd_, count, out);
+    }
+    // Up to size bytes into buffer: the count, 0 at the end, -1 on an error.
+    ptrdiff_t ReadSome(char* buffer, size_t size) { return ReadFromDescriptor(fd_, buffer, size); }
 
   private:
     int fd_;

@@ -9,7 +9,7 @@
 namespace vantrel {
 
 std::optional<std::string> ReadRowInputs(const std::vector<const InputField*>& columns,
-                                         const std::vector<std::string>& cells, int line,
+                                         const std::vector<std::string>& cells, uint64_t line,
                                          DesignInputs& inputs) {
     inputs = NewDesignInputs();
     std::vector<std::pair<std::string, std::string>> given;

@@ -3,6 +3,7 @@
 // of --set before anything is calculated, and an input cell echoed into the
 // results so that a spreadsheet shows it as the text it was.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,7 @@ namespace vantrel {
 // refused like any text that is not an entry. Returns the refusal as
 // "line N, column NAME: " followed by the rule's message, or nothing.
 std::optional<std::string> ReadRowInputs(const std::vector<const InputField*>& columns,
-                                         const std::vector<std::string>& cells, int line,
+                                         const std::vector<std::string>& cells, uint64_t line,
                                          DesignInputs& inputs);
 
 // An input cell as the results CSV echoes it (before CSV quoting): NULs and

@@ -1,5 +1,7 @@
 #include "batch_output.h"
 
+#include <cstdint>
+#include <new>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -63,7 +65,7 @@ enum class RowOutcome { Pass, Fails, Error };
 
 // A row whose cell the input's field would refuse: both verdicts are errors
 // and the refusal stands in the Errors column.
-RowOutcome ReportRefusedRow(const DesignInputs& inputs, int line, const std::string& refusal,
+RowOutcome ReportRefusedRow(const DesignInputs& inputs, uint64_t line, const std::string& refusal,
                             std::string& out) {
     out += std::to_string(line) + ',' + CsvField(EchoedCell(inputs.Beam)) + ',' +
            CsvField(EchoedCell(inputs.Column)) + ",error,,error,,,,,,,," + CsvField(refusal) + '\n';
@@ -71,7 +73,7 @@ RowOutcome ReportRefusedRow(const DesignInputs& inputs, int line, const std::str
 }
 
 // Calculates one row and writes its line.
-RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
+RowOutcome ReportRow(const DesignInputs& inputs, uint64_t line, std::string& out) {
     DesignState state;
     CollectingErrorSink errors;
     CalculateAndPresent(state, inputs, errors);
@@ -113,51 +115,86 @@ RowOutcome ReportRow(const DesignInputs& inputs, int line, std::string& out) {
 
 }  // namespace
 
-int BatchOfText(const std::string& text, const std::string& path, std::string& out,
-                std::ostream& err) {
-    const CsvTable table = ReadCsv(text);
-    if (table.error || table.records.empty()) {
-        err << "vantrel-cli: \"" << MessageText(path)
-            << "\" is not a CSV file of designs: " << table.error.value_or("no header line")
-            << '\n';
-        return kExitFileError;
-    }
-    std::string why;
-    const auto columns = ColumnInputs(table.records.front(), why);
-    if (!columns) {
-        err << "vantrel-cli: \"" << MessageText(path) << "\" line " << table.records.front().line
-            << ": " << why << '\n';
-        return kExitFileError;
-    }
-    for (const CsvRecord& record : table.records) {
-        if (record.fields.size() != columns->size()) {
+int BatchOfCsv(CsvReader& designs, const std::string& path, const BatchLineSink& write,
+               std::ostream& err) {
+    uint64_t row = 0;  // the line of the row being calculated, 0 while reading
+    try {
+        CsvRecord header;
+        if (!designs.Next(header)) {
             err << "vantrel-cli: \"" << MessageText(path)
-                << "\" is not a CSV file of designs: line " << record.line << ": "
-                << record.fields.size() << " fields, the header has " << columns->size() << '\n';
+                << "\" is not a CSV file of designs: " << designs.error().value_or("no header line")
+                << '\n';
             return kExitFileError;
         }
-    }
+        std::string why;
+        const auto columns = ColumnInputs(header, why);
+        if (!columns) {
+            err << "vantrel-cli: \"" << MessageText(path) << "\" line " << header.line << ": "
+                << why << '\n';
+            return kExitFileError;
+        }
+        if (!write(kHeader)) return kExitFileError;
 
-    out = kHeader;
-    if (table.records.size() == 1) {
-        err << "vantrel-cli: no designs: \"" << MessageText(path) << "\" has a header line only\n";
-        return kExitPass;
-    }
-    bool anyFails = false;
-    bool anyError = false;
-    for (size_t r = 1; r < table.records.size(); ++r) {
-        const CsvRecord& record = table.records[r];
-        DesignInputs inputs;
-        // The cells follow the rules of --set: what the window's fields would hold.
-        const std::optional<std::string> refusal =
-            ReadRowInputs(*columns, record.fields, record.line, inputs);
-        const RowOutcome outcome = refusal ? ReportRefusedRow(inputs, record.line, *refusal, out)
+        bool anyRow = false;
+        bool anyFails = false;
+        bool anyError = false;
+        std::string out;
+        CsvRecord record;
+        while (designs.Next(record)) {
+            row = record.line;
+            anyRow = true;
+            if (record.fields.size() != columns->size()) {
+                err << "vantrel-cli: \"" << MessageText(path)
+                    << "\" is not a CSV file of designs: line " << record.line << ": "
+                    << record.fields.size() << " fields, the header has " << columns->size()
+                    << '\n';
+                return kExitFileError;
+            }
+            DesignInputs inputs;
+            // The cells follow the rules of --set: what the window's fields would hold.
+            const std::optional<std::string> refusal =
+                ReadRowInputs(*columns, record.fields, record.line, inputs);
+            out.clear();
+            const RowOutcome outcome = refusal
+                                           ? ReportRefusedRow(inputs, record.line, *refusal, out)
                                            : ReportRow(inputs, record.line, out);
-        anyFails = anyFails || outcome == RowOutcome::Fails;
-        anyError = anyError || outcome == RowOutcome::Error;
+            if (!write(out)) return kExitFileError;
+            anyFails = anyFails || outcome == RowOutcome::Fails;
+            anyError = anyError || outcome == RowOutcome::Error;
+            row = 0;
+        }
+        if (designs.error()) {
+            err << "vantrel-cli: \"" << MessageText(path)
+                << "\" is not a CSV file of designs: " << *designs.error() << '\n';
+            return kExitFileError;
+        }
+        if (!anyRow) {
+            err << "vantrel-cli: no designs: \"" << MessageText(path)
+                << "\" has a header line only\n";
+            return kExitPass;
+        }
+        if (anyError) return kExitCalculationError;
+        return anyFails ? kExitCheckFails : kExitPass;
+    } catch (const std::bad_alloc&) {
+        err << "vantrel-cli: \"" << MessageText(path) << "\" line " << (row ? row : designs.line())
+            << ": out of memory; the results stop before this line\n";
+        return kExitFileError;
     }
-    if (anyError) return kExitCalculationError;
-    return anyFails ? kExitCheckFails : kExitPass;
+}
+
+int BatchOfText(const std::string& text, const std::string& path, std::string& out,
+                std::ostream& err) {
+    CsvReader designs(TextSource(text));
+    out.clear();
+    const int status = BatchOfCsv(
+        designs, path,
+        [&out](std::string_view lines) {
+            out += lines;
+            return true;
+        },
+        err);
+    if (status == kExitFileError) out.clear();
+    return status;
 }
 
 }  // namespace vantrel

@@ -5,17 +5,18 @@
 // is calculated as calc does and reported on one line of the output
 // (standard output, or OUT.csv), in the input's order; a row whose inputs
 // are refused or give an error is reported as such and the others go on.
+// Rows are read and written one at a time, so memory does not grow with the
+// file.
 
 #include <unistd.h>
 
-#include <cstdint>
 #include <optional>
 #include <ostream>
-#include <span>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "commands.h"
+#include "files/csv_table.h"
 #include "files/project_file.h"
 #include "files/safe_file.h"
 #include "files/standard_streams.h"
@@ -23,34 +24,6 @@
 #include "present/batch_output.h"
 
 namespace vantrel::cli {
-namespace {
-
-// Everything reader gives until its end; nothing after a read error.
-template <class Reader>
-std::optional<std::string> ReadToEnd(Reader& reader) {
-    std::vector<uint8_t> bytes;
-    constexpr size_t kChunk = 1 << 16;
-    for (size_t before = 0;; before = bytes.size()) {
-        if (!reader.Read(kChunk, bytes)) return std::nullopt;
-        if (bytes.size() - before < kChunk) break;
-    }
-    return std::string(bytes.begin(), bytes.end());
-}
-
-// The whole input: standard input for "-"; else nothing for a file that
-// cannot be read or is not a regular file (a FIFO is never opened, so
-// nothing blocks).
-std::optional<std::string> ReadInput(const std::string& path) {
-    if (path == kStandardStreamName) {
-        DescriptorReader in(STDIN_FILENO);
-        return ReadToEnd(in);
-    }
-    RegularFileReader file(path);
-    if (file.error() != 0) return std::nullopt;
-    return ReadToEnd(file);
-}
-
-}  // namespace
 
 int BatchCommand(const ParsedCommand& command, Streams s) {
     const std::string* output = command.Value("--output");
@@ -66,22 +39,37 @@ int BatchCommand(const ParsedCommand& command, Streams s) {
               << "\": write the results to another file\n";
         return kExitUsage;
     }
-    const std::optional<std::string> text = ReadInput(path);
-    if (!text) {
-        s.err << "vantrel-cli: unable to read \"" << MessageText(path) << "\"\n";
-        return kExitFileError;
+    // A FIFO is never opened, so nothing blocks; "-" reads standard input.
+    DescriptorReader standardInput(STDIN_FILENO);
+    std::optional<RegularFileReader> file;
+    if (path != kStandardStreamName) {
+        file.emplace(path);
+        if (file->error() != 0) {
+            s.err << "vantrel-cli: unable to read \"" << MessageText(path) << "\"\n";
+            return kExitFileError;
+        }
     }
-    std::string out;
-    const int status = BatchOfText(*text, path, out, s.err);
-    if (status == kExitFileError) return status;
+    CsvReader designs([&](char* buffer, size_t size) {
+        return file ? file->ReadSome(buffer, size) : standardInput.ReadSome(buffer, size);
+    });
     if (!output || NamesStandardOutput(*output)) {
-        s.out << out;
-        return status;
+        return BatchOfCsv(
+            designs, path,
+            [&s](std::string_view lines) { return static_cast<bool>(s.out << lines); }, s.err);
     }
-    // Whole or not at all, never over a device, FIFO or folder, keeping the
-    // owner and mode of a file it replaces.
-    const int error = ReplaceFileContent(
-        *output, std::span(reinterpret_cast<const uint8_t*>(out.data()), out.size()));
+    // Row by row into a temporary file that replaces OUT.csv only once whole:
+    // never over a device, FIFO or folder, keeping the owner and mode of a
+    // file it replaces.
+    FileReplacement results(*output);
+    int status = kExitFileError;
+    if (results.error() == 0) {
+        status = BatchOfCsv(
+            designs, path, [&results](std::string_view lines) { return results.Write(lines); },
+            s.err);
+    }
+    const bool written = results.error() == 0;
+    if (status == kExitFileError && written) return status;  // the input was refused
+    const int error = written ? results.Commit() : results.error();
     if (error != 0) {
         s.err << "vantrel-cli: unable to write \"" << MessageText(*output) << "\" (Error: " << error
               << "): " << FailureReason(error) << "\n";

@@ -183,6 +183,12 @@ INSTANTIATE_TEST_SUITE_P(
                     kExitFileError,
                     "line 4: 1 fields, the header has 2",
                     "Beam,Length\n\"a\nb\",1\nW 21x44\n"},
+        // Refused after the rows before it were calculated: no OUT.csv.
+        FailureCase{"field_count_with_output",
+                    {"batch", "IN", "-o", "DIR/out.csv"},
+                    kExitFileError,
+                    "line 3: 1 fields, the header has 2",
+                    "Beam,Length\nW 21x44,30\nW 21x44\n"},
         FailureCase{"unknown_column",
                     {"batch", "IN"},
                     kExitFileError,

@@ -8,10 +8,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "model/design_inputs.h"
+#include "tests/support/fixture_file.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -171,5 +175,60 @@ INSTANTIATE_TEST_SUITE_P(
         StreamCase{
             "report_pipe", {"report", kWorked, "-o", "-"}, "", Sink::ClosedPipe, -SIGPIPE, "", ""}),
     [](const auto& p) { return std::string(p.param.label); });
+
+struct MemoryCase {
+    const char* label;
+    int limitKb;  // of address space (ulimit -v)
+    std::string header, row;
+    size_t bytes;  // rows written until the file holds this many
+    int status;    // or exit 4, "out of memory", never a signal
+    friend void PrintTo(const MemoryCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class LimitedMemory : public testing::TestWithParam<MemoryCase> {};
+
+// batch reads and writes row by row, so a file far beyond the limit runs
+// within it; an allocation that fails all the same ends the run with exit 4
+// and a message, never an abort.
+TEST_P(LimitedMemory, BatchEndsWithItsStatusOrACleanError) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#endif
+    const MemoryCase& c = GetParam();
+    vantrel::test::TempFolder folder;
+    {
+        std::ofstream csv(folder.File("in.csv"), std::ios::binary);
+        csv << c.header;
+        std::string block = c.row;
+        while (block.size() < 65536) block += c.row;
+        for (size_t written = 0; written < c.bytes; written += block.size()) csv << block;
+    }
+    const std::string command = "ulimit -v " + std::to_string(c.limitKb) + " && exec " +
+                                VANTREL_CLI + " batch '" + folder.File("in.csv") +
+                                "' >/dev/null 2>'" + folder.File("err.txt") + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    const int exit = WEXITSTATUS(status);
+    EXPECT_TRUE(exit == c.status || exit == 4) << exit;
+    const std::string err = vantrel::test::FileText(folder.File("err.txt"));
+    EXPECT_EQ(exit == 4, err.find("out of memory") != std::string::npos) << err;
+}
+
+std::string AllInputNames() {
+    std::string names;
+    for (const vantrel::InputField& field : vantrel::kInputFields)
+        names += (names.empty() ? "" : ",") + std::string(field.name);
+    return names + "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Batch, LimitedMemory,
+                         testing::Values(
+                             // Its rows are refused (no Beam, no Column): exit 3.
+                             MemoryCase{"hundred_mb_of_empty_rows", 600000, AllInputNames(),
+                                        std::string(29, ',') + "\n", 100'000'000, 3},
+                             // The widest row within the row limit cannot be held in 20 MB.
+                             MemoryCase{"wide_row_in_20_mb", 20000, "Beam\n",
+                                        std::string(1'000'000, ',') + "\n", 1, 4}),
+                         [](const auto& p) { return std::string(p.param.label); });
 
 }  // namespace

@@ -9,10 +9,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
 #include "files/project_file.h"
+#include "files/safe_file.h"
 #include "support/temp_folder.h"
 
 // The save's fsync, taking the C library's place in this program: it fails
@@ -93,6 +96,100 @@ TEST_F(SaveTest, LinksAndUnusualNamesLeadToTheFileTheyName) {
     ASSERT_EQ(stat(folder_.File("new.vtl").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0666u & ~mask);
 }
+
+// The kernel's fs.protected_symlinks rule, whatever the machine's setting:
+// in a sticky folder open to all, only the saver's and the folder owner's
+// links are followed. Each case saves through a link to a new file.
+TEST_F(SaveTest, LinksInStickyFoldersAreFollowedOnlyForTheirOwnerOrTheFolders) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to give a link to another user";
+    struct {
+        mode_t folderMode;
+        uid_t folderOwner, linkOwner;
+        int error;
+    } const cases[] = {{01777, 0, kNobody, kSaveLinkNotFollowed},
+                       {01777, kNobody, kNobody, 0},
+                       {01777, kNobody, 0, 0},
+                       {0777, 0, kNobody, 0},
+                       {01775, 0, kNobody, 0}};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const std::string shared = folder_.File("shared" + std::to_string(i)), link = shared + "/l";
+        ASSERT_EQ(mkdir(shared.c_str(), 0700), 0);
+        ASSERT_EQ(symlink("new.vtl", link.c_str()), 0);
+        ASSERT_EQ(lchown(link.c_str(), cases[i].linkOwner, 0), 0);
+        ASSERT_EQ(chown(shared.c_str(), cases[i].folderOwner, 0), 0);
+        ASSERT_EQ(chmod(shared.c_str(), cases[i].folderMode), 0);
+        EXPECT_EQ(WriteProjectFile(link, Design("x")), cases[i].error) << i;
+        EXPECT_EQ(fs::exists(shared + "/new.vtl"), cases[i].error == 0) << i;
+        EXPECT_EQ(Entries(shared).size(), cases[i].error == 0 ? 2u : 1u) << i;
+    }
+}
+
+// A write held after its first bytes: it reports the temporary file's path
+// up the first pipe and waits for a byte on the second.
+int heldUp = -1, heldDown = -1;
+void HoldWrite(const char* temporary) {
+    if (write(heldUp, temporary, strlen(temporary) + 1) < 0) _exit(101);
+    char go = 0;
+    if (read(heldDown, &go, 1) != 1) _exit(102);
+}
+
+struct HeldCase {
+    const char* label;
+    int signal;  // sent while the write is held; 0: the write goes on
+    bool targetExists;
+    friend void PrintTo(const HeldCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class HeldSave : public SaveTest, public testing::WithParamInterface<HeldCase> {};
+
+// While it is written the new content is readable by its owner only; a
+// signal that ends the save removes it and leaves the folder as it was; a
+// save that goes on gives the file the replaced file's mode, or a new file's.
+TEST_P(HeldSave, IsPrivateUntilWholeAndLeavesNothingWhenSignalled) {
+    const HeldCase& c = GetParam();
+    ASSERT_EQ(chmod(file_.c_str(), 0640), 0);  // kept, and not the temporary file's 0600
+    const std::string target = c.targetExists ? file_ : folder_.File("new.vtl");
+    const auto before = test::Snapshot(folder_.path());
+    int up[2], down[2];
+    ASSERT_EQ(pipe(up) | pipe(down), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        heldUp = up[1], heldDown = down[0];
+        SetFirstWriteHookForTesting(HoldWrite);
+        _exit(WriteProjectFile(target, Design("after")) % 256);
+    }
+    close(up[1]);
+    close(down[0]);
+    char temporary[PATH_MAX] = {};  // written at once: shorter than a pipe's atomic write
+    EXPECT_GT(read(up[0], temporary, sizeof temporary - 1), 0);
+    struct stat held {};
+    EXPECT_EQ(stat(temporary, &held), 0) << temporary;
+    EXPECT_EQ(held.st_mode & 07777, 0600u);
+    if (c.signal != 0) kill(child, c.signal);
+    EXPECT_EQ(write(down[1], "g", 1), 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    close(up[0]), close(down[1]);
+    if (c.signal != 0) {
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << status;
+        EXPECT_EQ(test::Snapshot(folder_.path()), before);
+        return;
+    }
+    // A new file's mode: LinksAndUnusualNamesLeadToTheFileTheyName.
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    struct stat saved {};
+    EXPECT_TRUE(stat(target.c_str(), &saved) == 0 &&
+                (!c.targetExists || (saved.st_mode & 07777) == 0640));
+    EXPECT_EQ(ReadProjectFile(target).inputs.Description, "after");
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, HeldSave,
+                         testing::Values(HeldCase{"sigterm_over_a_file", SIGTERM, true},
+                                         HeldCase{"sighup_new_file", SIGHUP, false},
+                                         HeldCase{"sigint_over_a_file", SIGINT, true},
+                                         HeldCase{"completed_over_a_file", 0, true},
+                                         HeldCase{"completed_new_file", 0, false}),
+                         [](const auto& p) { return std::string(p.param.label); });
 
 // Makes what the steps name in the folder: "dir:NAME", "fifo:NAME",
 // "dev:NAME" (the null device's numbers: root only, not in every container),
