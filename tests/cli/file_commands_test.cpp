@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "cli_runner.h"
 #include "files/project_file.h"
@@ -91,7 +92,7 @@ struct FailureCase {
     const char* label;
     // OUT: the folder's out.vtl; DIR/NAME: a name in the folder; FIFO: a FIFO
     // made there; IN: a CSV file holding csv.
-    std::vector<std::string> args;
+    const char* command;  // its words, as above
     int status;
     const char* message;  // in the error output
     std::string csv = "";
@@ -107,7 +108,8 @@ TEST_P(FileCommandFailure, IsReportedAndLeavesTheFolderAsItWas) {
     std::ofstream(folder.File("in.csv"), std::ios::binary) << c.csv;
     const auto before = test::Snapshot(folder.path());
     std::vector<std::string> args;
-    for (const std::string& arg : c.args)
+    std::istringstream words(c.command);
+    for (std::string arg; words >> arg;)
         args.push_back(arg == "OUT"                   ? folder.File("out.vtl")
                        : arg == "FIFO" || arg == "IN" ? folder.File(arg == "IN" ? "in.csv" : "fifo")
                        : arg.starts_with("DIR/")      ? folder.File(arg.substr(4))
@@ -123,103 +125,51 @@ TEST_P(FileCommandFailure, IsReportedAndLeavesTheFolderAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FileCommandFailure,
-    testing::Values(
-        FailureCase{
-            "save_unknown_name", {"save", "OUT", "--set", "Bream=1"}, kExitUsage, "'Bream'"},
-        FailureCase{"save_two_inputs", {"save", "OUT", "DIR/a", "DIR/b"}, kExitUsage, "argument"},
-        FailureCase{"save_unknown_option", {"save", "OUT", "--json"}, kExitUsage, "'--json'"},
-        FailureCase{"save_missing_input",
-                    {"save", "OUT", "DIR/absent.vtl"},
-                    kExitFileError,
-                    "Unable to open and read \""},
-        FailureCase{"save_missing_folder",
-                    {"save", "DIR/absent/out.vtl"},
-                    kExitFileError,
-                    "Unable to save file to \""},
-        FailureCase{"save_not_utf8",
-                    {"save", "OUT", "--set", "Description=Stra\xDF"},
-                    kExitFileError,
-                    "(Error: 2001)"},
-        FailureCase{"save_to_fifo", {"save", "FIFO"}, kExitFileError, "(Error: 2105)"},
-        FailureCase{"batch_from_fifo", {"batch", "FIFO"}, kExitFileError, "unable to read"},
-        FailureCase{"batch_to_fifo",
-                    {"batch", "IN", "-o", "FIFO"},
-                    kExitFileError,
-                    "(Error: 2105)",
-                    "Beam\nW 21x44\n"},
-        FailureCase{"batch_last_output_wins",
-                    {"batch", "IN", "--output=DIR/absent/out.csv", "-o", "FIFO"},
-                    kExitFileError,
-                    "(Error: 2105)",
-                    "Beam\nW 21x44\n"},
-        FailureCase{"batch_to_missing_folder",
-                    {"batch", "IN", "-o", "DIR/absent/out.csv"},
-                    kExitFileError,
-                    "(Error: 2101)",
-                    "Beam\nW 21x44\n"},
+    testing::ValuesIn(std::vector<FailureCase>{
+        {"save_unknown_name", "save OUT --set Bream=1", kExitUsage, "'Bream'"},
+        {"save_two_inputs", "save OUT DIR/a DIR/b", kExitUsage, "argument"},
+        {"save_unknown_option", "save OUT --json", kExitUsage, "'--json'"},
+        {"save_missing_input", "save OUT DIR/absent.vtl", kExitFileError,
+         "Unable to open and read \""},
+        {"save_missing_folder", "save DIR/absent/out.vtl", kExitFileError,
+         "Unable to save file to \""},
+        {"save_not_utf8", "save OUT --set Description=Stra\xDF", kExitFileError, "(Error: 2001)"},
+        {"save_to_fifo", "save FIFO", kExitFileError, "(Error: 2105)"},
+        {"batch_from_fifo", "batch FIFO", kExitFileError, "unable to read"},
+        {"batch_to_fifo", "batch IN -o FIFO", kExitFileError, "(Error: 2105)", "Beam\nW 21x44\n"},
+        {"batch_last_output_wins", "batch IN --output=DIR/absent/out.csv -o FIFO", kExitFileError,
+         "(Error: 2105)", "Beam\nW 21x44\n"},
+        {"batch_to_missing_folder", "batch IN -o DIR/absent/out.csv", kExitFileError,
+         "(Error: 2101)", "Beam\nW 21x44\n"},
         // A CSV text refused with the line it fails at.
-        FailureCase{"unclosed_quote",
-                    {"batch", "IN"},
-                    kExitFileError,
-                    "line 3: a quoted field is not closed",
-                    "Beam,Length\nW 21x44,30\n\"W 21x44,30\n"},
-        FailureCase{"text_after_quote",
-                    {"batch", "IN"},
-                    kExitFileError,
-                    "line 2: text after a closing",
-                    "Beam\n\"W 21x44\"x\n"},
-        FailureCase{"quote_inside_field",
-                    {"batch", "IN"},
-                    kExitFileError,
-                    "line 2: a quote inside a field",
-                    "Beam\nW 21\"x44\n"},
-        FailureCase{"lone_carriage_return",
-                    {"batch", "IN"},
-                    kExitFileError,
-                    "line 1: a carriage return",
-                    "Beam\rW 21x44\n"},
-        FailureCase{"field_count",
-                    {"batch", "IN"},
-                    kExitFileError,
-                    "line 4: 1 fields, the header has 2",
-                    "Beam,Length\n\"a\nb\",1\nW 21x44\n"},
+        {"unclosed_quote", "batch IN", kExitFileError, "line 3: a quoted field is not closed",
+         "Beam,Length\nW 21x44,30\n\"W 21x44,30\n"},
+        {"text_after_quote", "batch IN", kExitFileError, "line 2: text after a closing",
+         "Beam\n\"W 21x44\"x\n"},
+        {"quote_inside_field", "batch IN", kExitFileError, "line 2: a quote inside a field",
+         "Beam\nW 21\"x44\n"},
+        {"lone_carriage_return", "batch IN", kExitFileError, "line 1: a carriage return",
+         "Beam\rW 21x44\n"},
+        {"field_count", "batch IN", kExitFileError, "line 4: 1 fields, the header has 2",
+         "Beam,Length\n\"a\nb\",1\nW 21x44\n"},
         // Refused after the rows before it were calculated: no OUT.csv.
-        FailureCase{"field_count_with_output",
-                    {"batch", "IN", "-o", "DIR/out.csv"},
-                    kExitFileError,
-                    "line 3: 1 fields, the header has 2",
-                    "Beam,Length\nW 21x44,30\nW 21x44\n"},
-        FailureCase{"unknown_column",
-                    {"batch", "IN"},
-                    kExitFileError,
-                    "line 1: unknown column 'Lenght'",
-                    "Beam,Lenght\nW 21x44,30\n"},
-        FailureCase{"repeated_column",
-                    {"batch", "IN"},
-                    kExitFileError,
-                    "column 'Beam' appears twice",
-                    "Beam,Beam\nW 21x44,W 24x62\n"},
-        FailureCase{"empty_csv", {"batch", "IN"}, kExitFileError, "no header line", ""},
-        FailureCase{"header_only", {"batch", "IN"}, kExitPass, "no designs", "Beam,Column\n"},
-        FailureCase{"header_of_nuls_and_escape",
-                    {"batch", "IN"},
-                    kExitFileError,
-                    "line 1: unknown column '\\x1b[2J\\x00\\x00",
-                    "Beam,\x1b[2J" + std::string(100000, '\0') + "\nW 21x44,1\n"},
-        FailureCase{"unknown_option_escaped",
-                    {"calc", "--\x1b]0;x\a"},
-                    kExitUsage,
-                    "unknown option '--\\x1b]0;x\\x07'"},
-        FailureCase{"output_is_input",
-                    {"batch", "IN", "-o", "IN"},
-                    kExitUsage,
-                    "the output is the input file",
-                    "Beam\nW 21x44\n"},
-        FailureCase{"output_is_input_by_another_path",
-                    {"batch", "IN", "-o", "DIR/./in.csv"},
-                    kExitUsage,
-                    "the output is the input file",
-                    "Beam\nW 21x44\n"}),
+        {"field_count_with_output", "batch IN -o DIR/out.csv", kExitFileError,
+         "line 3: 1 fields, the header has 2", "Beam,Length\nW 21x44,30\nW 21x44\n"},
+        {"unknown_column", "batch IN", kExitFileError, "line 1: unknown column 'Lenght'",
+         "Beam,Lenght\nW 21x44,30\n"},
+        {"repeated_column", "batch IN", kExitFileError, "column 'Beam' appears twice",
+         "Beam,Beam\nW 21x44,W 24x62\n"},
+        {"empty_csv", "batch IN", kExitFileError, "no header line", ""},
+        {"header_only", "batch IN", kExitPass, "no designs", "Beam,Column\n"},
+        {"header_of_nuls_and_escape", "batch IN", kExitFileError,
+         "line 1: unknown column '\\x1b[2J\\x00\\x00",
+         "Beam,\x1b[2J" + std::string(100000, '\0') + "\nW 21x44,1\n"},
+        {"unknown_option_escaped", "calc --\x1b]0;x\a", kExitUsage,
+         "unknown option '--\\x1b]0;x\\x07'"},
+        {"output_is_input", "batch IN -o IN", kExitUsage, "the output is the input file",
+         "Beam\nW 21x44\n"},
+        {"output_is_input_by_another_path", "batch IN -o DIR/./in.csv", kExitUsage,
+         "the output is the input file", "Beam\nW 21x44\n"}}),
     [](const auto& p) { return std::string(p.param.label); });
 
 }  // namespace

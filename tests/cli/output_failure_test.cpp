@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,13 @@ namespace {
 
 enum class Sink { File, FullDevice, ClosedPipe };
 
+constexpr const char* kWorked = "examples/worked-example.vtl";
+constexpr const char* kCsv = "tests/fixtures/calc/batch-crlf-in.csv";
+
 struct StreamCase {
     const char* label;
-    std::vector<std::string> args;  // OUT: the file standard output is
-    const char* input;              // standard input: a file of the source tree, or ""
+    const char* command;  // its words; OUT: the file standard output is, VTL, CSV: examples
+    const char* input;    // standard input: a file of the source tree, or ""
     Sink sink;
     int status;       // the exit status, or -SIGNAL
     const char* out;  // the start of standard output
@@ -63,9 +67,15 @@ Outcome RunProgram(const StreamCase& c, const std::string& outFile) {
         if (*c.input) dup2(open(input.c_str(), O_RDONLY), STDIN_FILENO);
         dup2(out, STDOUT_FILENO);
         dup2(errPipe[1], STDERR_FILENO);
-        std::vector<char*> argv{const_cast<char*>(VANTREL_CLI)};
-        for (const std::string& arg : c.args)
-            argv.push_back(const_cast<char*>(arg == "OUT" ? outFile.c_str() : arg.c_str()));
+        std::vector<std::string> args{VANTREL_CLI};
+        std::istringstream words(c.command);
+        for (std::string word; words >> word;)
+            args.push_back(word == "OUT"   ? outFile
+                           : word == "VTL" ? kWorked
+                           : word == "CSV" ? kCsv
+                                           : word);
+        std::vector<char*> argv;
+        for (std::string& arg : args) argv.push_back(arg.data());
         argv.push_back(nullptr);
         execv(VANTREL_CLI, argv.data());
         _exit(127);
@@ -90,7 +100,7 @@ TEST_P(StandardStreams, AreReadAndWrittenAsTheShellsTools) {
     const StreamCase& c = GetParam();
     if (c.sink == Sink::FullDevice && access("/dev/full", W_OK) != 0)
         GTEST_SKIP() << "no /dev/full on this machine";
-    if (c.args[0] == "report" &&
+    if (std::string_view(c.command).starts_with("report") &&
         !std::filesystem::exists(std::filesystem::path(VANTREL_CLI).parent_path() /
                                  "vantrel-report"))
         GTEST_SKIP() << "a build without the report program";
@@ -107,73 +117,28 @@ TEST_P(StandardStreams, AreReadAndWrittenAsTheShellsTools) {
         << "a temporary file was left beside standard output";
 }
 
-constexpr const char* kWorked = "examples/worked-example.vtl";
-constexpr const char* kCsv = "tests/fixtures/calc/batch-crlf-in.csv";
 constexpr const char* kBatchHeader = "Line,Beam,Column,Fema350,";
 constexpr const char* kFullMessage = "cannot write to standard output";
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, StandardStreams,
-    testing::Values(
-        StreamCase{"calc_stdin", {"calc", "-"}, kWorked, Sink::File, 1, "Calculated values", ""},
-        StreamCase{"search_stdin", {"search", "-", "--csv"}, kWorked, Sink::File, 0, "Beam,", ""},
-        StreamCase{"calc_empty_stdin", {"calc", "-"}, "", Sink::File, 4, "", "(Error: 1101)"},
-        StreamCase{"batch_stdin_to_dash",
-                   {"batch", "-", "-o", "-"},
-                   kCsv,
-                   Sink::File,
-                   3,
-                   kBatchHeader,
-                   ""},
-        StreamCase{"batch_to_dev_stdout",
-                   {"batch", kCsv, "-o", "/dev/stdout"},
-                   "",
-                   Sink::File,
-                   3,
-                   kBatchHeader,
-                   ""},
-        StreamCase{"batch_to_fd_1",
-                   {"batch", kCsv, "--output=/dev/fd/1"},
-                   "",
-                   Sink::File,
-                   3,
-                   kBatchHeader,
-                   ""},
-        StreamCase{"batch_to_stdout_file",
-                   {"batch", kCsv, "-o", "OUT"},
-                   "",
-                   Sink::File,
-                   3,
-                   kBatchHeader,
-                   ""},
-        StreamCase{"report_stdin_to_dash",
-                   {"report", "-", "-o", "-"},
-                   kWorked,
-                   Sink::File,
-                   0,
-                   "%PDF-",
-                   ""},
-        StreamCase{"calc_full", {"calc"}, "", Sink::FullDevice, 4, "", kFullMessage},
-        StreamCase{"batch_dash_full",
-                   {"batch", kCsv, "-o", "-"},
-                   "",
-                   Sink::FullDevice,
-                   4,
-                   "",
-                   kFullMessage},
-        StreamCase{"search_full", {"search"}, "", Sink::FullDevice, 4, "", kFullMessage},
-        StreamCase{"help_full", {"--help"}, "", Sink::FullDevice, 4, "", kFullMessage},
-        StreamCase{"calc_json_pipe", {"calc", "--json"}, "", Sink::ClosedPipe, -SIGPIPE, "", ""},
-        StreamCase{"search_csv_pipe", {"search", "--csv"}, "", Sink::ClosedPipe, -SIGPIPE, "", ""},
-        StreamCase{"batch_pipe",
-                   {"batch", kCsv, "-o", "/dev/stdout"},
-                   "",
-                   Sink::ClosedPipe,
-                   -SIGPIPE,
-                   "",
-                   ""},
-        StreamCase{
-            "report_pipe", {"report", kWorked, "-o", "-"}, "", Sink::ClosedPipe, -SIGPIPE, "", ""}),
+    testing::ValuesIn(std::vector<StreamCase>{
+        {"calc_stdin", "calc -", kWorked, Sink::File, 1, "Calculated values", ""},
+        {"search_stdin", "search - --csv", kWorked, Sink::File, 0, "Beam,", ""},
+        {"calc_empty_stdin", "calc -", "", Sink::File, 4, "", "(Error: 1101)"},
+        {"batch_stdin_to_dash", "batch - -o -", kCsv, Sink::File, 3, kBatchHeader, ""},
+        {"batch_to_dev_stdout", "batch CSV -o /dev/stdout", "", Sink::File, 3, kBatchHeader, ""},
+        {"batch_to_fd_1", "batch CSV --output=/dev/fd/1", "", Sink::File, 3, kBatchHeader, ""},
+        {"batch_to_stdout_file", "batch CSV -o OUT", "", Sink::File, 3, kBatchHeader, ""},
+        {"report_stdin_to_dash", "report - -o -", kWorked, Sink::File, 0, "%PDF-", ""},
+        {"calc_full", "calc", "", Sink::FullDevice, 4, "", kFullMessage},
+        {"batch_dash_full", "batch CSV -o -", "", Sink::FullDevice, 4, "", kFullMessage},
+        {"search_full", "search", "", Sink::FullDevice, 4, "", kFullMessage},
+        {"help_full", "--help", "", Sink::FullDevice, 4, "", kFullMessage},
+        {"calc_json_pipe", "calc --json", "", Sink::ClosedPipe, -SIGPIPE, "", ""},
+        {"search_csv_pipe", "search --csv", "", Sink::ClosedPipe, -SIGPIPE, "", ""},
+        {"batch_pipe", "batch CSV -o /dev/stdout", "", Sink::ClosedPipe, -SIGPIPE, "", ""},
+        {"report_pipe", "report VTL -o -", "", Sink::ClosedPipe, -SIGPIPE, "", ""}}),
     [](const auto& p) { return std::string(p.param.label); });
 
 struct MemoryCase {
