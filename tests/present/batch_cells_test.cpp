@@ -105,6 +105,23 @@ TEST(BatchCellsTest, EchoedCellsAreTextInASpreadsheet) {
     EXPECT_EQ(records[1].fields[kBeam + 1], "'@A1");
 }
 
+// The status is the worst row's: an error over a failed check over a pass.
+TEST(BatchCellsTest, TheStatusIsTheWorstRows) {
+    constexpr const char* kPasses = "W 6x9,W 14x53\n";
+    constexpr const char* kFails = "W 21x44,W 14x90\n";  // Mf ratio, continuity plates
+    constexpr const char* kRefused = "W 21x44,W 99x1\n";
+    const std::pair<std::string, int> rows[] = {
+        {std::string(kPasses) + kPasses, 0},
+        {std::string(kPasses) + kFails + kPasses, 1},
+        {std::string(kFails) + kRefused + kPasses, 3},
+    };
+    for (const auto& [designs, status] : rows) {
+        int result = -1;
+        Results("Beam,Column\n" + designs, &result);
+        EXPECT_EQ(result, status) << designs;
+    }
+}
+
 TEST(BatchCellsTest, AHeaderOnlyFileHasNoDesigns) {
     std::string out;
     std::ostringstream err;
