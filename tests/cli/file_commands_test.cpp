@@ -77,10 +77,16 @@ TEST(SaveCommandTest, ShippedExamplesAreWhatTheirSaveCommandsWrite) {
     }
 }
 
-// -o holds what standard output would have, and nothing else is printed.
+// -o holds what standard output would have, and nothing else is printed;
+// the results are longer than the writer's buffer.
 TEST(BatchCommandTest, OutputFileHoldsWhatStandardOutputWould) {
     test::TempFolder folder;
-    const std::string in = (test::kFixtures / "calc/batch-crlf-in.csv").string();
+    const std::string in = folder.File("in.csv");
+    {
+        std::ofstream csv(in, std::ios::binary);
+        csv << "Beam,Column,Length\n";
+        for (int row = 0; row < 500; ++row) csv << "W 21x44,W 14x90," << 20 + row % 30 << "\n";
+    }
     const Result printed = RunCli({"batch", in});
     const Result written = RunCli({"batch", in, "-o", folder.File("out.csv")});
     EXPECT_EQ(written.status, printed.status);

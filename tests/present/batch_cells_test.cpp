@@ -108,12 +108,14 @@ TEST(BatchCellsTest, EchoedCellsAreTextInASpreadsheet) {
 // The status is the worst row's: an error over a failed check over a pass.
 TEST(BatchCellsTest, TheStatusIsTheWorstRows) {
     constexpr const char* kPasses = "W 6x9,W 14x53,\n";
-    constexpr const char* kFails = "W 21x44,W 14x90,\n";  // Mf ratio, continuity plates
+    constexpr const char* kFails = "W 21x44,W 14x90,\n";        // Mf ratio, continuity plates
+    constexpr const char* kFailsFemaOnly = "W 6x9,W 12x19,\n";  // continuity plates
     constexpr const char* kRefused = "W 21x44,W 99x1,\n";
     constexpr const char* kInError = "W 21x44,W 14x90,3\n";  // a span shorter than the hinges
     const std::pair<std::string, int> rows[] = {
         {std::string(kPasses) + kPasses, 0},
         {std::string(kPasses) + kFails + kPasses, 1},
+        {std::string(kPasses) + kFailsFemaOnly, 1},
         {std::string(kFails) + kRefused + kPasses, 3},
         {std::string(kFails) + kInError + kPasses, 3},
     };
@@ -154,7 +156,7 @@ TEST(MessageTextTest, CutsAndEscapes) {
          "Stra\xC3\x9F"
          "e"},
         {"\xc2\x9b\xc3\xa9", "\\xc2\\x9b\xc3\xa9"},
-        {Repeated("\xc3\xa9", 80), Repeated("\xc3\xa9", 80)},
+        {Repeated("\xc3\x80", 80), Repeated("\xc3\x80", 80)},
         {std::string(77, 'x') + "\x1b", std::string(77, 'x') + "…"},
         {std::string(77, 'x') + "\xff", std::string(77, 'x') + "…"},
         {std::string(200, '\0'), Repeated("\\x00", 19) + "…"},
