@@ -156,7 +156,7 @@ TEST(MessageTextTest, CutsAndEscapes) {
          "Stra\xC3\x9F"
          "e"},
         {"\xc2\x9b\xc3\xa9", "\\xc2\\x9b\xc3\xa9"},
-        {Repeated("\xc3\x80", 80), Repeated("\xc3\x80", 80)},
+        {Repeated("\xe3\x80\x80", 80), Repeated("\xe3\x80\x80", 80)},
         {std::string(77, 'x') + "\x1b", std::string(77, 'x') + "…"},
         {std::string(77, 'x') + "\xff", std::string(77, 'x') + "…"},
         {std::string(200, '\0'), Repeated("\\x00", 19) + "…"},
